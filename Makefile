@@ -1,0 +1,52 @@
+# Tovarel Pro: `make run` and `make test` are all a fresh Debian 12 machine needs.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test bench fuzz asan clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD_DIR)/build.ninja: CMakeLists.txt
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/tovarel
+
+# Headless: widgets on Qt's offscreen platform.
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOVAREL_TESTS=OFF -DTOVAREL_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen build-bench/bench/tovarel_bench
+
+FUZZ_SECONDS ?= 30
+fuzz: deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DTOVAREL_TESTS=OFF -DTOVAREL_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	@set -e; for target in build-fuzz/fuzz/fuzz_*; do \
+	  name=$$(basename $$target); corpus=fuzz/corpus/$${name#fuzz_}; mkdir -p build-fuzz/corpus-$$name; \
+	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus-$$name $$corpus; \
+	done
+
+# The tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined" \
+	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS) --timeout 600
+
+clean:
+	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// One benchmark: our code and its baseline, run alternately in the same process, so that
+// both see the same machine. Each side's best time of `rounds` is compared.
+struct Benchmark {
+    QString name;
+    std::function<void()> ours;
+    std::function<void()> baseline;
+    std::function<void()> prepare; // before each timed run of either side, untimed
+    int rounds = 3;
+};
+
+struct BenchmarkResult {
+    QString name;
+    double oursSeconds = 0;
+    double baselineSeconds = 0;
+    double ratio() const { return baselineSeconds > 0 ? oursSeconds / baselineSeconds : 0; }
+};
+
+BenchmarkResult runBenchmark(const Benchmark &benchmark);
+void printResult(const BenchmarkResult &result);
+
+// Every benchmark file registers its benchmarks here.
+using BenchmarkFactory = std::function<std::vector<Benchmark>()>;
+int registerBenchmarks(const char *group, BenchmarkFactory factory);
+const std::vector<std::pair<const char *, BenchmarkFactory>> &registeredBenchmarks();

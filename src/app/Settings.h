@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// Every key of the two settings files, in the one table of Settings.cpp.
+enum class SettingKey {
+    // DEFAULT.INI
+    StartLocation,
+    FilesLocation,
+    FilesSelected,
+    FilesUseSel,
+    FilesConfirm,
+    RelImage,
+    PreviewOption,
+    ImagesFolder,
+    MsieControl,
+    HtmlExt,
+    TagsStrong,
+    TagsEm,
+    EditProblem,
+    FtpPath,
+    ImageEditor,
+    ImagemapEditor,
+    UseAnchor,
+    AnchorPath,
+    TagsColored,
+    FormatWrap,
+    // OPTIONS.INI
+    NetscapeProgram,
+    MsieProgram,
+    HtmlTemplate,
+    ShowTips,
+    BackupType,
+    BackupPromptFreq,
+    Email,
+    ColorDefault,
+    ColorHref,
+    ColorImg,
+    ColorFont,
+    ColorTable,
+    ColorList,
+    ColorBg,
+    ColorText,
+    ColorLink,
+    ColorVLink,
+    ColorALink,
+    Recent1,
+    Recent2,
+    Recent3,
+    Recent4,
+    Count
+};
+
+enum class SettingsFile { Default, Options };
+enum class SettingType { Text, Flag, Integer };
+
+struct SettingDefinition {
+    SettingKey key;
+    SettingsFile file;
+    const char *section;
+    const char *name;
+    SettingType type;
+    const char *defaultValue; // nullptr: computed (program folder, home folder)
+    bool readAtStartup;
+};
+
+const SettingDefinition &settingDefinition(SettingKey key);
+
+inline constexpr const char *kDefaultIniName = "DEFAULT.INI";
+inline constexpr const char *kOptionsIniName = "OPTIONS.INI";
+
+// The in-memory settings of one run. Read from the files at start-up; every change is
+// written to its file at once, and a failed write is swallowed (the memory value stays).
+class Settings final {
+public:
+    explicit Settings(QString programFolder);
+
+    const QString &programFolder() const { return m_programFolder; }
+    QString iniPath(SettingsFile file) const;
+
+    // Start-up reads, one block per file; a key missing or unreadable keeps its default.
+    void readDefaultIni();
+    void readOptionsIni(); // the keys marked for start-up, without [Recent]
+    void readRecent();
+
+    QString text(SettingKey key) const;
+    bool flag(SettingKey key) const;
+    int integer(SettingKey key) const;
+    QString defaultText(SettingKey key) const;
+
+    // Memory only (for example the UseSel substitution of start-up).
+    void setInMemory(SettingKey key, const QString &value);
+    // Memory and file; returns whether the file was written.
+    bool store(SettingKey key, const QString &value);
+    bool storeFlag(SettingKey key, bool value);
+    bool storeInteger(SettingKey key, int value);
+
+    // A key of the table read from its file now (for keys not read at start-up).
+    void reload(SettingKey key);
+
+    // The colour of a tag kind: a colour name, or a decimal 0x00BBGGRR value; red otherwise.
+    quint32 tagColour(SettingKey key) const;
+
+private:
+    void readKey(SettingKey key);
+
+    QString m_programFolder;
+    std::array<QString, size_t(SettingKey::Count)> m_values;
+};

@@ -1,0 +1,672 @@
+#include "app/TForm1.h"
+
+#include "app/MainLayout.h"
+#include "editor/HtmlDocument.h"
+#include "editor/HtmlEditor.h"
+#include "editor/RichEditAccess.h"
+#include "platform/Clipboard.h"
+#include "platform/TextFile.h"
+#include "settings/TFormSplash.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+constexpr int kStatusPanelCount = 3;
+const char *const kStatusCaptions[kStatusPanelCount] = {"File Size:", "Page Location:", "Open HTML File:"};
+constexpr int kFullTextLimit = 2147483647 - 1024;
+// Without the large-file setting the editing window still takes any file; the number is kept
+// only as the setting's "off" value.
+constexpr int kDefaultTextLimit = 64 * 1024 * 1024;
+
+QString escapeMnemonics(QString caption) { return caption.replace(QLatin1Char('&'), QLatin1String("&&")); }
+} // namespace
+
+TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
+    : QMainWindow(parent), m_env(environment), m_settings(environment.programFolder)
+{
+    setObjectName(QStringLiteral("Form1"));
+    buildWidgets();
+    m_editorAccess = std::make_unique<RichEditAccess>(*m_editor);
+    DocumentHooks hooks;
+    hooks.showStatus = [this](const QString &text) { setStatusPanelText(2, text); };
+    hooks.enableSaveCommands = [this](bool enabled) { setSaveCommandsEnabled(enabled); };
+    hooks.colourTags = [this] { colourTags(); };
+    hooks.openSettings = [this](int page) { openSettingsDialog(page); };
+    hooks.repaint = [this] { m_editor->viewport()->update(); };
+    m_document = std::make_unique<HtmlDocument>(*m_editorAccess, *m_env.prompts, m_settings, hooks);
+    FormCreate();
+}
+
+TForm1::~TForm1() { FormDestroy(); }
+
+// ---------------------------------------------------------------------------------------
+// Widgets
+
+QAction *TForm1::addCommand(QMenu *menu, const QString &objectName, const QString &caption,
+                            void (TForm1::*handler)(), const QKeySequence &shortcut)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(objectName);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+QToolButton *TForm1::addToolButton(const QString &objectName, const QString &hint, QAction *action)
+{
+    auto *button = new QToolButton(m_toolBar);
+    button->setObjectName(objectName);
+    button->setToolTip(hint);
+    button->setIcon(action->icon());
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::clicked, action, &QAction::trigger);
+    m_toolBar->addWidget(button);
+    return button;
+}
+
+void TForm1::buildWidgets()
+{
+    buildMenus();
+    buildToolBar();
+
+    auto *central = new QWidget(this);
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    buildTagBar(central);
+    centralLayout->addWidget(m_pageControlTags);
+
+    m_panelMain = new QWidget(central);
+    m_panelMain->setObjectName(QStringLiteral("PanelMain"));
+    auto *halves = new QHBoxLayout(m_panelMain);
+    halves->setContentsMargins(0, 0, 0, 0);
+    halves->setSpacing(0);
+    buildProjectPanel();
+    m_panelSplitter = new QFrame(m_panelMain);
+    m_panelSplitter->setObjectName(QStringLiteral("PanelSplitter"));
+    m_panelSplitter->setFixedWidth(MainLayout::kSplitterWidth);
+    m_panelSplitter->setFrameShape(QFrame::VLine);
+    m_panelSplitter->setCursor(Qt::SplitHCursor);
+    m_panelSplitter->installEventFilter(this);
+    buildHtmlPanel();
+    halves->addWidget(m_panelOutline);
+    halves->addWidget(m_panelSplitter);
+    halves->addWidget(m_panelHtmlWindow, 1);
+    centralLayout->addWidget(m_panelMain, 1);
+    setCentralWidget(central);
+    buildStatusBar();
+
+    m_timerSplitter = new QTimer(this);
+    m_timerSplitter->setObjectName(QStringLiteral("TimerSplitter"));
+    m_timerSplitter->setInterval(MainLayout::kSplitterTimerMs);
+    connect(m_timerSplitter, &QTimer::timeout, this, &TForm1::TimerSplitterTimer);
+}
+
+void TForm1::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    m_fileMenu = bar->addMenu(tr("&File"));
+    m_fileMenu->setObjectName(QStringLiteral("File1"));
+    QAction *newFile = addCommand(m_fileMenu, QStringLiteral("NewHTMLFile1"), QStringLiteral("New HTML File"),
+                                  &TForm1::NewHTMLFile1Click, QKeySequence(Qt::ALT | Qt::Key_N));
+    newFile->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    QAction *open = addCommand(m_fileMenu, QStringLiteral("OpenHTMLFile1"), QStringLiteral("Open HTML File"),
+                               &TForm1::OpenHTMLFile1Click, QKeySequence(Qt::ALT | Qt::Key_O));
+    open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    QAction *fromTemplate = addCommand(m_fileMenu, QStringLiteral("OpenHTMLTemplate1"),
+                                       QStringLiteral("Open HTML Template"), &TForm1::BitBtnLoadFromTemplateClick);
+    fromTemplate->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    QAction *save = addCommand(m_fileMenu, QStringLiteral("SaveHTMLFile1"), QStringLiteral("Save &HTML File"),
+                               &TForm1::SaveHTMLFile1Click, QKeySequence(Qt::ALT | Qt::Key_S));
+    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    QAction *saveAs = addCommand(m_fileMenu, QStringLiteral("SaveHTMLFileAs1"), QStringLiteral("Save HT&ML File As"),
+                                 &TForm1::SaveHTMLFileAs1Click);
+    addCommand(m_fileMenu, QStringLiteral("CloseHTMLFile1"), QStringLiteral("Close HTML File"),
+               &TForm1::CloseHTMLFile1Click);
+    m_fileMenu->addSeparator();
+    addCommand(m_fileMenu, QStringLiteral("Quit1"), QStringLiteral("E&xit"), &TForm1::Quit1Click,
+               QKeySequence(Qt::ALT | Qt::Key_X));
+    m_fileMenu->addSeparator();
+    m_saveCommands << save << saveAs;
+
+    QMenu *edit = bar->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("Edit1"));
+    addCommand(edit, QStringLiteral("Undo1"), QStringLiteral("&Undo"), &TForm1::BitBtnUndoClick,
+               QKeySequence(Qt::CTRL | Qt::Key_Z))
+        ->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    addCommand(edit, QStringLiteral("Cut1"), QStringLiteral("Cu&t"), &TForm1::Cut1Click);
+    addCommand(edit, QStringLiteral("Copy1"), QStringLiteral("&Copy"), &TForm1::Copy1Click);
+    addCommand(edit, QStringLiteral("Paste1"), QStringLiteral("&Paste"), &TForm1::Paste1Click);
+    addCommand(edit, QStringLiteral("SelectAll1"), QStringLiteral("Se&lect All"), &TForm1::SelectAll1Click,
+               QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    // The menus that later features fill.
+    const std::pair<const char *, QString> laterMenus[] = {
+        {"Search1", tr("Se&arch")}, {"Tags1", tr("T&ags")},           {"Tools1", tr("&Tools")},
+        {"Settings1", tr("Settin&gs")}, {"HelperApps1", QStringLiteral("He&lper Apps")}, {"Help1", tr("&Help")},
+    };
+    for (const auto &[name, caption] : laterMenus)
+        bar->addMenu(caption)->setObjectName(QLatin1String(name));
+
+    m_editorMenu = new QMenu(this);
+    m_editorMenu->setObjectName(QStringLiteral("PopupMenuEditor"));
+    addCommand(m_editorMenu, QStringLiteral("New2"), QStringLiteral("New"), &TForm1::NewHTMLFile1Click);
+    addCommand(m_editorMenu, QStringLiteral("Open2"), QStringLiteral("Open"), &TForm1::OpenHTMLFile1Click);
+    m_saveCommands << addCommand(m_editorMenu, QStringLiteral("Save2"), QStringLiteral("Save"),
+                                 &TForm1::SaveHTMLFile1Click);
+    m_saveCommands << addCommand(m_editorMenu, QStringLiteral("SaveAs2"), QStringLiteral("Save As.."),
+                                 &TForm1::SaveHTMLFileAs1Click);
+    m_editorMenu->addSeparator();
+    addCommand(m_editorMenu, QStringLiteral("Undo2"), QStringLiteral("Undo"), &TForm1::BitBtnUndoClick);
+    addCommand(m_editorMenu, QStringLiteral("Cut2"), QStringLiteral("Cut"), &TForm1::Cut1Click);
+    addCommand(m_editorMenu, QStringLiteral("Copy2"), QStringLiteral("Copy"), &TForm1::Copy1Click);
+    addCommand(m_editorMenu, QStringLiteral("Paste2"), QStringLiteral("Paste"), &TForm1::Paste1Click);
+    addCommand(m_editorMenu, QStringLiteral("SelectAll2"), QStringLiteral("Select All"), &TForm1::SelectAll1Click);
+}
+
+void TForm1::buildToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Tools"));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setMovable(false);
+    const auto action = [this](const char *name) { return findChild<QAction *>(QLatin1String(name)); };
+    addToolButton(QStringLiteral("BitBtnNewHTML"), QStringLiteral("New HTML file"), action("NewHTMLFile1"));
+    addToolButton(QStringLiteral("BitBtnOpenHTMLFile"), QStringLiteral("Open HTML file"), action("OpenHTMLFile1"));
+    addToolButton(QStringLiteral("BitBtnLoadFromTemplate"), QStringLiteral("Load HTML Template"),
+                  action("OpenHTMLTemplate1"));
+    QToolButton *save = addToolButton(QStringLiteral("BitBtnSaveHTML"), QStringLiteral("Save HTML File"),
+                                      action("SaveHTMLFile1"));
+    connect(action("SaveHTMLFile1"), &QAction::enabledChanged, save, &QToolButton::setEnabled);
+    m_toolBar->addSeparator();
+    addToolButton(QStringLiteral("BitBtnUndo"), QStringLiteral("Undo"), action("Undo1"));
+    QToolButton *cut = addToolButton(QStringLiteral("BitBtnCut"), QStringLiteral("Cut"), action("Cut1"));
+    cut->setText(QStringLiteral("Cut"));
+    QToolButton *copy = addToolButton(QStringLiteral("BitBtnCopy"), QStringLiteral("Copy"), action("Copy1"));
+    copy->setText(QStringLiteral("Copy"));
+    QToolButton *paste = addToolButton(QStringLiteral("BitBtnPaste"), QStringLiteral("Paste"), action("Paste1"));
+    paste->setText(QStringLiteral("Paste"));
+}
+
+void TForm1::buildTagBar(QWidget *parent)
+{
+    m_pageControlTags = new QTabWidget(parent);
+    m_pageControlTags->setObjectName(QStringLiteral("PageControlTags"));
+    for (const char *caption : {"Common", "Font", "List", "Table", "Frames", "Custom"}) {
+        auto *page = new QWidget(m_pageControlTags);
+        page->setObjectName(QStringLiteral("TabSheet") + QLatin1String(caption));
+        auto *row = new QHBoxLayout(page);
+        row->setContentsMargins(2, 2, 2, 2);
+        row->addStretch(1);
+        m_pageControlTags->addTab(page, QLatin1String(caption));
+    }
+    m_pageControlTags->setMaximumHeight(64);
+}
+
+void TForm1::buildProjectPanel()
+{
+    m_panelOutline = new QWidget(m_panelMain);
+    m_panelOutline->setObjectName(QStringLiteral("PanelOutline"));
+    m_panelOutline->installEventFilter(this);
+    auto *layout = new QVBoxLayout(m_panelOutline);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_pageControlLeft = new QTabWidget(m_panelOutline);
+    m_pageControlLeft->setObjectName(QStringLiteral("PageControlLeft"));
+    layout->addWidget(m_pageControlLeft);
+
+    auto *webSite = new QWidget(m_pageControlLeft);
+    webSite->setObjectName(QStringLiteral("TabSheetWebSite"));
+    m_outline = new QTreeWidget(webSite);
+    m_outline->setObjectName(QStringLiteral("Outline1"));
+    m_outline->setHeaderHidden(true);
+    m_groupPages = new QGroupBox(QStringLiteral("Add/Move Web Pages"), webSite);
+    m_groupPages->setObjectName(QStringLiteral("GroupBoxPages"));
+    m_groupPages->resize(188, 96);
+    m_pageControlLeft->addTab(webSite, QStringLiteral("Web Site"));
+
+    auto *files = new QWidget(m_pageControlLeft);
+    files->setObjectName(QStringLiteral("TabSheetFiles"));
+    m_fileList = new QListWidget(files);
+    m_fileList->setObjectName(QStringLiteral("ListBox2"));
+    m_pageControlLeft->addTab(files, QStringLiteral("Files"));
+
+    auto *snips = new QWidget(m_pageControlLeft);
+    snips->setObjectName(QStringLiteral("TabSheetSnips"));
+    m_pageControlSnips = new QTabWidget(snips);
+    m_pageControlSnips->setObjectName(QStringLiteral("PageControlSnips"));
+    m_listBoxUrl = new QListWidget;
+    m_listBoxUrl->setObjectName(QStringLiteral("ListBoxURL"));
+    m_listBoxUrl->setSortingEnabled(true);
+    m_listBoxMisc = new QListWidget;
+    m_listBoxMisc->setObjectName(QStringLiteral("ListBoxMisc"));
+    m_listBoxMisc->setSortingEnabled(true);
+    m_pageControlSnips->addTab(m_listBoxUrl, QStringLiteral("URL Manager"));
+    m_pageControlSnips->addTab(m_listBoxMisc, QStringLiteral("Misc Text"));
+    m_groupPasteOption = new QGroupBox(QStringLiteral("Paste Option"), snips);
+    m_groupPasteOption->setObjectName(QStringLiteral("GroupPasteOption"));
+    auto *pasteLayout = new QVBoxLayout(m_groupPasteOption);
+    auto *radioPaste = new QRadioButton(QStringLiteral("Paste into HTML Editor"), m_groupPasteOption);
+    radioPaste->setObjectName(QStringLiteral("RadioPaste"));
+    radioPaste->setChecked(true);
+    auto *radioClip = new QRadioButton(QStringLiteral("Copy to Clipboard Only"), m_groupPasteOption);
+    radioClip->setObjectName(QStringLiteral("RadioClip"));
+    pasteLayout->addWidget(radioPaste);
+    pasteLayout->addWidget(radioClip);
+    m_groupPasteOption->resize(188, 64);
+    m_pageControlLeft->addTab(snips, QStringLiteral("Snips"));
+}
+
+void TForm1::buildHtmlPanel()
+{
+    m_panelHtmlWindow = new QWidget(m_panelMain);
+    m_panelHtmlWindow->setObjectName(QStringLiteral("PanelHTMLWindow"));
+    m_panelHtmlWindow->installEventFilter(this);
+
+    m_editor = new HtmlEditor(m_panelHtmlWindow);
+    connect(m_editor, &HtmlEditor::keyPressed, this, [this] { m_document->setModified(true); });
+    connect(m_editor, &HtmlEditor::mousePressed, this, [this] { m_document->setModified(true); });
+    connect(m_editor, &QWidget::customContextMenuRequested, this, &TForm1::showEditorMenu);
+
+    auto *strip = new QWidget(m_panelHtmlWindow);
+    strip->setObjectName(QStringLiteral("PanelEditorTools"));
+    auto *stripLayout = new QHBoxLayout(strip);
+    stripLayout->setContentsMargins(MainLayout::kEditorWidthMargin, 2, 4, 2);
+    m_checkColored = new QCheckBox(QStringLiteral("Color"), strip);
+    m_checkColored->setObjectName(QStringLiteral("CheckBoxColoredTags"));
+    connect(m_checkColored, &QCheckBox::clicked, this, &TForm1::CheckBoxColoredTagsClick);
+    m_checkWrap = new QCheckBox(QStringLiteral("Wrap"), strip);
+    m_checkWrap->setObjectName(QStringLiteral("CheckWrap"));
+    connect(m_checkWrap, &QCheckBox::clicked, this, &TForm1::CheckWrapClick);
+    m_labelBrowserMode = new QLabel(QStringLiteral("T"), strip);
+    m_labelBrowserMode->setObjectName(QStringLiteral("LabelBrowserMode"));
+    stripLayout->addWidget(m_checkColored);
+    stripLayout->addWidget(m_checkWrap);
+    stripLayout->addStretch(1);
+    stripLayout->addWidget(m_labelBrowserMode);
+    strip->setGeometry(0, 0, 400, MainLayout::kEditorHeightMargin);
+
+    m_panelMsie = new QWidget(m_panelHtmlWindow);
+    m_panelMsie->setObjectName(QStringLiteral("PanelMSIE"));
+    m_panelMsie->hide();
+}
+
+void TForm1::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    for (int i = 0; i < kStatusPanelCount; ++i) {
+        m_statusPanels[i] = new QLabel(QLatin1String(kStatusCaptions[i]), bar);
+        m_statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+        bar->addWidget(m_statusPanels[i], i == 2 ? 1 : 0);
+    }
+}
+
+void TForm1::showEditorMenu(const QPoint &position) { m_editorMenu->popup(m_editor->mapToGlobal(position)); }
+
+void TForm1::setSaveCommandsEnabled(bool enabled)
+{
+    for (QAction *action : std::as_const(m_saveCommands))
+        action->setEnabled(enabled);
+}
+
+void TForm1::setStatusPanelText(int panel, const QString &text) { m_statusPanels.at(panel)->setText(text); }
+
+QString TForm1::statusPanelText(int panel) const { return m_statusPanels.at(panel)->text(); }
+
+int TForm1::projectPanelWidth() const { return m_panelOutline->width(); }
+
+// ---------------------------------------------------------------------------------------
+// Start-up
+
+void TForm1::FormCreate()
+{
+    showSplash();                // 2
+    readHtmlExtensionList();     // 3
+    loadCustomTags();            // 4
+    loadSnips();                 // 5
+    createProgramFolders();      // 6
+    readDefaultSettings();       // 7
+    readOptionSettings();        // 8
+    createEmbeddedBrowser();     // 9
+    layOutAtStartup();           // 10, 12
+    startUntitledDocument();     // 11
+    applyFilesUseSel();          // 13
+    buildRecentItems();          // 14
+    postTipOfTheDay();           // 15
+    placeBrowserControlPanel();  // 16
+    configureSpellChecker();     // 17
+    setWindowTitle(QLatin1String(kApplicationTitle));
+}
+
+void TForm1::showSplash()
+{
+    if (m_env.splashMilliseconds <= 0)
+        return;
+    TFormSplash splash(TFormSplash::Mode::Startup, m_env.splashMilliseconds, this);
+    splash.exec();
+}
+
+void TForm1::readHtmlExtensionList()
+{
+    m_masks = buildHtmlFileMasks(readHtmlExtensions(m_settings.programFolder()));
+    m_document->setOpenFilter(m_masks.openFilter);
+}
+
+void TForm1::loadCustomTags()
+{
+    // The custom-tag box of the tag bar comes with the custom tags; nothing to read yet.
+}
+
+void TForm1::loadSnips()
+{
+    const auto load = [this](const char *fileName, QListWidget *list) {
+        const std::optional<DecodedText> file = readTextFile(m_settings.programFolder() + QLatin1String(fileName));
+        if (!file)
+            return;
+        QStringList entries = file->text.split(QLatin1Char('\n'));
+        if (!entries.isEmpty() && entries.last().isEmpty())
+            entries.removeLast();
+        list->addItems(entries);
+    };
+    load("urlsnips.dat", m_listBoxUrl);
+    load("missnips.dat", m_listBoxMisc);
+}
+
+void TForm1::createProgramFolders()
+{
+    QDir folder(m_settings.programFolder());
+    folder.mkdir(QStringLiteral("projects"));
+    folder.mkdir(QStringLiteral("backup"));
+}
+
+void TForm1::readDefaultSettings()
+{
+    m_settings.readDefaultIni();
+    const QString previewOption = m_settings.text(SettingKey::PreviewOption);
+    m_labelBrowserMode->setText(QStringLiteral("T"));
+    if (previewOption == QLatin1String("auto"))
+        m_labelBrowserMode->setText(QStringLiteral("S"));
+    else if (previewOption == QLatin1String("nosave"))
+        m_labelBrowserMode->setText(QStringLiteral("N"));
+    m_checkColored->setChecked(m_settings.flag(SettingKey::TagsColored));
+    m_checkWrap->setChecked(m_settings.flag(SettingKey::FormatWrap));
+    m_editor->setWordWrap(m_checkWrap->isChecked());
+}
+
+void TForm1::readOptionSettings() { m_settings.readOptionsIni(); }
+
+void TForm1::createEmbeddedBrowser()
+{
+    // The browser pane arrives with the preview feature; until then it is unavailable.
+    m_embeddedBrowserAvailable = false;
+}
+
+void TForm1::layOutAtStartup()
+{
+    m_panelOutline->setFixedWidth(MainLayout::kProjectPanelWidth);
+    m_pageControlLeft->setCurrentIndex(0);
+    m_pageControlTags->setCurrentIndex(0);
+    layoutEditingArea();
+    PanelOutlineResize();
+}
+
+void TForm1::startUntitledDocument()
+{
+    m_helpMode = false;
+    m_projectModified = false;
+    m_document->startUntitled();
+    m_projectName.clear();
+}
+
+void TForm1::applyFilesUseSel()
+{
+    if (m_settings.flag(SettingKey::FilesUseSel))
+        m_settings.setInMemory(SettingKey::FilesLocation, m_settings.text(SettingKey::FilesSelected));
+}
+
+void TForm1::buildRecentItems()
+{
+    m_settings.readRecent();
+    const SettingKey keys[4] = {SettingKey::Recent1, SettingKey::Recent2, SettingKey::Recent3, SettingKey::Recent4};
+    for (int i = 0; i < 4; ++i) {
+        const QString caption = QStringLiteral("%1: %2").arg(i + 1).arg(m_settings.text(keys[i]));
+        QAction *item = m_fileMenu->addAction(escapeMnemonics(caption));
+        item->setObjectName(QStringLiteral("Recent%1").arg(i + 1));
+        connect(item, &QAction::triggered, this, [this, i] { openRecentProject(i); });
+        m_recentItems[i] = item;
+    }
+}
+
+void TForm1::postTipOfTheDay()
+{
+    if (m_settings.flag(SettingKey::ShowTips))
+        QMetaObject::invokeMethod(this, &TForm1::showTipOfTheDay, Qt::QueuedConnection);
+}
+
+void TForm1::placeBrowserControlPanel() { m_panelMsie->move(MainLayout::kPanelMsieLeft, MainLayout::kPanelMsieTop); }
+
+void TForm1::configureSpellChecker()
+{
+    m_spellConfigFile = m_settings.programFolder() + QStringLiteral("spell/spell.cfg");
+    m_spellConfigKey = QStringLiteral("default");
+}
+
+void TForm1::showTipOfTheDay()
+{
+    // The tip window comes with the help features.
+}
+
+void TForm1::openSettingsDialog(int page)
+{
+    Q_UNUSED(page); // the settings dialog comes with its own feature
+}
+
+void TForm1::colourTags()
+{
+    // Tag colouring comes with the colouring feature.
+}
+
+void TForm1::openRecentProject(int index)
+{
+    Q_UNUSED(index); // projects come with the project feature
+}
+
+void TForm1::FormActivate()
+{
+    m_textLimit = m_settings.flag(SettingKey::EditProblem) ? kFullTextLimit : kDefaultTextLimit;
+}
+
+// ---------------------------------------------------------------------------------------
+// Layout
+
+void TForm1::layoutEditingArea()
+{
+    const QSize panel = m_panelHtmlWindow->size();
+    m_editor->setGeometry(MainLayout::kEditorWidthMargin, MainLayout::kEditorHeightMargin,
+                          std::max(0, panel.width() - MainLayout::kEditorWidthMargin),
+                          std::max(0, panel.height() - MainLayout::kEditorHeightMargin));
+}
+
+void TForm1::PanelHTMLWindowResize()
+{
+    layoutEditingArea();
+    const int clamped = MainLayout::clampProjectPanel(m_panelOutline->width(), width(), MainLayout::kProjectPanelWidth);
+    if (clamped != m_panelOutline->width())
+        m_panelOutline->setFixedWidth(clamped);
+    m_editor->viewport()->update();
+}
+
+void TForm1::FormResize()
+{
+    const int clamped = MainLayout::clampProjectPanel(m_panelOutline->width(), width(), 205);
+    if (clamped != m_panelOutline->width())
+        m_panelOutline->setFixedWidth(clamped);
+}
+
+void TForm1::PanelOutlineResize()
+{
+    QWidget *webSite = m_outline->parentWidget();
+    const int panelWidth = m_panelOutline->width();
+    const int panelBottomInPage = webSite->mapFrom(m_panelOutline, QPoint(0, m_panelOutline->height())).y();
+    m_outline->setFixedWidth(std::max(0, panelWidth - 12));
+    m_groupPages->setFixedWidth(std::max(0, panelWidth - 12));
+    if (height() > 400) {
+        const int groupTop = panelBottomInPage - MainLayout::kPageGroupBottomGap - m_groupPages->height();
+        m_groupPages->move(0, groupTop);
+        m_outline->setGeometry(0, 0, m_outline->width(), std::max(0, groupTop - MainLayout::kOutlineAboveGroupGap));
+        QWidget *files = m_fileList->parentWidget();
+        const int filesBottom = files->mapFrom(m_panelOutline, QPoint(0, m_panelOutline->height())).y();
+        m_fileList->setGeometry(0, 0, std::max(0, panelWidth - 12),
+                                std::max(0, filesBottom - MainLayout::kFileListBottomGap));
+    }
+    const int snipTabsHeight = std::max(0, m_pageControlLeft->height() - m_groupPasteOption->height() - 100);
+    m_pageControlSnips->setGeometry(0, 0, std::max(0, panelWidth - 12), snipTabsHeight);
+    m_groupPasteOption->move(0, snipTabsHeight + 5);
+}
+
+void TForm1::applySplitterPosition(int mouseXInWindow)
+{
+    if (const std::optional<int> width = MainLayout::splitterTick(mouseXInWindow))
+        m_panelOutline->setFixedWidth(*width);
+}
+
+void TForm1::PanelSplitterStartDrag() { m_timerSplitter->start(); }
+
+void TForm1::TimerSplitterTimer() { applySplitterPosition(QCursor::pos().x() - frameGeometry().left()); }
+
+void TForm1::PanelSplitterEndDrag()
+{
+    m_timerSplitter->stop();
+    PanelHTMLWindowResize();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_panelSplitter) {
+        if (event->type() == QEvent::MouseButtonPress)
+            PanelSplitterStartDrag();
+        else if (event->type() == QEvent::MouseButtonRelease)
+            PanelSplitterEndDrag();
+    } else if (event->type() == QEvent::Resize) {
+        if (watched == m_panelHtmlWindow)
+            PanelHTMLWindowResize();
+        else if (watched == m_panelOutline)
+            PanelOutlineResize();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+bool TForm1::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_activatedOnce) {
+        m_activatedOnce = true;
+        FormActivate();
+    }
+    return QMainWindow::event(event);
+}
+
+// ---------------------------------------------------------------------------------------
+// Closing
+
+void TForm1::Quit1Click() { close(); }
+
+bool TForm1::FormCloseQuery()
+{
+    if (m_helpMode)
+        return true;
+    if (m_document->askToSave() == Answer::Cancel)
+        return false;
+    // The project save question and the backup reminder arrive with projects.
+    return true;
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::FormDestroy()
+{
+    // The embedded browser, once it exists, is destroyed with the window.
+}
+
+// ---------------------------------------------------------------------------------------
+// Document commands
+
+void TForm1::NewHTMLFile1Click() { m_document->newFile(); }
+void TForm1::OpenHTMLFile1Click() { m_document->openFile(); }
+void TForm1::BitBtnLoadFromTemplateClick() { m_document->openTemplate(); }
+void TForm1::SaveHTMLFile1Click() { m_document->save(); }
+void TForm1::SaveHTMLFileAs1Click() { m_document->saveAs(); }
+void TForm1::CloseHTMLFile1Click() { m_document->close(); }
+
+void TForm1::markModifiedIfChanged(int revisionBefore)
+{
+    // A change made from a menu or button counts like a key press, so it is never lost.
+    if (m_editor->document()->revision() != revisionBefore)
+        m_document->setModified(true);
+}
+
+void TForm1::BitBtnUndoClick()
+{
+    const int before = m_editor->document()->revision();
+    m_editor->undo();
+    markModifiedIfChanged(before);
+}
+
+void TForm1::Cut1Click()
+{
+    const int before = m_editor->document()->revision();
+    m_env.clipboard->clear();
+    m_editor->cut();
+    markModifiedIfChanged(before);
+}
+
+void TForm1::Copy1Click()
+{
+    m_env.clipboard->clear();
+    m_editor->copy();
+}
+
+void TForm1::Paste1Click()
+{
+    const int before = m_editor->document()->revision();
+    m_editor->paste();
+    markModifiedIfChanged(before);
+}
+
+void TForm1::SelectAll1Click() { m_editorAccess->setSelection(0, m_editorAccess->textLength()); }
+
+void TForm1::CheckWrapClick()
+{
+    m_editor->setWordWrap(m_checkWrap->isChecked());
+    m_settings.storeFlag(SettingKey::FormatWrap, m_checkWrap->isChecked());
+}
+
+void TForm1::CheckBoxColoredTagsClick() { m_settings.storeFlag(SettingKey::TagsColored, m_checkColored->isChecked()); }

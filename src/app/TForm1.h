@@ -1,0 +1,166 @@
+#pragma once
+
+#include "app/AppEnvironment.h"
+#include "app/HtmlExtensions.h"
+#include "app/Settings.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class HtmlDocument;
+class HtmlEditor;
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class RichEditAccess;
+
+// The main window: the project area on the left, the editing window RE1 on the right,
+// the menus, tool bar, tag bar and status bar around them. It owns the program-wide state.
+class TForm1 final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(const AppEnvironment &environment, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    Settings &settings() { return m_settings; }
+    HtmlDocument &document() { return *m_document; }
+    RichEditAccess &editorAccess() { return *m_editorAccess; }
+    HtmlEditor &editor() { return *m_editor; }
+    const HtmlFileMasks &htmlMasks() const { return m_masks; }
+    QString statusPanelText(int panel) const;
+    bool embeddedBrowserAvailable() const { return m_embeddedBrowserAvailable; }
+    int editorTextLimit() const { return m_textLimit; }
+    QString filesLocation() const { return m_settings.text(SettingKey::FilesLocation); }
+    int projectPanelWidth() const;
+
+    // One tick of the splitter drag with the pointer this far from the window's left edge.
+    void applySplitterPosition(int mouseXInWindow);
+
+public Q_SLOTS:
+    // File menu
+    void NewHTMLFile1Click();
+    void OpenHTMLFile1Click();
+    void BitBtnLoadFromTemplateClick();
+    void SaveHTMLFile1Click();
+    void SaveHTMLFileAs1Click();
+    void CloseHTMLFile1Click();
+    void Quit1Click();
+    // Edit menu
+    void BitBtnUndoClick();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void SelectAll1Click();
+    void CheckWrapClick();
+    void CheckBoxColoredTagsClick();
+
+    void FormActivate();
+    void FormResize();
+    void PanelOutlineResize();
+    void PanelHTMLWindowResize();
+    void PanelSplitterStartDrag();
+    void PanelSplitterEndDrag();
+    void TimerSplitterTimer();
+    bool FormCloseQuery();
+    void FormDestroy();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildWidgets();
+    void buildMenus();
+    void buildToolBar();
+    void buildTagBar(QWidget *parent);
+    void buildProjectPanel();
+    void buildHtmlPanel();
+    void buildStatusBar();
+    QAction *addCommand(QMenu *menu, const QString &objectName, const QString &caption, void (TForm1::*handler)(),
+                        const QKeySequence &shortcut = {});
+    QToolButton *addToolButton(const QString &objectName, const QString &hint, QAction *action);
+    void showEditorMenu(const QPoint &position);
+    void setSaveCommandsEnabled(bool enabled);
+    void setStatusPanelText(int panel, const QString &text);
+    void markModifiedIfChanged(int revisionBefore);
+    void layoutEditingArea();
+
+    // Start-up, one function per step of FormCreate.
+    void FormCreate();
+    void showSplash();
+    void readHtmlExtensionList();
+    void loadCustomTags();
+    void loadSnips();
+    void createProgramFolders();
+    void readDefaultSettings();
+    void readOptionSettings();
+    void createEmbeddedBrowser();
+    void layOutAtStartup();
+    void startUntitledDocument();
+    void applyFilesUseSel();
+    void buildRecentItems();
+    void postTipOfTheDay();
+    void placeBrowserControlPanel();
+    void configureSpellChecker();
+
+    // Later features hook in here.
+    void showTipOfTheDay();
+    void openSettingsDialog(int page);
+    void colourTags();
+    void openRecentProject(int index);
+
+    AppEnvironment m_env;
+    Settings m_settings;
+    HtmlFileMasks m_masks;
+    bool m_embeddedBrowserAvailable = false;
+    bool m_helpMode = false;
+    bool m_projectModified = false;
+    QString m_projectName;
+    int m_textLimit = 0;
+    bool m_activatedOnce = false;
+    QString m_spellConfigFile;
+    QString m_spellConfigKey;
+
+    // Widgets
+    QWidget *m_panelMain = nullptr;
+    QWidget *m_panelOutline = nullptr;
+    QFrame *m_panelSplitter = nullptr;
+    QWidget *m_panelHtmlWindow = nullptr;
+    QTabWidget *m_pageControlLeft = nullptr;
+    QTabWidget *m_pageControlTags = nullptr;
+    QTabWidget *m_pageControlSnips = nullptr;
+    QGroupBox *m_groupPages = nullptr;
+    QGroupBox *m_groupPasteOption = nullptr;
+    QTreeWidget *m_outline = nullptr;
+    QListWidget *m_fileList = nullptr;
+    QListWidget *m_listBoxUrl = nullptr;
+    QListWidget *m_listBoxMisc = nullptr;
+    HtmlEditor *m_editor = nullptr;
+    QCheckBox *m_checkWrap = nullptr;
+    QCheckBox *m_checkColored = nullptr;
+    QLabel *m_labelBrowserMode = nullptr;
+    QWidget *m_panelMsie = nullptr;
+    std::array<QLabel *, 3> m_statusPanels{};
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_editorMenu = nullptr;
+    QTimer *m_timerSplitter = nullptr;
+    std::array<QAction *, 4> m_recentItems{};
+    QList<QAction *> m_saveCommands;
+    QToolBar *m_toolBar = nullptr;
+
+    std::unique_ptr<RichEditAccess> m_editorAccess;
+    std::unique_ptr<HtmlDocument> m_document;
+};

@@ -1,0 +1,33 @@
+#include "app/AppEnvironment.h"
+#include "app/TForm1.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/DialogPrompts.h"
+#include "platform/EventPump.h"
+#include "platform/ProgramFolder.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
+    QApplication::setApplicationName(QStringLiteral("Tovarel Pro"));
+
+    DialogPrompts prompts;
+    SystemClipboard clipboard;
+    SystemClock clock;
+    ApplicationEventPump eventPump;
+
+    AppEnvironment environment;
+    environment.programFolder = programFolderOf(QApplication::applicationDirPath());
+    environment.prompts = &prompts;
+    environment.clipboard = &clipboard;
+    environment.clock = &clock;
+    environment.eventPump = &eventPump;
+
+    TForm1 mainWindow(environment);
+    prompts.setParent(&mainWindow);
+    mainWindow.showMaximized();
+    return app.exec();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "editor/EditorAccess.h"
+
+#include <vector>
+
+class Clipboard;
+
+struct ColouredRange {
+    int start;
+    int length;
+    QColor colour;
+};
+
+// Editor access over an in-memory text, for logic that needs no window.
+class BufferEditorAccess final : public EditorAccess {
+public:
+    explicit BufferEditorAccess(Clipboard *clipboard = nullptr, QString text = {});
+
+    QString plainText() const override { return m_text; }
+    void setPlainText(const QString &text) override;
+    QStringList lines() const override;
+    int textLength() const override;
+
+    int selStart() const override;
+    int selLength() const override;
+    QString selectedText() const override;
+    void replaceSelection(const QString &text) override;
+    void setSelection(int start, int length) override;
+
+    void setFocus() override { m_focused = true; }
+    void paste() override;
+    void colourRange(int start, int length, const QColor &colour) override;
+
+    bool hasFocus() const { return m_focused; }
+    const std::vector<ColouredRange> &colouredRanges() const { return m_colours; }
+
+private:
+    int toOffset(int position) const;   // buffer position -> CR LF offset
+    int toPosition(int offset) const;   // CR LF offset -> buffer position
+
+    Clipboard *m_clipboard;
+    QString m_text;
+    int m_selStart = 0; // buffer positions
+    int m_selEnd = 0;
+    bool m_focused = false;
+    std::vector<ColouredRange> m_colours;
+};

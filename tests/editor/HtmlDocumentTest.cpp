@@ -1,0 +1,308 @@
+#include "app/Settings.h"
+#include "editor/BufferEditorAccess.h"
+#include "editor/HtmlDocument.h"
+#include "testsupport/ScriptedPrompts.h"
+#include "testsupport/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+namespace {
+class HtmlDocumentTest : public ::testing::Test {
+protected:
+    HtmlDocumentTest() : settings(folder.path()), document(editor, prompts, settings, hooks())
+    {
+        document.setOpenFilter(QStringLiteral("HTML Files|*.html|All Files|*.*"));
+        document.startUntitled();
+    }
+
+    DocumentHooks hooks()
+    {
+        DocumentHooks h;
+        h.showStatus = [this](const QString &text) { statuses << text; };
+        h.enableSaveCommands = [this](bool on) { saveEnabled = on; };
+        h.colourTags = [this] { ++colourPasses; };
+        h.openSettings = [this](int page) { settingsPages << page; };
+        return h;
+    }
+
+    QString existing(const QString &name, const QByteArray &bytes) { return folder.write(name, bytes); }
+    void edit(const QString &text)
+    {
+        editor.replaceSelection(text);
+        document.setModified(true);
+    }
+
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    Settings settings;
+    BufferEditorAccess editor;
+    HtmlDocument document;
+    QStringList statuses;
+    bool saveEnabled = false;
+    int colourPasses = 0;
+    QList<int> settingsPages;
+};
+} // namespace
+
+TEST_F(HtmlDocumentTest, StartsAsTheUntitledDocument)
+{
+    EXPECT_EQ(document.openFileName(), folder.path() + "new.html");
+    EXPECT_TRUE(document.isUntitled());
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(statuses.last(), "Open HTML File:  " + folder.path() + "new.html");
+}
+
+TEST_F(HtmlDocumentTest, UntitledTestComparesTheFileNamePartExactly)
+{
+    const QString path = existing("sub/new.html", "x");
+    ASSERT_TRUE(document.load(path));
+    EXPECT_TRUE(document.isUntitled()); // any folder
+    ASSERT_TRUE(document.load(existing("New.html", "x")));
+    EXPECT_FALSE(document.isUntitled());
+    ASSERT_TRUE(document.load(existing("new.htm", "x")));
+    EXPECT_FALSE(document.isUntitled());
+}
+
+TEST_F(HtmlDocumentTest, UnmodifiedDocumentIsNeverQuestionedEvenAfterACancel)
+{
+    const QString path = existing("page.html", "<P>hi</P>\r\n");
+    ASSERT_TRUE(document.load(path));
+    edit("x");
+    prompts.expectQuestion(Answer::Cancel);
+    document.newFile();
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(editor.plainText(), "x<P>hi</P>\n");
+
+    ASSERT_TRUE(document.load(path)); // clears the flag
+    document.close();                 // nothing asked
+    EXPECT_EQ(editor.plainText(), QString());
+    EXPECT_EQ(document.openFileName(), path); // Close keeps the name
+    prompts.expectOpenFile(QString());
+    document.openFile();
+    document.newFile();
+    EXPECT_EQ(prompts.shown().size(), 2u); // the cancelled question and the open dialog only
+}
+
+TEST_F(HtmlDocumentTest, QuestionAnswers)
+{
+    struct Case {
+        Answer answer;
+        bool expectWritten;
+        bool expectModifiedAfter;
+        Answer expectResult;
+    };
+    const Case cases[] = {
+        {Answer::Yes, true, false, Answer::Yes},
+        {Answer::No, false, false, Answer::No},
+        {Answer::Cancel, false, true, Answer::Cancel},
+    };
+    for (const Case &c : cases) {
+        const QString path = existing("q.html", "old");
+        ASSERT_TRUE(document.load(path));
+        edit("new ");
+        prompts.expectQuestion(c.answer);
+        EXPECT_EQ(document.askToSave(), c.expectResult);
+        EXPECT_EQ(prompts.last().text, "Save changes to open HTML file before closing?");
+        EXPECT_EQ(folder.read("q.html"), c.expectWritten ? QByteArray("new old") : QByteArray("old"));
+        EXPECT_EQ(document.isModified(), c.expectModifiedAfter);
+    }
+}
+
+TEST_F(HtmlDocumentTest, SaveCommandSavesWithoutAskingAndUnmodifiedWritesNothing)
+{
+    const QString path = existing("s.html", "abc");
+    ASSERT_TRUE(document.load(path));
+    QFile::remove(path);
+    document.save(); // unmodified: nothing written, not even a new file
+    EXPECT_FALSE(folder.exists("s.html"));
+    edit("z");
+    document.save();
+    EXPECT_EQ(folder.read("s.html"), QByteArray("zabc"));
+    EXPECT_FALSE(document.isModified());
+    EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(HtmlDocumentTest, SavingAnUntitledDocumentAsksForANameAndCancelKeepsItModified)
+{
+    edit("<P>");
+    prompts.expectSaveFile(QString());
+    document.save();
+    EXPECT_TRUE(document.isModified());
+    EXPECT_TRUE(document.isUntitled());
+    const ScriptedPrompts::Shown &dialog = prompts.last();
+    EXPECT_EQ(dialog.request.title, "Save HTML File As...");
+    EXPECT_EQ(dialog.request.fileName, "new.html");
+    EXPECT_EQ(dialog.request.defaultSuffix, "html");
+    EXPECT_TRUE(dialog.request.filter.startsWith("HTML Files|"));
+
+    const QString target = folder.file("named.html");
+    prompts.expectSaveFile(target);
+    document.save();
+    EXPECT_EQ(folder.read("named.html"), QByteArray("<P>"));
+    EXPECT_EQ(document.openFileName(), target);
+    EXPECT_EQ(statuses.last(), "Open HTML File:  " + target);
+}
+
+TEST_F(HtmlDocumentTest, HelpPageIsNeverQuestionedNorSaved)
+{
+    const QString path = existing("help/page.kvn", "help");
+    ASSERT_TRUE(document.load(path));
+    document.setHelpPage(true);
+    edit("typed ");
+    EXPECT_EQ(document.askToSave(), Answer::Yes);
+    document.save();
+    EXPECT_EQ(folder.read("help/page.kvn"), QByteArray("help"));
+}
+
+TEST_F(HtmlDocumentTest, NewInsertsTheSkeletonAndCountsAsModified)
+{
+    document.newFile();
+    EXPECT_TRUE(document.isModified());
+    EXPECT_TRUE(saveEnabled);
+    const QStringList lines = editor.lines();
+    ASSERT_EQ(lines.size(), 10); // nine lines, each ended by a line break
+    EXPECT_EQ(lines[0], "<!--This site and page maintained with Tovarel Pro. Details at: " + kProductPageAddress + "-->");
+    EXPECT_EQ(lines.mid(1), QStringList({"<HTML>", "<HEAD>", "   <TITLE></TITLE>", "</HEAD>", "<BODY>", "", "</BODY>",
+                                         "</HTML>", ""}));
+    EXPECT_FALSE(lines[0].contains(" -->"));
+    prompts.expectSaveFile(folder.file("fresh.html"));
+    document.save();
+    EXPECT_TRUE(folder.read("fresh.html").endsWith("<BODY>\r\n\r\n</BODY>\r\n</HTML>\r\n"));
+}
+
+TEST_F(HtmlDocumentTest, OpenRemembersTheFolderAndCancelLeavesAnEmptyWindowWithTheOldName)
+{
+    const QString first = existing("a/first.html", "1");
+    ASSERT_TRUE(document.load(first));
+    prompts.expectOpenFile(QString());
+    document.openFile();
+    EXPECT_EQ(editor.plainText(), QString());
+    EXPECT_EQ(document.openFileName(), first);
+    EXPECT_EQ(prompts.last().request.filter, "HTML Files|*.html|All Files|*.*");
+    EXPECT_EQ(prompts.last().request.filterIndex, 1);
+
+    const QString second = existing("b/second.html", "2");
+    prompts.expectOpenFile(second);
+    document.openFile();
+    EXPECT_EQ(editor.plainText(), "2");
+    EXPECT_EQ(settings.text(SettingKey::StartLocation), folder.path() + "b/");
+    Settings reread(folder.path());
+    reread.readDefaultIni();
+    EXPECT_EQ(reread.text(SettingKey::StartLocation), folder.path() + "b/");
+    EXPECT_EQ(prompts.shown().size(), 2u);
+}
+
+TEST_F(HtmlDocumentTest, OpenOfAnUnreadableFileEndsSilently)
+{
+    const QString first = existing("first.html", "1");
+    ASSERT_TRUE(document.load(first));
+    const QString missing = folder.file("gone.html");
+    prompts.expectOpenFile(missing);
+    document.openFile();
+    EXPECT_EQ(editor.plainText(), QString());
+    EXPECT_EQ(document.openFileName(), missing);
+    EXPECT_EQ(statuses.last(), "Open HTML File:  " + first);
+}
+
+TEST_F(HtmlDocumentTest, CloseThenTypeAndSaveWritesToTheFormerFile)
+{
+    const QString path = existing("keep.html", "before");
+    ASSERT_TRUE(document.load(path));
+    document.close();
+    edit("after");
+    document.save();
+    EXPECT_EQ(folder.read("keep.html"), QByteArray("after"));
+}
+
+TEST_F(HtmlDocumentTest, AutomaticColouringFollowsTheSetting)
+{
+    const QString path = existing("c.html", "<B>");
+    ASSERT_TRUE(document.load(path));
+    EXPECT_EQ(colourPasses, 0);
+    settings.storeFlag(SettingKey::TagsColored, true);
+    ASSERT_TRUE(document.load(path));
+    EXPECT_EQ(colourPasses, 1);
+}
+
+TEST_F(HtmlDocumentTest, Templates)
+{
+    prompts.expectInformation();
+    document.openTemplate();
+    EXPECT_EQ(prompts.last().text, "You have not selected a Template file yet. Go to the OPTIONS screen and select one "
+                                   "from the Files tab.");
+    EXPECT_EQ(settingsPages, QList<int>({0}));
+    EXPECT_EQ(document.openFileName(), QString());
+
+    settings.store(SettingKey::HtmlTemplate, existing("t.html", "<HTML>\n<BODY>\n"));
+    document.openTemplate();
+    EXPECT_EQ(editor.plainText(), "<HTML>\n<BODY>\n");
+    EXPECT_TRUE(document.isUntitled());
+    EXPECT_FALSE(document.isModified());
+
+    settings.store(SettingKey::HtmlTemplate, folder.file("missing.html"));
+    prompts.expectInformation();
+    document.openTemplate();
+    EXPECT_EQ(prompts.last().text,
+              "Cannot open this file. Has it been moved, renamed, or deleted? Please right-click it and select "
+              "\"Change file link\" to re-establish the file link.");
+}
+
+TEST_F(HtmlDocumentTest, FailedSaveKeepsTheOldFileTheTextAndTheModifiedFlag)
+{
+    struct Case {
+        const char *what;
+        std::function<QString()> target;
+    };
+    const Case cases[] = {
+        {"a read-only system file", [] { return QStringLiteral("/proc/version"); }},
+        {"a folder that was removed", [this] {
+             const QString path = existing("gone/p.html", "x");
+             return path;
+         }},
+    };
+    for (const Case &c : cases) {
+        const QString path = c.target();
+        ASSERT_TRUE(document.load(path)) << c.what;
+        const QByteArray before = readFileBytes(path).value_or(QByteArray());
+        if (path.contains("/gone/"))
+            QDir(folder.file("gone")).removeRecursively();
+        edit("typed ");
+        prompts.expectError();
+        document.save();
+        EXPECT_TRUE(prompts.last().text.contains(path)) << c.what;
+        EXPECT_TRUE(document.isModified()) << c.what;
+        EXPECT_TRUE(editor.plainText().startsWith("typed ")) << c.what;
+        if (!path.contains("/gone/"))
+            EXPECT_EQ(readFileBytes(path).value_or(QByteArray()), before) << c.what;
+
+        // A failed save inside the question stops the caller: New must not throw the text away.
+        prompts.expectQuestion(Answer::Yes).expectError();
+        document.newFile();
+        EXPECT_TRUE(editor.plainText().startsWith("typed ")) << c.what;
+        EXPECT_EQ(document.lastAnswer(), Answer::Cancel);
+        document.setModified(false);
+    }
+}
+
+TEST_F(HtmlDocumentTest, SaveAsWritesTheNewFileAndFailedSaveAsKeepsTheName)
+{
+    const QString path = existing("orig.html", "o");
+    ASSERT_TRUE(document.load(path));
+    prompts.expectSaveFile(QString());
+    document.saveAs();
+    EXPECT_EQ(document.openFileName(), path);
+
+    prompts.expectSaveFile(folder.file("nofolder/x.html")).expectError();
+    document.saveAs();
+    EXPECT_EQ(document.openFileName(), path);
+
+    edit("n");
+    prompts.expectSaveFile(folder.file("copy.html"));
+    document.saveAs();
+    EXPECT_EQ(folder.read("copy.html"), QByteArray("no"));
+    EXPECT_EQ(folder.read("orig.html"), QByteArray("o"));
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(document.openFileName(), folder.file("copy.html"));
+}

@@ -1,0 +1,281 @@
+#include "platform/TextFile.h"
+
+#include "testsupport/TempProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <std::size_t N>
+QByteArray raw(const char (&text)[N])
+{
+    return QByteArray(text, N - 1);
+}
+
+template <std::size_t N>
+QString utf16(const char16_t (&text)[N])
+{
+    return QString(reinterpret_cast<const QChar *>(text), N - 1); // fromUtf16 would drop a leading BOM
+}
+
+constexpr TextFormat format(TextEncoding encoding, LineEnd lineEnd, bool bom = false) { return {encoding, lineEnd, bom}; }
+
+std::string hex(const QByteArray &bytes) { return bytes.toHex(' ').toStdString(); }
+
+} // namespace
+
+// So gtest prints formats readably (found through the argument's namespace).
+static void PrintTo(const TextFormat &f, std::ostream *os)
+{
+    *os << (f.encoding == TextEncoding::Utf8 ? "UTF-8" : "Latin-1") << '/'
+        << (f.lineEnd == LineEnd::CrLf ? "CRLF" : f.lineEnd == LineEnd::Lf ? "LF" : "CR") << (f.utf8Bom ? "/BOM" : "");
+}
+
+TEST(TextFile, DecodesAndEncodesBackToTheSameBytes)
+{
+    constexpr auto U = TextEncoding::Utf8;
+    constexpr auto L = TextEncoding::Latin1;
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        QString text;
+        TextFormat format;
+    };
+    const Case cases[] = {
+        {"UTF-8 with CR LF", "a\xC3\xA9\r\nb\r\n", utf16(u"a\u00E9\nb\n"), format(U, LineEnd::CrLf)},
+        {"UTF-8 with CR LF, no final break", "a\r\nb", QStringLiteral("a\nb"), format(U, LineEnd::CrLf)},
+        {"LF", "a\nb\n", QStringLiteral("a\nb\n"), format(U, LineEnd::Lf)},
+        {"LF, no final break", "a\nb", QStringLiteral("a\nb"), format(U, LineEnd::Lf)},
+        {"lone CR", "a\rb\r", QStringLiteral("a\nb\n"), format(U, LineEnd::Cr)},
+        {"lone CR, no final break", "a\rb", QStringLiteral("a\nb"), format(U, LineEnd::Cr)},
+        {"blank lines", "\r\n\r\n\r\n", QStringLiteral("\n\n\n"), format(U, LineEnd::CrLf)},
+        {"only CR LF", "\r\n", QStringLiteral("\n"), format(U, LineEnd::CrLf)},
+        {"only LF", "\n", QStringLiteral("\n"), format(U, LineEnd::Lf)},
+        {"only CR", "\r", QStringLiteral("\n"), format(U, LineEnd::Cr)},
+        {"empty file", "", QString(), format(U, LineEnd::CrLf)},
+        {"no line break", "abc", QStringLiteral("abc"), format(U, LineEnd::CrLf)},
+        {"BOM", "\xEF\xBB\xBFx\r\n", QStringLiteral("x\n"), format(U, LineEnd::CrLf, true)},
+        {"BOM and LF", "\xEF\xBB\xBFx\ny", QStringLiteral("x\ny"), format(U, LineEnd::Lf, true)},
+        {"BOM only", "\xEF\xBB\xBF", QString(), format(U, LineEnd::CrLf, true)},
+        {"second BOM is text", "\xEF\xBB\xBF\xEF\xBB\xBFx", utf16(u"\uFEFFx"), format(U, LineEnd::CrLf, true)},
+        {"four-byte UTF-8", "\xF0\x9F\x98\x80\n", utf16(u"\U0001F600\n"), format(U, LineEnd::Lf)},
+        {"highest code point", "\xF4\x8F\xBF\xBF", utf16(u"\U0010FFFF"), format(U, LineEnd::CrLf)},
+        {"NUL bytes", raw("a\0b\n\0"), utf16(u"a\0b\n\0"), format(U, LineEnd::Lf)},
+        {"Latin-1", "caf\xE9\xA0\x80\x9F\r\n", utf16(u"caf\u00E9\u00A0\u0080\u009F\n"), format(L, LineEnd::CrLf)},
+        {"Latin-1 with LF", "\xE9\n\xE8", utf16(u"\u00E9\n\u00E8"), format(L, LineEnd::Lf)},
+        {"Latin-1 with lone CR", "\xE9\r\xE8\r", utf16(u"\u00E9\n\u00E8\n"), format(L, LineEnd::Cr)},
+        {"Latin-1 starting like a BOM", "\xEF\xBB\xBF\xFF", utf16(u"\u00EF\u00BB\u00BF\u00FF"), format(L, LineEnd::CrLf)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const DecodedText decoded = decodeText(c.bytes);
+        EXPECT_EQ(decoded.text, c.text);
+        EXPECT_EQ(decoded.format, c.format);
+        TextFormat used;
+        EXPECT_EQ(hex(encodeText(decoded.text, decoded.format, &used)), hex(c.bytes));
+        EXPECT_EQ(used, c.format);
+    }
+}
+
+TEST(TextFile, EveryHighByteRoundTripsAsLatin1)
+{
+    QByteArray bytes;
+    for (int b = 0x80; b <= 0xFF; ++b)
+        bytes += char(b);
+    const DecodedText decoded = decodeText(bytes);
+    EXPECT_EQ(decoded.format.encoding, TextEncoding::Latin1);
+    ASSERT_EQ(decoded.text.size(), 128);
+    for (int i = 0; i < 128; ++i)
+        EXPECT_EQ(decoded.text.at(i).unicode(), 0x80 + i);
+    EXPECT_EQ(encodeText(decoded.text, decoded.format), bytes);
+}
+
+TEST(TextFile, InvalidUtf8IsReadAsLatin1)
+{
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"overlong two bytes", "a\xC0\xAF"},
+        {"overlong three bytes", "\xE0\x80\xAF"},
+        {"overlong NUL", "\xC0\x80"},
+        {"truncated at the end", "ab\xE2\x82"},
+        {"truncated before a line break", "ab\xE2\x82\r\nc"},
+        {"lone lead byte at the end", "ab\xC3"},
+        {"lone continuation", "a\x80z"},
+        {"UTF-16 surrogate", "\xED\xA0\x80"},
+        {"above U+10FFFF", "\xF4\x90\x80\x80"},
+        {"byte 0xFF", "\xFF"},
+        {"BOM then invalid", "\xEF\xBB\xBF\xC3("},
+        {"valid text, one bad byte at the very end", "valid \xC3\xA9 text\xE9"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const DecodedText decoded = decodeText(c.bytes);
+        EXPECT_EQ(decoded.format.encoding, TextEncoding::Latin1);
+        EXPECT_FALSE(decoded.format.utf8Bom);
+        QString expected = QString::fromLatin1(c.bytes);
+        expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        EXPECT_EQ(decoded.text, expected);
+        EXPECT_EQ(hex(encodeText(decoded.text, decoded.format)), hex(c.bytes));
+    }
+}
+
+TEST(TextFile, MixedLineEndsTakeTheFirstStyle)
+{
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        LineEnd style;
+        QString text;
+        QByteArray encoded;
+    };
+    const Case cases[] = {
+        {"CR LF first", "a\r\nb\nc\rd", LineEnd::CrLf, QStringLiteral("a\nb\nc\nd"), "a\r\nb\r\nc\r\nd"},
+        {"LF then lone CR", "\n\r", LineEnd::Lf, QStringLiteral("\n\n"), "\n\n"},
+        {"lone CR then CR LF", "\r\r\n", LineEnd::Cr, QStringLiteral("\n\n"), "\r\r"},
+        {"LF CR is two breaks", "a\n\rb", LineEnd::Lf, QStringLiteral("a\n\nb"), "a\n\nb"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const DecodedText decoded = decodeText(c.bytes);
+        EXPECT_EQ(decoded.format.lineEnd, c.style);
+        EXPECT_EQ(decoded.text, c.text);
+        EXPECT_EQ(hex(encodeText(decoded.text, decoded.format)), hex(c.encoded));
+    }
+}
+
+TEST(TextFile, EncodesWithTheRequestedFormat)
+{
+    constexpr auto U = TextEncoding::Utf8;
+    constexpr auto L = TextEncoding::Latin1;
+    struct Case {
+        const char *name;
+        QString text;
+        TextFormat requested;
+        QByteArray bytes;
+        TextFormat used;
+    };
+    const Case cases[] = {
+        {"CR LF", QStringLiteral("a\nb\n"), format(U, LineEnd::CrLf), "a\r\nb\r\n", format(U, LineEnd::CrLf)},
+        {"LF", QStringLiteral("a\nb\n"), format(U, LineEnd::Lf), "a\nb\n", format(U, LineEnd::Lf)},
+        {"CR", QStringLiteral("a\nb\n"), format(U, LineEnd::Cr), "a\rb\r", format(U, LineEnd::Cr)},
+        {"BOM", QStringLiteral("a\n"), format(U, LineEnd::Lf, true), "\xEF\xBB\xBF" "a\n", format(U, LineEnd::Lf, true)},
+        {"BOM on an empty text", QString(), format(U, LineEnd::CrLf, true), "\xEF\xBB\xBF", format(U, LineEnd::CrLf, true)},
+        {"Latin-1 keeps to one byte", utf16(u"\u00E9\u00FF\n"), format(L, LineEnd::CrLf), "\xE9\xFF\r\n", format(L, LineEnd::CrLf)},
+        {"Latin-1 cannot hold a euro sign", utf16(u"\u00E9 \u20AC\n"), format(L, LineEnd::Lf), "\xC3\xA9 \xE2\x82\xAC\n",
+         format(U, LineEnd::Lf)},
+        {"Latin-1 cannot hold an emoji", utf16(u"\U0001F600"), format(L, LineEnd::Cr), "\xF0\x9F\x98\x80",
+         format(U, LineEnd::Cr)},
+        {"Latin-1 bytes that would read as UTF-8", utf16(u"\u00C3\u00A9\n"), format(L, LineEnd::CrLf),
+         "\xC3\x83\xC2\xA9\r\n", format(U, LineEnd::CrLf)},
+        {"Latin-1 bytes that would read as a BOM", utf16(u"\u00EF\u00BB\u00BFx"), format(L, LineEnd::CrLf),
+         "\xC3\xAF\xC2\xBB\xC2\xBFx", format(U, LineEnd::CrLf)},
+        {"ASCII stays Latin-1", QStringLiteral("plain\n"), format(L, LineEnd::CrLf), "plain\r\n", format(L, LineEnd::CrLf)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TextFormat used;
+        EXPECT_EQ(hex(encodeText(c.text, c.requested, &used)), hex(c.bytes));
+        EXPECT_EQ(used, c.used);
+        EXPECT_EQ(decodeText(c.bytes).text, c.text);
+    }
+}
+
+TEST(TextFile, TenMegabytesOfShortLines)
+{
+    QByteArray bytes;
+    bytes.reserve(10 * 1024 * 1024 + 64);
+    int lines = 0;
+    while (bytes.size() < 10 * 1024 * 1024) {
+        bytes += "<p>caf\xC3\xA9 line</p>\r\n";
+        ++lines;
+    }
+    const DecodedText decoded = decodeText(bytes);
+    EXPECT_EQ(decoded.format, format(TextEncoding::Utf8, LineEnd::CrLf));
+    EXPECT_EQ(decoded.text.count(u'\n'), lines);
+    EXPECT_FALSE(decoded.text.contains(u'\r'));
+    EXPECT_EQ(encodeText(decoded.text, decoded.format), bytes);
+}
+
+TEST(TextFile, ReadingFailsReadably)
+{
+    TempProgramFolder folder;
+    QDir().mkpath(folder.file(QStringLiteral("sub")));
+    const QString paths[] = {
+        folder.file(QStringLiteral("missing.html")),
+        folder.file(QStringLiteral("sub")),
+        folder.file(QStringLiteral("missing/page.html")),
+        QString(),
+    };
+    for (const QString &path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        QString error;
+        EXPECT_FALSE(readTextFile(path, &error).has_value());
+        EXPECT_FALSE(error.isEmpty());
+        if (!path.isEmpty()) {
+            EXPECT_TRUE(error.contains(QDir::toNativeSeparators(path))) << error.toStdString();
+        }
+        error.clear();
+        EXPECT_FALSE(readFileBytes(path, &error).has_value());
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_FALSE(readTextFile(path).has_value()); // no error wanted: must not crash
+    }
+}
+
+TEST(TextFile, ReadsFilesByteExact)
+{
+    TempProgramFolder folder;
+    const QByteArray bytes = raw("\xEF\xBB\xBF<p>\xC3\xA9</p>\n\0end");
+    const QString path = folder.write(QStringLiteral("page.html"), bytes);
+    EXPECT_EQ(readFileBytes(path), bytes);
+    const std::optional<DecodedText> decoded = readTextFile(path);
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(decoded->text, utf16(u"<p>\u00E9</p>\n\0end"));
+    EXPECT_EQ(decoded->format, format(TextEncoding::Utf8, LineEnd::Lf, true));
+
+    EXPECT_EQ(readFileBytes(folder.write(QStringLiteral("empty.html"), QByteArray())), QByteArray());
+}
+
+TEST(TextFile, AtomicWritesReplaceOrLeaveTheOldFile)
+{
+    TempProgramFolder folder;
+    const QString path = folder.write(QStringLiteral("page.html"), "old");
+    ASSERT_TRUE(writeFileAtomically(path, "new\r\n").ok);
+    EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray("new\r\n"));
+    ASSERT_TRUE(writeFileAtomically(path, QByteArray()).ok);
+    EXPECT_TRUE(folder.exists(QStringLiteral("page.html")));
+    EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray());
+
+    TextFormat used;
+    ASSERT_TRUE(writeTextFileAtomically(path, utf16(u"\u20AC\n"), format(TextEncoding::Latin1, LineEnd::CrLf), &used).ok);
+    EXPECT_EQ(used, format(TextEncoding::Utf8, LineEnd::CrLf));
+    EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray("\xE2\x82\xAC\r\n"));
+
+    // Tests run as root, where permissions stop nothing: the failures come from the path.
+    QDir().mkpath(folder.file(QStringLiteral("folder.html/inside")));
+    const QString plain = folder.write(QStringLiteral("plain"), "keep me");
+    const QString unwritable[] = {
+        folder.file(QStringLiteral("folder.html")),
+        plain + QStringLiteral("/page.html"),
+        folder.file(QStringLiteral("missing/page.html")),
+        QString(),
+    };
+    for (const QString &target : unwritable) {
+        SCOPED_TRACE(target.toStdString());
+        const TextFileResult result = writeFileAtomically(target, "bytes");
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_FALSE(writeTextFileAtomically(target, QStringLiteral("x"), TextFormat()).ok);
+    }
+    EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("folder.html"))).isDir());
+    EXPECT_TRUE(folder.exists(QStringLiteral("folder.html/inside")));
+    EXPECT_EQ(folder.read(QStringLiteral("plain")), QByteArray("keep me"));
+    EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray("\xE2\x82\xAC\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{QStringLiteral("folder.html"), QStringLiteral("page.html"), QStringLiteral("plain")}));
+}

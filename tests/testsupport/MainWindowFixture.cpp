@@ -1,0 +1,56 @@
+#include "testsupport/MainWindowFixture.h"
+
+#include "editor/HtmlEditor.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QKeyEvent>
+#include <QTest>
+
+void MainWindowFixture::TearDown()
+{
+    if (m_window) {
+        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_window.reset();
+    }
+}
+
+TForm1 &MainWindowFixture::start()
+{
+    AppEnvironment env;
+    env.programFolder = folder.path();
+    env.prompts = &prompts;
+    env.clipboard = &clipboard;
+    env.clock = &clock;
+    env.eventPump = &pump;
+    env.splashMilliseconds = 0;
+    m_window = std::make_unique<TForm1>(env);
+    m_window->resize(1000, 700);
+    return *m_window;
+}
+
+QAction *MainWindowFixture::action(const QString &objectName) const { return control<QAction>(objectName); }
+
+QAbstractButton *MainWindowFixture::button(const QString &objectName) const
+{
+    return control<QAbstractButton>(objectName);
+}
+
+void MainWindowFixture::trigger(const QString &actionName) const
+{
+    if (QAction *a = action(actionName))
+        a->trigger();
+}
+
+void MainWindowFixture::click(const QString &buttonName) const
+{
+    if (QAbstractButton *b = button(buttonName))
+        b->click();
+}
+
+void MainWindowFixture::typeText(const QString &text)
+{
+    HtmlEditor &editor = m_window->editor();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&editor, &press);
+}

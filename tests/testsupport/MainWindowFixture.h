@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/TForm1.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/EventPump.h"
+#include "testsupport/ScriptedPrompts.h"
+#include "testsupport/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+
+#include <memory>
+
+class QAction;
+class QAbstractButton;
+
+class ImmediateEventPump final : public EventPump {
+public:
+    void processEvents() override { QCoreApplication::processEvents(); }
+};
+
+// A real main window in a temporary program folder, with scripted prompts and no splash.
+// Files the window should find at start-up are written into `folder` before `start()`.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void TearDown() override;
+
+    TForm1 &start();
+    TForm1 &window() { return *m_window; }
+
+    QAction *action(const QString &objectName) const;
+    QAbstractButton *button(const QString &objectName) const;
+    template <typename T> T *control(const QString &objectName) const
+    {
+        T *found = m_window->findChild<T *>(objectName);
+        EXPECT_NE(found, nullptr) << "no control named " << objectName.toStdString();
+        return found;
+    }
+    void trigger(const QString &actionName) const;
+    void click(const QString &buttonName) const;
+
+    // Writes the editing window's text as if typed (marks the document modified).
+    void typeText(const QString &text);
+
+    TempProgramFolder folder;
+    ScriptedPrompts prompts;
+    SystemClipboard clipboard;
+    FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(14, 30, 5))};
+    ImmediateEventPump pump;
+
+private:
+    std::unique_ptr<TForm1> m_window;
+};
