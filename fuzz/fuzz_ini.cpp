@@ -75,13 +75,35 @@ void checkOthersUnchanged(const QList<Probe> &before, const QByteArray &bytes, c
     }
 }
 
+// The bytes with every line break in the style of the first: what a decode and encode
+// must give back.
+QByteArray withUniformLineEnds(const QByteArray &bytes, LineEnd style)
+{
+    const QByteArray breakBytes = style == LineEnd::CrLf ? "\r\n" : style == LineEnd::Lf ? "\n" : "\r";
+    QByteArray out;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r') {
+            out += breakBytes;
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else if (bytes[i] == '\n') {
+            out += breakBytes;
+        } else {
+            out += bytes[i];
+        }
+    }
+    return out;
+}
+
 void checkTextRoundTrip(const QByteArray &bytes)
 {
     const DecodedText decoded = decodeText(bytes);
     check(!decoded.text.contains(QLatin1Char('\r')), "no CR left after decoding");
+    check(decoded.text.size() <= bytes.size(), "never more characters than bytes");
     TextFormat used;
     const QByteArray encoded = encodeText(decoded.text, decoded.format, &used);
     check(used == decoded.format, "decoded text fits its own format");
+    check(encoded == withUniformLineEnds(bytes, decoded.format.lineEnd), "bytes come back, line ends made uniform");
     const DecodedText again = decodeText(encoded);
     check(again.text == decoded.text, "re-decoded text equal");
     check(again.format == decoded.format, "re-decoded format equal");

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -75,15 +76,45 @@ bool hasHighByte(const QByteArray &bytes)
     return false;
 }
 
+bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The text when the bytes are valid UTF-8, else nullopt. Decodes in slices cut before a
+// lead byte, so a stateless decoder sees whole sequences and a Latin-1 file is given up
+// on at its first bad byte instead of after decoding all of it.
+std::optional<QString> decodeUtf8(QByteArrayView bytes)
+{
+    constexpr qsizetype kSlice = 256 * 1024;
+    if (bytes.isEmpty())
+        return QString();
+    QString text(bytes.size(), Qt::Uninitialized); // UTF-16 never needs more units than UTF-8 bytes
+    QChar *out = text.data();
+    QStringDecoder utf8 = strictUtf8();
+    qsizetype pos = 0;
+    while (pos < bytes.size()) {
+        qsizetype end = std::min(pos + kSlice, bytes.size());
+        if (end < bytes.size()) {
+            qsizetype cut = end;
+            for (int i = 0; i < 3 && cut > pos && isContinuation(bytes[cut]); ++i)
+                --cut;
+            if (cut > pos && !isContinuation(bytes[cut]))
+                end = cut; // else four continuation bytes in a row: invalid wherever we cut
+        }
+        out = utf8.appendToBuffer(out, bytes.sliced(pos, end - pos));
+        if (utf8.hasError())
+            return std::nullopt;
+        pos = end;
+    }
+    text.truncate(out - text.constData());
+    return text;
+}
+
 // Latin-1 bytes that happen to be valid UTF-8 would be read back as UTF-8, as other
 // characters; this happens when an edit removes the only bytes that were not UTF-8.
 bool wouldReadAsUtf8(const QByteArray &latin1)
 {
     if (!hasHighByte(latin1))
         return false; // plain ASCII reads the same either way
-    QStringDecoder utf8 = strictUtf8();
-    const QString decoded = utf8.decode(latin1); // decode() is lazy: the QString does the work
-    return !utf8.hasError();
+    return decodeUtf8(latin1).has_value();
 }
 
 } // namespace
@@ -96,46 +127,33 @@ DecodedText decodeText(const QByteArray &bytes)
     const bool bom = bytes.size() >= kUtf8BomSize && std::memcmp(bytes.constData(), kUtf8Bom, kUtf8BomSize) == 0;
     const QByteArrayView body = bom ? QByteArrayView(bytes).sliced(kUtf8BomSize) : QByteArrayView(bytes);
 
-    // The BOM was taken off above, so a second one is text.
-    QStringDecoder utf8 = strictUtf8();
-    QString text = utf8.decode(body);
-    if (utf8.hasError()) {
-        text = QString::fromLatin1(bytes); // the BOM bytes, if any, are then ordinary text
-        result.format.encoding = TextEncoding::Latin1;
-    } else {
+    std::optional<QString> text = decodeUtf8(body);
+    if (text) {
         result.format.encoding = TextEncoding::Utf8;
         result.format.utf8Bom = bom;
+    } else {
+        text = QString::fromLatin1(bytes); // the BOM bytes, if any, are then ordinary text
+        result.format.encoding = TextEncoding::Latin1;
     }
-    normaliseLineBreaks(text);
-    result.text = std::move(text);
+    normaliseLineBreaks(*text);
+    result.text = std::move(*text);
     return result;
 }
 
 QByteArray encodeText(const QString &text, const TextFormat &format, TextFormat *used)
 {
     TextFormat actual = format;
-    if (actual.encoding == TextEncoding::Latin1) {
-        for (const QChar c : text) {
-            if (c.unicode() > 0xFF) {
-                actual.encoding = TextEncoding::Utf8;
-                actual.utf8Bom = false;
-                break;
-            }
-        }
-    } else {
-        actual.encoding = TextEncoding::Utf8;
-    }
     QByteArray encoded;
     if (actual.encoding == TextEncoding::Latin1) {
-        actual.utf8Bom = false;
-        encoded = text.toLatin1();
-        if (wouldReadAsUtf8(encoded)) {
+        actual.utf8Bom = false; // a BOM would make it UTF-8
+        const bool fits = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+        if (fits)
+            encoded = text.toLatin1();
+        if (!fits || wouldReadAsUtf8(encoded))
             actual.encoding = TextEncoding::Utf8;
-            encoded = text.toUtf8();
-        }
-    } else {
-        encoded = text.toUtf8();
     }
+    if (actual.encoding == TextEncoding::Utf8)
+        encoded = text.toUtf8();
     if (used)
         *used = actual;
     const qsizetype prefix = actual.utf8Bom ? kUtf8BomSize : 0;

@@ -202,6 +202,44 @@ TEST(TextFile, TenMegabytesOfShortLines)
     EXPECT_EQ(encodeText(decoded.text, decoded.format), bytes);
 }
 
+TEST(TextFile, LargeFilesDecodeTheSameAcrossInternalSlices)
+{
+    // Big files are checked in slices of 256 KiB; a sequence across a slice edge must
+    // neither be split (valid) nor slip through (invalid).
+    constexpr qsizetype kSlice = 256 * 1024;
+    const QByteArray sequences[] = {"\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x98\x80"};
+    for (const QByteArray &sequence : sequences) {
+        for (qsizetype shift = 0; shift <= 4; ++shift) {
+            SCOPED_TRACE(hex(sequence) + " ending " + std::to_string(shift) + " bytes past the edge");
+            const qsizetype lead = kSlice + shift - sequence.size();
+            const QByteArray valid = QByteArray(lead, 'a') + sequence + QByteArray(100, 'b');
+            const DecodedText decoded = decodeText(valid);
+            EXPECT_EQ(decoded.format.encoding, TextEncoding::Utf8);
+            const QString character = QString::fromUtf8(sequence);
+            EXPECT_EQ(decoded.text.size(), lead + character.size() + 100);
+            EXPECT_EQ(decoded.text.mid(lead, character.size()), character);
+
+            QByteArray truncated = valid;
+            truncated.remove(lead + sequence.size() - 1, 1); // last continuation byte gone
+            EXPECT_EQ(decodeText(truncated).format.encoding, TextEncoding::Latin1);
+        }
+    }
+
+    QByteArray cjk;
+    while (cjk.size() < 3 * kSlice)
+        cjk += "\xE6\x96\x87\xE5\xAD\x97"; // no ASCII byte anywhere to cut at
+    const DecodedText decoded = decodeText(cjk);
+    EXPECT_EQ(decoded.format.encoding, TextEncoding::Utf8);
+    EXPECT_EQ(decoded.text.size(), cjk.size() / 3);
+    EXPECT_EQ(encodeText(decoded.text, decoded.format), cjk);
+
+    QByteArray continuations = QByteArray(kSlice - 2, 'a') + QByteArray(6, char(0x80)) + "z";
+    EXPECT_EQ(decodeText(continuations).format.encoding, TextEncoding::Latin1);
+    QByteArray lateError = cjk + "\xFF";
+    EXPECT_EQ(decodeText(lateError).format.encoding, TextEncoding::Latin1);
+    EXPECT_EQ(decodeText(lateError).text.size(), lateError.size());
+}
+
 TEST(TextFile, ReadingFailsReadably)
 {
     TempProgramFolder folder;
