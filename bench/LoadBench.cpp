@@ -4,6 +4,7 @@
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
+#include "platform/Clipboard.h"
 #include "platform/Prompts.h"
 
 #include <QCoreApplication>
@@ -46,6 +47,7 @@ struct LoadFixture {
     QTemporaryDir dir;
     QString path;
     SilentPrompts prompts;
+    MemoryClipboard clipboard;
     std::unique_ptr<Settings> settings;
     std::unique_ptr<HtmlEditor> ourEditor;
     std::unique_ptr<RichEditAccess> access;
@@ -67,7 +69,7 @@ std::vector<Benchmark> loadBenchmarks()
     fixture->ourEditor->show();
     fixture->access = std::make_unique<RichEditAccess>(*fixture->ourEditor);
     fixture->document = std::make_unique<HtmlDocument>(*fixture->access, fixture->prompts, *fixture->settings,
-                                                       DocumentHooks{});
+                                                       fixture->clipboard, DocumentHooks{});
     fixture->baselineEditor = std::make_unique<QPlainTextEdit>();
     fixture->baselineEditor->resize(800, 600);
     fixture->baselineEditor->show();

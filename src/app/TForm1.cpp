@@ -4,6 +4,12 @@
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
+#include "editor/FindReplaceDialogs.h"
+#include "editor/SearchReplace.h"
+#include "editor/TagColouring.h"
+#include "editor/TagCommands.h"
+#include "editor/TagInsertion.h"
+#include "platform/Clock.h"
 #include "platform/Clipboard.h"
 #include "platform/TextFile.h"
 #include "settings/TFormSplash.h"
@@ -50,7 +56,12 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     hooks.colourTags = [this] { colourTags(); };
     hooks.openSettings = [this](int page) { openSettingsDialog(page); };
     hooks.repaint = [this] { m_editor->viewport()->update(); };
-    m_document = std::make_unique<HtmlDocument>(*m_editorAccess, *m_env.prompts, m_settings, hooks);
+    m_document = std::make_unique<HtmlDocument>(*m_editorAccess, *m_env.prompts, m_settings, *m_env.clipboard, hooks);
+    m_tagInserter = std::make_unique<TagInserter>(*m_editorAccess, *m_env.clipboard,
+                                                  [this] { m_document->setModified(true); });
+    buildTagCommands();
+    buildSearchCommands();
+    buildProjectCommands();
     FormCreate();
 }
 
@@ -163,8 +174,12 @@ void TForm1::buildMenus()
         {"Search1", tr("Se&arch")}, {"Tags1", tr("T&ags")},           {"Tools1", tr("&Tools")},
         {"Settings1", tr("Settin&gs")}, {"HelperApps1", QStringLiteral("He&lper Apps")}, {"Help1", tr("&Help")},
     };
-    for (const auto &[name, caption] : laterMenus)
-        bar->addMenu(caption)->setObjectName(QLatin1String(name));
+    for (const auto &[name, caption] : laterMenus) {
+        QMenu *menu = bar->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        if (QLatin1String(name) == QLatin1String("Tags1"))
+            m_tagsMenu = menu;
+    }
 
     m_editorMenu = new QMenu(this);
     m_editorMenu->setObjectName(QStringLiteral("PopupMenuEditor"));
@@ -281,7 +296,10 @@ void TForm1::buildHtmlPanel()
 
     m_editor = new HtmlEditor(m_panelHtmlWindow);
     connect(m_editor, &HtmlEditor::keyPressed, this, [this] { m_document->setModified(true); });
-    connect(m_editor, &HtmlEditor::mousePressed, this, [this] { m_document->setModified(true); });
+    connect(m_editor, &HtmlEditor::mousePressed, this, [this] {
+        m_stopColours = true;
+        m_document->setModified(true);
+    });
     connect(m_editor, &QWidget::customContextMenuRequested, this, &TForm1::showEditorMenu);
 
     auto *strip = new QWidget(m_panelHtmlWindow);
@@ -290,13 +308,27 @@ void TForm1::buildHtmlPanel()
     stripLayout->setContentsMargins(MainLayout::kEditorWidthMargin, 2, 4, 2);
     m_checkColored = new QCheckBox(QStringLiteral("Color"), strip);
     m_checkColored->setObjectName(QStringLiteral("CheckBoxColoredTags"));
+    m_checkColored->setToolTip(QStringLiteral("Turn Colored Tags On/Off"));
     connect(m_checkColored, &QCheckBox::clicked, this, &TForm1::CheckBoxColoredTagsClick);
     m_checkWrap = new QCheckBox(QStringLiteral("Wrap"), strip);
     m_checkWrap->setObjectName(QStringLiteral("CheckWrap"));
     connect(m_checkWrap, &QCheckBox::clicked, this, &TForm1::CheckWrapClick);
     m_labelBrowserMode = new QLabel(QStringLiteral("T"), strip);
     m_labelBrowserMode->setObjectName(QStringLiteral("LabelBrowserMode"));
+    auto *colourNow = new QToolButton(strip);
+    colourNow->setObjectName(QStringLiteral("BitBtnColorNow"));
+    colourNow->setToolTip(QStringLiteral("Color Tags Now"));
+    colourNow->setText(QStringLiteral("Color Now"));
+    connect(colourNow, &QToolButton::clicked, this, &TForm1::BitBtnColorNowClick);
+    auto *stopColours = new QToolButton(strip);
+    stopColours->setObjectName(QStringLiteral("BitBtnStopColors"));
+    stopColours->setToolTip(QStringLiteral("Stop Colored Tag Processing"));
+    stopColours->setText(QStringLiteral("Stop"));
+    // Acts as the button goes down, so a press is seen by the running pass at once.
+    connect(stopColours, &QToolButton::pressed, this, &TForm1::BitBtnStopColorsMouseDown);
     stripLayout->addWidget(m_checkColored);
+    stripLayout->addWidget(colourNow);
+    stripLayout->addWidget(stopColours);
     stripLayout->addWidget(m_checkWrap);
     stripLayout->addStretch(1);
     stripLayout->addWidget(m_labelBrowserMode);
@@ -331,6 +363,172 @@ void TForm1::setStatusPanelText(int panel, const QString &text) { m_statusPanels
 QString TForm1::statusPanelText(int panel) const { return m_statusPanels.at(panel)->text(); }
 
 int TForm1::projectPanelWidth() const { return m_panelOutline->width(); }
+
+// ---------------------------------------------------------------------------------------
+// Tag commands: the Tags menu, the tag bar and the editing window's sub-menus share one
+// handler per command, taken from the command table.
+
+QMenu *TForm1::menuAt(QMenu *root, const QStringList &path)
+{
+    QMenu *menu = root;
+    for (const QString &part : path) {
+        QMenu *found = nullptr;
+        for (QAction *action : menu->actions())
+            if (action->menu() && action->text() == part)
+                found = action->menu();
+        menu = found ? found : menu->addMenu(part);
+    }
+    return menu;
+}
+
+QMenu *TForm1::subMenu(QMenu *root, const QString &path, QString *itemCaption)
+{
+    QStringList parts = path.split(QLatin1Char('|'));
+    *itemCaption = parts.takeLast();
+    return menuAt(root, parts);
+}
+
+void TForm1::addQuickTables(QMenu *tableMenu, int first, const QString &suffix)
+{
+    for (int rows = first; rows <= kQuickTableMax; ++rows) {
+        QMenu *rowMenu = tableMenu->addMenu(QStringLiteral("%1R X").arg(rows));
+        for (int columns = first; columns <= kQuickTableMax; ++columns) {
+            QAction *item = rowMenu->addAction(QStringLiteral("%1C").arg(columns));
+            item->setObjectName(quickTableHandler(rows, columns).chopped(5) + suffix);
+            connect(item, &QAction::triggered, this, [this, rows, columns] { runQuickTable(rows, columns); });
+        }
+    }
+}
+
+void TForm1::buildTagCommands()
+{
+    m_editorMenu->addSeparator();
+    for (const char *caption : {"Format...", "Font...", "Table...", "List...", "Frame..."})
+        m_editorMenu->addMenu(QLatin1String(caption));
+
+    addCommand(m_tagsMenu, QStringLiteral("ColorTagsNow1"), QStringLiteral("&Color Tags Now"),
+               &TForm1::BitBtnColorNowClick, QKeySequence(Qt::CTRL | Qt::Key_K));
+    m_tagsMenu->addSeparator();
+    addCommand(m_editorMenu, QStringLiteral("ColorTagsNow2"), QStringLiteral("Color Tags Now"),
+               &TForm1::BitBtnColorNowClick);
+    addCommand(m_editorMenu, QStringLiteral("TagColorOptions1"), QStringLiteral("Tag Color Options"),
+               &TForm1::TagColorOptions1Click);
+    for (const TagCommand &command : tagCommands()) {
+        const QString name = QLatin1String(command.handler).chopped(5); // without "Click"
+        // The Tags menu: Comment puts the caret inside the comment.
+        const CaretRule menuRule =
+            command.kind == TagCommandKind::Comment ? CaretRule::BeforeClosingTag : CaretRule::SelectInserted;
+        QString caption;
+        QMenu *menu = subMenu(m_tagsMenu, QLatin1String(command.tagsMenuPath), &caption);
+        QAction *item = menu->addAction(caption);
+        item->setObjectName(name);
+        item->setShortcut(QKeySequence(QLatin1String(command.shortcut)));
+        connect(item, &QAction::triggered, this, [this, &command, menuRule] { runTagCommand(command, menuRule); });
+
+        if (*command.editorMenuPath) {
+            QMenu *popup = subMenu(m_editorMenu, QLatin1String(command.editorMenuPath), &caption);
+            QAction *popupItem = popup->addAction(caption);
+            popupItem->setObjectName(name + QStringLiteral("Popup"));
+            connect(popupItem, &QAction::triggered, this,
+                    [this, &command] { runTagCommand(command, CaretRule::SelectInserted); });
+        }
+        if (*command.button) {
+            QWidget *tab = m_pageControlTags->findChild<QWidget *>(QStringLiteral("TabSheet") +
+                                                                   QLatin1String(command.buttonTab));
+            auto *button = new QToolButton(tab);
+            button->setObjectName(QLatin1String(command.button));
+            button->setText(QLatin1String(command.buttonCaption));
+            button->setToolTip(caption);
+            auto *row = static_cast<QHBoxLayout *>(tab->layout());
+            row->insertWidget(row->count() - 1, button); // before the closing stretch
+            connect(button, &QToolButton::clicked, this, [this, &command, menuRule] { runTagCommand(command, menuRule); });
+        }
+        if (QLatin1String(command.handler) == QLatin1String("Caption1Click")) {
+            const QStringList table{QStringLiteral("Table...")};
+            addQuickTables(menuAt(m_tagsMenu, table), 1, QString());
+            addQuickTables(menuAt(m_editorMenu, table), kEditorQuickTableMin, QStringLiteral("Popup"));
+        }
+    }
+}
+
+void TForm1::buildSearchCommands()
+{
+    m_search = std::make_unique<SearchSession>(*m_editorAccess, *m_env.prompts, [this] { m_document->setModified(true); });
+    m_search->setEditorHooks(editorHooksFor(*m_editor));
+    m_findDialog = new TFindDialog(this);
+    m_replaceDialog = new TReplaceDialog(this);
+    connectSearchDialogs(*m_findDialog, *m_replaceDialog, *m_search);
+
+    QMenu *search = menuBar()->findChild<QMenu *>(QStringLiteral("Search1"));
+    QAction *find = addCommand(search, QStringLiteral("Find1"), SearchTexts::findCaption, &TForm1::BitBtnFindClick,
+                               QKeySequence(Qt::CTRL | Qt::Key_F));
+    addCommand(search, QStringLiteral("FindNext1"), SearchTexts::findNextCaption, &TForm1::FindNext1Click,
+               QKeySequence(Qt::Key_F3));
+    QAction *replace = addCommand(search, QStringLiteral("Replace1"), SearchTexts::replaceCaption,
+                                  &TForm1::Replace1Click, QKeySequence(Qt::CTRL | Qt::Key_R));
+    find->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    replace->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    m_toolBar->addSeparator();
+    addToolButton(QStringLiteral("BitBtnFind"), SearchTexts::findHint, find);
+    addToolButton(QStringLiteral("BitBtnReplace"), SearchTexts::replaceHint, replace);
+
+    QMenu *edit = menuBar()->findChild<QMenu *>(QStringLiteral("Edit1"));
+    edit->addSeparator();
+    addCommand(edit, QStringLiteral("Replaceallwith1"), SearchTexts::allSlashesCaption, &TForm1::Replaceallwith1Click,
+               QKeySequence(Qt::CTRL | Qt::Key_Backslash));
+    addCommand(edit, QStringLiteral("Replaceprecisewithonlyintags1"), SearchTexts::preciseSlashesCaption,
+               &TForm1::Replaceprecisewithonlyintags1Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backslash));
+
+    m_editorMenu->addSeparator();
+    addCommand(m_editorMenu, QStringLiteral("Find2"), SearchTexts::findEditorMenu, &TForm1::BitBtnFindClick);
+    addCommand(m_editorMenu, QStringLiteral("Replace2"), SearchTexts::replaceEditorMenu, &TForm1::Replace1Click);
+}
+
+void TForm1::BitBtnFindClick() { m_findDialog->execute(m_search->startCommand()); }
+
+void TForm1::FindNext1Click() { m_search->findNextCommand(m_findDialog->findText()); }
+
+void TForm1::Replace1Click() { m_replaceDialog->execute(m_search->startCommand()); }
+
+void TForm1::Replaceallwith1Click() { m_search->replaceAllBackslashes(); }
+
+void TForm1::Replaceprecisewithonlyintags1Click() { m_search->replaceBackslashesInTags(*m_env.eventPump, m_stopColours); }
+
+void TForm1::BitBtnColorNowClick()
+{
+    if (m_document->openFileName().isEmpty())
+        return;
+    colourTags();
+}
+
+void TForm1::BitBtnStopColorsMouseDown() { m_stopColours = true; }
+
+void TForm1::TagColorOptions1Click() { openSettingsDialog(kSettingsPageTagOptions); }
+
+void TForm1::runTagCommand(const TagCommand &command, CaretRule rule)
+{
+    switch (command.kind) {
+    case TagCommandKind::Wrap: {
+        const WrapTags tags = wrapTagsOf(command, m_settings.flag(SettingKey::TagsStrong), m_settings.flag(SettingKey::TagsEm));
+        m_tagInserter->wrapSelection(tags.open, tags.close, rule);
+        break;
+    }
+    case TagCommandKind::Single:
+        m_tagInserter->insertTagText(QLatin1String(command.openTag));
+        break;
+    case TagCommandKind::LineWrap:
+        m_tagInserter->lineWrap(QLatin1String(command.openTag));
+        break;
+    case TagCommandKind::Comment:
+        m_tagInserter->comment(rule);
+        break;
+    case TagCommandKind::DateStamp:
+        m_tagInserter->insertLastModified(m_env.clock->now());
+        break;
+    }
+}
+
+void TForm1::runQuickTable(int rows, int columns) { m_tagInserter->quickTable(rows, columns); }
 
 // ---------------------------------------------------------------------------------------
 // Start-up
@@ -480,13 +678,10 @@ void TForm1::openSettingsDialog(int page)
 
 void TForm1::colourTags()
 {
-    // Tag colouring comes with the colouring feature.
+    WordWrapControl wrap{[this](bool on) { m_editor->setWordWrap(on); }, [this] { return m_checkWrap->isChecked(); }};
+    ColourPass(*m_editorAccess, *m_env.eventPump, m_stopColours, tagColoursFrom(m_settings)).run(wrap);
 }
 
-void TForm1::openRecentProject(int index)
-{
-    Q_UNUSED(index); // projects come with the project feature
-}
 
 void TForm1::FormActivate()
 {
@@ -599,8 +794,7 @@ bool TForm1::FormCloseQuery()
         return true;
     if (m_document->askToSave() == Answer::Cancel)
         return false;
-    // The project save question and the backup reminder arrive with projects.
-    return true;
+    return closeProject(ProjectCloser::Program);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -3,6 +3,7 @@
 #include "app/AppEnvironment.h"
 #include "app/HtmlExtensions.h"
 #include "app/Settings.h"
+#include "project/ProjectModel.h"
 
 #include <QMainWindow>
 
@@ -24,18 +25,28 @@ class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class RichEditAccess;
+class TagInserter;
+class SearchSession;
+class TFindDialog;
+class TReplaceDialog;
+class TFormNewName;
+class QTreeWidgetItem;
+struct TagCommand;
+enum class CaretRule;
 
 // The main window: the project area on the left, the editing window RE1 on the right,
 // the menus, tool bar, tag bar and status bar around them. It owns the program-wide state.
 class TForm1 final : public QMainWindow {
     Q_OBJECT
 public:
+    bool colourStopFlag() const { return m_stopColours; }
     explicit TForm1(const AppEnvironment &environment, QWidget *parent = nullptr);
     ~TForm1() override;
 
     Settings &settings() { return m_settings; }
     HtmlDocument &document() { return *m_document; }
     RichEditAccess &editorAccess() { return *m_editorAccess; }
+    TagInserter &tagInserter() { return *m_tagInserter; }
     HtmlEditor &editor() { return *m_editor; }
     const HtmlFileMasks &htmlMasks() const { return m_masks; }
     QString statusPanelText(int panel) const;
@@ -43,6 +54,18 @@ public:
     int editorTextLimit() const { return m_textLimit; }
     QString filesLocation() const { return m_settings.text(SettingKey::FilesLocation); }
     int projectPanelWidth() const;
+
+    // The project.
+    const ProjectModel &project() const { return m_project; }
+    const QString &projectName() const { return m_projectName; }
+    bool projectModified() const { return m_projectModified; }
+    bool helpMode() const { return m_helpMode; }
+    int selectedPage() const;
+    void selectPage(int page);
+    QString projectsFolder() const { return m_settings.programFolder() + QStringLiteral("projects/"); }
+    TFormNewName &formNewName() { return *m_formNewName; }
+    // Opens the read-only help project (the Help menu's welcome command builds on it).
+    bool openHelpProject();
 
     // One tick of the splitter drag with the pointer this far from the window's left edge.
     void applySplitterPosition(int mouseXInWindow);
@@ -64,6 +87,33 @@ public Q_SLOTS:
     void SelectAll1Click();
     void CheckWrapClick();
     void CheckBoxColoredTagsClick();
+    void BitBtnColorNowClick();
+    void BitBtnFindClick();
+    void FindNext1Click();
+    void Replace1Click();
+    void Replaceallwith1Click();
+    void Replaceprecisewithonlyintags1Click();
+    void BitBtnStopColorsMouseDown();
+    void TagColorOptions1Click();
+
+    // Projects
+    void NewProject1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Outline1Click();
+    void Outline1DblClick();
+    void Selected1Click();
+    void AllPageGroups1Click();
+    void ThisLevel1Click();
+    void EntireSite1Click();
+    void Button1Click();
+    void BitBtnAddChildClick();
+    void BitBtnDeleteClick();
+    void ChangeHtmlLinkClick();
+    void ChangePageTitleClick();
+    void ButtonMoveClick();
+    void PrintProjectOutline1Click();
 
     void FormActivate();
     void FormResize();
@@ -89,6 +139,13 @@ private:
     void buildProjectPanel();
     void buildHtmlPanel();
     void buildStatusBar();
+    void buildTagCommands();
+    void buildSearchCommands();
+    QMenu *menuAt(QMenu *root, const QStringList &path);
+    QMenu *subMenu(QMenu *root, const QString &path, QString *itemCaption);
+    void addQuickTables(QMenu *tableMenu, int first, const QString &suffix);
+    void runTagCommand(const TagCommand &command, CaretRule rule);
+    void runQuickTable(int rows, int columns);
     QAction *addCommand(QMenu *menu, const QString &objectName, const QString &caption, void (TForm1::*handler)(),
                         const QKeySequence &shortcut = {});
     QToolButton *addToolButton(const QString &objectName, const QString &hint, QAction *action);
@@ -116,11 +173,31 @@ private:
     void placeBrowserControlPanel();
     void configureSpellChecker();
 
+    Prompts &prompts() { return *m_env.prompts; }
+
     // Later features hook in here.
     void showTipOfTheDay();
     void openSettingsDialog(int page);
     void colourTags();
     void openRecentProject(int index);
+
+    // Projects (TForm1Project.cpp)
+    enum class ProjectCloser { NewProject, OpenProject, RecentItem, HelpProject, Program };
+    void buildProjectCommands();
+    bool closeProject(ProjectCloser closer);
+    void runBackupReminder();
+    void openBackupDialog(const QString &projectName);
+    bool readProjectFiles(const QString &outlinePath);
+    bool writeProjectFiles();
+    void putOnRecentList(const QString &path);
+    void refreshRecentItems();
+    void rebuildOutline();
+    void setProjectCaption(const QString &prefix, const QString &path);
+    void ChangeDescription1Click(bool focusPath);
+    void storeStartLocation(const QString &pagePath);
+    void setProjectModified();
+    QTreeWidgetItem *itemOfPage(int page) const;
+    void showPageInBrowserPane();
 
     AppEnvironment m_env;
     Settings m_settings;
@@ -130,6 +207,7 @@ private:
     bool m_projectModified = false;
     QString m_projectName;
     int m_textLimit = 0;
+    bool m_stopColours = false; // also stops the precise backslash replacement
     bool m_activatedOnce = false;
     QString m_spellConfigFile;
     QString m_spellConfigKey;
@@ -156,11 +234,21 @@ private:
     std::array<QLabel *, 3> m_statusPanels{};
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editorMenu = nullptr;
+    QMenu *m_tagsMenu = nullptr;
     QTimer *m_timerSplitter = nullptr;
     std::array<QAction *, 4> m_recentItems{};
     QList<QAction *> m_saveCommands;
     QToolBar *m_toolBar = nullptr;
+    QMenu *m_outlineMenu = nullptr;
+    QToolButton *m_saveProjectButton = nullptr;
+    QList<QTreeWidgetItem *> m_outlineItems;
+    ProjectModel m_project;
+    TFormNewName *m_formNewName = nullptr;
 
     std::unique_ptr<RichEditAccess> m_editorAccess;
     std::unique_ptr<HtmlDocument> m_document;
+    std::unique_ptr<TagInserter> m_tagInserter;
+    std::unique_ptr<SearchSession> m_search;
+    TFindDialog *m_findDialog = nullptr;
+    TReplaceDialog *m_replaceDialog = nullptr;
 };

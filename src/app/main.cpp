@@ -7,6 +7,7 @@
 #include "platform/ProgramFolder.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -28,6 +29,8 @@ int main(int argc, char **argv)
 
     TForm1 mainWindow(environment);
     prompts.setParent(&mainWindow);
+    // Without a window manager "maximised" means nothing, so fill the screen ourselves too.
+    mainWindow.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     mainWindow.showMaximized();
     return app.exec();
 }

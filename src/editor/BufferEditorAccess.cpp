@@ -29,13 +29,20 @@ BufferEditorAccess::BufferEditorAccess(Clipboard *clipboard, QString text)
 void BufferEditorAccess::setPlainText(const QString &text)
 {
     m_text = LineBreaks::fromCrLf(text);
+    textChanged();
     m_selStart = m_selEnd = 0;
     m_colours.clear();
 }
 
-QStringList BufferEditorAccess::lines() const { return m_text.split(QLatin1Char('\n')); }
+QStringList BufferEditorAccess::lines() const
+{
+    return m_text.split(QLatin1Char('\n'));
+}
 
-int BufferEditorAccess::textLength() const { return toOffset(int(m_text.size())); }
+int BufferEditorAccess::textLength() const
+{
+    return toOffset(int(m_text.size()));
+}
 
 int BufferEditorAccess::toOffset(int position) const
 {
@@ -54,9 +61,15 @@ int BufferEditorAccess::toPosition(int offset) const
     return int(m_text.size());
 }
 
-int BufferEditorAccess::selStart() const { return toOffset(m_selStart); }
+int BufferEditorAccess::selStart() const
+{
+    return toOffset(m_selStart);
+}
 
-int BufferEditorAccess::selLength() const { return toOffset(m_selEnd) - toOffset(m_selStart); }
+int BufferEditorAccess::selLength() const
+{
+    return toOffset(m_selEnd) - toOffset(m_selStart);
+}
 
 QString BufferEditorAccess::selectedText() const
 {
@@ -66,7 +79,12 @@ QString BufferEditorAccess::selectedText() const
 void BufferEditorAccess::replaceSelection(const QString &text)
 {
     const QString inserted = LineBreaks::fromCrLf(text);
+    const int editFrom = toOffset(m_selStart);
+    const int editTo = toOffset(m_selEnd);
+    const int insertedLength = int(inserted.size() + inserted.count(QLatin1Char('\n')));
     m_text.replace(m_selStart, m_selEnd - m_selStart, inserted);
+    textChanged();
+    moveColours(editFrom, editTo, insertedLength);
     m_selStart = m_selEnd = m_selStart + int(inserted.size());
 }
 
@@ -87,4 +105,69 @@ void BufferEditorAccess::paste()
 void BufferEditorAccess::colourRange(int start, int length, const QColor &colour)
 {
     m_colours.push_back({start, length, colour});
+}
+
+void BufferEditorAccess::moveColours(int editFrom, int editTo, int insertedLength)
+{
+    // Colours stay on their characters, as the window's do: later ones move with the text,
+    // a colour around the edit takes in what was typed, removed characters lose theirs.
+    const auto moved = [&](int offset, bool isEnd) {
+        if (offset < editFrom || (offset == editFrom && isEnd))
+            return offset;
+        if (offset >= editTo)
+            return offset - (editTo - editFrom) + insertedLength;
+        return isEnd ? editFrom : editFrom + insertedLength;
+    };
+    std::vector<ColouredRange> kept;
+    for (const ColouredRange &r : m_colours) {
+        const int start = moved(r.start, false);
+        const int end = moved(r.start + r.length, true);
+        if (end > start)
+            kept.push_back({start, end - start, r.colour});
+    }
+    m_colours = std::move(kept);
+}
+
+const std::vector<int> &BufferEditorAccess::lineStarts() const
+{
+    if (m_lineStarts.empty()) {
+        m_lineStarts.push_back(0);
+        for (qsizetype at = m_text.indexOf(QLatin1Char('\n')); at >= 0; at = m_text.indexOf(QLatin1Char('\n'), at + 1))
+            m_lineStarts.push_back(int(at) + 1);
+    }
+    return m_lineStarts;
+}
+
+int BufferEditorAccess::lineCount() const
+{
+    return int(lineStarts().size());
+}
+
+QString BufferEditorAccess::lineText(int line) const
+{
+    const std::vector<int> &starts = lineStarts();
+    if (line < 0 || line >= int(starts.size()))
+        return {};
+    const int end = line + 1 < int(starts.size()) ? starts[size_t(line) + 1] - 1 : int(m_text.size());
+    return m_text.mid(starts[size_t(line)], end - starts[size_t(line)]);
+}
+
+void BufferEditorAccess::setLineColours(int line, const QList<LineColour> &colours)
+{
+    const std::vector<int> &starts = lineStarts();
+    if (line < 0 || line >= int(starts.size()))
+        return;
+    const int lineLength = int(lineText(line).size());
+    // Each line break before this line counts two, one of them beyond the buffer position.
+    const int lineOffset = starts[size_t(line)] + line;
+    std::erase_if(m_colours, [&](const ColouredRange &r) {
+        return r.start >= lineOffset && r.start + r.length <= lineOffset + lineLength;
+    });
+    for (const LineColour &c : colours) {
+        // Only the part inside the line: colours never reach into a line break or a neighbour.
+        const int start = std::clamp(c.start, 0, lineLength);
+        const int length = std::clamp(c.start + c.length, 0, lineLength) - start;
+        if (length > 0)
+            m_colours.push_back({lineOffset + start, length, c.colour});
+    }
 }

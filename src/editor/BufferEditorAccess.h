@@ -32,12 +32,19 @@ public:
     void paste() override;
     void colourRange(int start, int length, const QColor &colour) override;
 
+    int lineCount() const override;
+    QString lineText(int line) const override;
+    void setLineColours(int line, const QList<LineColour> &colours) override;
+
     bool hasFocus() const { return m_focused; }
     const std::vector<ColouredRange> &colouredRanges() const { return m_colours; }
 
 private:
-    int toOffset(int position) const;   // buffer position -> CR LF offset
-    int toPosition(int offset) const;   // CR LF offset -> buffer position
+    int toOffset(int position) const;           // buffer position -> CR LF offset
+    int toPosition(int offset) const;           // CR LF offset -> buffer position
+    const std::vector<int> &lineStarts() const; // buffer position of every line's start
+    void textChanged() { m_lineStarts.clear(); }
+    void moveColours(int editFrom, int editTo, int insertedLength); // CR LF offsets
 
     Clipboard *m_clipboard;
     QString m_text;
@@ -45,4 +52,5 @@ private:
     int m_selEnd = 0;
     bool m_focused = false;
     std::vector<ColouredRange> m_colours;
+    mutable std::vector<int> m_lineStarts; // empty until asked for after a change
 };

@@ -1,8 +1,16 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+// A display colour for part of one line; start counts from the line's first character.
+struct LineColour {
+    int start;
+    int length;
+    QColor colour;
+};
 
 // Access to the editing window as the rest of the program sees it. Offsets and lengths
 // count each line break as two characters (CR LF), and texts handed in or out carry line
@@ -11,7 +19,7 @@ class EditorAccess {
 public:
     virtual ~EditorAccess() = default;
 
-    virtual QString plainText() const = 0;             // '\n' line breaks
+    virtual QString plainText() const = 0;              // '\n' line breaks
     virtual void setPlainText(const QString &text) = 0; // replaces everything, caret at 0
     virtual QStringList lines() const = 0;
     virtual int textLength() const = 0; // line breaks counting two
@@ -28,10 +36,26 @@ public:
     virtual void paste() = 0;
     // Display only: never part of the text, the undo history or the modified state.
     virtual void colourRange(int start, int length, const QColor &colour) = 0;
+
+    // Line by line access for passes over the whole text, so that they need not copy it.
+    virtual int lineCount() const { return int(lines().size()); }
+    virtual QString lineText(int line) const { return lines().value(line); }
+    // Display-only colours of one line, replacing the ones the line had (this default can
+    // only add). A window may hold the repaint back until flushLineColours().
+    virtual void setLineColours(int line, const QList<LineColour> &colours)
+    {
+        const QStringList all = lines();
+        int lineStart = 0;
+        for (int i = 0; i < line && i < all.size(); ++i)
+            lineStart += int(all[i].size()) + 2;
+        for (const LineColour &c : colours)
+            colourRange(lineStart + c.start, c.length, c.colour);
+    }
+    virtual void flushLineColours() {}
 };
 
 // Offset arithmetic shared by every implementation: '\n' text <-> offsets counting CR LF.
 namespace LineBreaks {
-QString toCrLf(const QString &text);     // every '\n' becomes "\r\n"
-QString fromCrLf(const QString &text);   // every CR LF, lone CR and lone LF becomes '\n'
+QString toCrLf(const QString &text);   // every '\n' becomes "\r\n"
+QString fromCrLf(const QString &text); // every CR LF, lone CR and lone LF becomes '\n'
 } // namespace LineBreaks

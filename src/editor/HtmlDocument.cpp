@@ -2,6 +2,7 @@
 
 #include "app/Settings.h"
 #include "editor/EditorAccess.h"
+#include "editor/TagInsertion.h"
 #include "platform/ProgramFolder.h"
 
 QString DocumentTexts::saveFailed(const QString &path, const QString &reason)
@@ -28,8 +29,9 @@ QString newDocumentSkeleton()
     return lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
 }
 
-HtmlDocument::HtmlDocument(EditorAccess &editor, Prompts &prompts, Settings &settings, DocumentHooks hooks)
-    : m_editor(editor), m_prompts(prompts), m_settings(settings), m_hooks(std::move(hooks))
+HtmlDocument::HtmlDocument(EditorAccess &editor, Prompts &prompts, Settings &settings, Clipboard &clipboard,
+                           DocumentHooks hooks)
+    : m_editor(editor), m_prompts(prompts), m_settings(settings), m_clipboard(clipboard), m_hooks(std::move(hooks))
 {
 }
 
@@ -43,8 +45,6 @@ bool HtmlDocument::isUntitled() const
     return m_openFileName.isEmpty() ||
            fileNamePart(m_openFileName) == QStringLiteral("new.") + m_settings.text(SettingKey::HtmlExt);
 }
-
-void HtmlDocument::setOpenFileName(const QString &name) { m_openFileName = name; }
 
 void HtmlDocument::showOpenFileName()
 {
@@ -141,8 +141,7 @@ void HtmlDocument::newFile()
         m_hooks.enableSaveCommands(true);
     m_modified = false;
     m_format = TextFormat{};
-    m_editor.replaceSelection(newDocumentSkeleton());
-    m_modified = true;
+    TagInserter(m_editor, m_clipboard, [this] { m_modified = true; }).lineWrap(QStringLiteral("NEW"));
 }
 
 void HtmlDocument::openFile()

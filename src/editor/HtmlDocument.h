@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class Clipboard;
 class EditorAccess;
 class Settings;
 
@@ -23,16 +24,19 @@ struct DocumentHooks {
 };
 
 inline constexpr int kSettingsPageFiles = 0;
+inline constexpr int kSettingsPageTagOptions = 1;
 
 // The one HTML document of the editing window: its file name, its modified state and
 // the commands that start, load, save and close it without ever losing a change.
 class HtmlDocument final {
 public:
-    HtmlDocument(EditorAccess &editor, Prompts &prompts, Settings &settings, DocumentHooks hooks);
+    HtmlDocument(EditorAccess &editor, Prompts &prompts, Settings &settings, Clipboard &clipboard, DocumentHooks hooks);
 
     void setOpenFilter(const QString &filter) { m_openFilter = filter; }
 
     const QString &openFileName() const { return m_openFileName; }
+    // The name alone, without a load or the status text (a command about to load a file).
+    void setOpenFileName(const QString &name) { m_openFileName = name; }
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
     bool isHelpPage() const { return m_helpPage; }
@@ -62,7 +66,6 @@ public:
     void close();
 
 private:
-    void setOpenFileName(const QString &name);
     void showOpenFileName();
     bool writeTo(const QString &path);
     QString askSaveName();
@@ -70,6 +73,7 @@ private:
     EditorAccess &m_editor;
     Prompts &m_prompts;
     Settings &m_settings;
+    Clipboard &m_clipboard;
     DocumentHooks m_hooks;
     QString m_openFilter;
 

@@ -6,9 +6,25 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-RichEditAccess::RichEditAccess(QPlainTextEdit &edit) : m_edit(edit) {}
+#include <algorithm>
 
-QTextDocument &RichEditAccess::document() const { return *m_edit.document(); }
+RichEditAccess::RichEditAccess(QPlainTextEdit &edit) : m_edit(edit)
+{
+    m_blockCount = document().blockCount();
+    m_editWatch =
+        QObject::connect(&document(), &QTextDocument::contentsChange, &m_edit,
+                         [this](int position, int removed, int added) { moveColours(position, removed, added); });
+}
+
+RichEditAccess::~RichEditAccess()
+{
+    QObject::disconnect(m_editWatch);
+}
+
+QTextDocument &RichEditAccess::document() const
+{
+    return *m_edit.document();
+}
 
 QString RichEditAccess::plainText() const
 {
@@ -18,11 +34,20 @@ QString RichEditAccess::plainText() const
     return text;
 }
 
-void RichEditAccess::setPlainText(const QString &text) { m_edit.setPlainText(text); }
+void RichEditAccess::setPlainText(const QString &text)
+{
+    m_edit.setPlainText(text);
+}
 
-QStringList RichEditAccess::lines() const { return plainText().split(QLatin1Char('\n')); }
+QStringList RichEditAccess::lines() const
+{
+    return plainText().split(QLatin1Char('\n'));
+}
 
-int RichEditAccess::textLength() const { return toOffset(document().characterCount() - 1); }
+int RichEditAccess::textLength() const
+{
+    return toOffset(document().characterCount() - 1);
+}
 
 int RichEditAccess::toOffset(int position) const
 {
@@ -48,7 +73,10 @@ int RichEditAccess::toPosition(int offset) const
     return block.position() + std::min(within, block.length() - 1);
 }
 
-int RichEditAccess::selStart() const { return toOffset(m_edit.textCursor().selectionStart()); }
+int RichEditAccess::selStart() const
+{
+    return toOffset(m_edit.textCursor().selectionStart());
+}
 
 int RichEditAccess::selLength() const
 {
@@ -81,9 +109,15 @@ void RichEditAccess::setSelection(int start, int length)
     m_edit.setTextCursor(cursor);
 }
 
-void RichEditAccess::setFocus() { m_edit.setFocus(); }
+void RichEditAccess::setFocus()
+{
+    m_edit.setFocus();
+}
 
-void RichEditAccess::paste() { m_edit.paste(); }
+void RichEditAccess::paste()
+{
+    m_edit.paste();
+}
 
 void RichEditAccess::colourRange(int start, int length, const QColor &colour)
 {
@@ -105,4 +139,101 @@ void RichEditAccess::colourRange(int start, int length, const QColor &colour)
         block.layout()->setFormats(formats);
         document().markContentsDirty(block.position(), block.length());
     }
+}
+
+int RichEditAccess::lineCount() const
+{
+    return document().blockCount();
+}
+
+QString RichEditAccess::lineText(int line) const
+{
+    return document().findBlockByNumber(line).text();
+}
+
+const QTextCharFormat &RichEditAccess::formatFor(const QColor &colour)
+{
+    const QRgb rgb = colour.rgba();
+    for (const auto &[key, format] : m_formats) {
+        if (key == rgb)
+            return format;
+    }
+    QTextCharFormat format;
+    format.setForeground(colour);
+    m_formats.emplace_back(rgb, format);
+    return m_formats.back().second;
+}
+
+void RichEditAccess::setLineColours(int line, const QList<LineColour> &colours)
+{
+    const QTextBlock block = document().findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    QTextLayout *layout = block.layout();
+    if (colours.isEmpty() && layout->formats().isEmpty())
+        return;
+    const int lineLength = block.length() - 1;
+    QList<QTextLayout::FormatRange> ranges;
+    ranges.reserve(colours.size());
+    for (const LineColour &c : colours) {
+        // Only the part inside the line: colours never reach into a line break or a neighbour.
+        const int start = std::clamp(c.start, 0, lineLength);
+        const int length = std::clamp(c.start + c.length, 0, lineLength) - start;
+        if (length > 0)
+            ranges.append({start, length, formatFor(c.colour)});
+    }
+    // Layout formats, as a syntax highlighter sets them: no undo step, no modified flag,
+    // never part of the saved text, and kept when the block is laid out again.
+    layout->setFormats(ranges);
+    const int from = block.position();
+    const int to = block.position() + block.length();
+    m_dirtyFrom = m_dirtyFrom < 0 ? from : std::min(m_dirtyFrom, from);
+    m_dirtyTo = std::max(m_dirtyTo, to);
+}
+
+void RichEditAccess::flushLineColours()
+{
+    if (m_dirtyFrom < 0)
+        return;
+    // One request for the whole batch: the editor lays out again only what it shows.
+    const int end = std::min(m_dirtyTo, document().characterCount());
+    if (end > m_dirtyFrom)
+        document().markContentsDirty(m_dirtyFrom, end - m_dirtyFrom);
+    m_dirtyFrom = m_dirtyTo = -1;
+}
+
+void RichEditAccess::moveColours(int position, int removed, int added)
+{
+    // Layout formats sit at fixed places in their line; keep them on their characters as
+    // the text changes, the way coloured characters behave in the window.
+    const int blockCount = document().blockCount();
+    const bool sameLines = blockCount == m_blockCount;
+    m_blockCount = blockCount;
+    const QTextBlock block = document().findBlock(position);
+    if (!block.isValid())
+        return;
+    QTextLayout *layout = block.layout();
+    QList<QTextLayout::FormatRange> formats = layout->formats();
+    if (formats.isEmpty())
+        return;
+    const int from = position - block.position();
+    // Within one line (no line break gone or added), the edit replaced [from, removedTo).
+    const bool withinLine = sameLines && document().findBlock(position + added) == block;
+    const int removedTo = withinLine ? from + removed : block.length();
+    const int insertedLength = withinLine ? added : 0;
+    const auto moved = [&](int at, bool isEnd) {
+        if (at < from || (at == from && isEnd))
+            return at;
+        if (at >= removedTo)
+            return at - (removedTo - from) + insertedLength;
+        return isEnd ? from : from + insertedLength;
+    };
+    QList<QTextLayout::FormatRange> kept;
+    for (const QTextLayout::FormatRange &range : std::as_const(formats)) {
+        const int start = moved(range.start, false);
+        const int end = std::min(moved(range.start + range.length, true), block.length() - 1);
+        if (end > start)
+            kept.append({start, end - start, range.format});
+    }
+    layout->setFormats(kept);
 }

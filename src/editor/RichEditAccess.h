@@ -2,6 +2,12 @@
 
 #include "editor/EditorAccess.h"
 
+#include <QMetaObject>
+#include <QTextCharFormat>
+
+#include <utility>
+#include <vector>
+
 class QPlainTextEdit;
 class QTextDocument;
 
@@ -10,6 +16,9 @@ class QTextDocument;
 class RichEditAccess final : public EditorAccess {
 public:
     explicit RichEditAccess(QPlainTextEdit &edit);
+    ~RichEditAccess() override;
+    RichEditAccess(const RichEditAccess &) = delete;
+    RichEditAccess &operator=(const RichEditAccess &) = delete;
 
     QString plainText() const override;
     void setPlainText(const QString &text) override;
@@ -26,11 +35,25 @@ public:
     void paste() override;
     void colourRange(int start, int length, const QColor &colour) override;
 
+    int lineCount() const override;
+    QString lineText(int line) const override;
+    void setLineColours(int line, const QList<LineColour> &colours) override;
+    void flushLineColours() override;
+
     int toOffset(int position) const;
     int toPosition(int offset) const;
 
 private:
     QTextDocument &document() const;
+    const QTextCharFormat &formatFor(const QColor &colour);
+    void moveColours(int position, int removed, int added);
 
     QPlainTextEdit &m_edit;
+    // A pass uses a handful of colours over a million tags: share one format per colour.
+    std::vector<std::pair<QRgb, QTextCharFormat>> m_formats;
+    // Document positions whose colours changed since the last repaint request.
+    int m_dirtyFrom = -1;
+    int m_dirtyTo = -1;
+    int m_blockCount = 0;
+    QMetaObject::Connection m_editWatch;
 };

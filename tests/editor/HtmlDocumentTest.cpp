@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 #include "editor/BufferEditorAccess.h"
 #include "editor/HtmlDocument.h"
+#include "platform/Clipboard.h"
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
 
@@ -11,7 +12,7 @@
 namespace {
 class HtmlDocumentTest : public ::testing::Test {
 protected:
-    HtmlDocumentTest() : settings(folder.path()), document(editor, prompts, settings, hooks())
+    HtmlDocumentTest() : settings(folder.path()), editor(&clipboard), document(editor, prompts, settings, clipboard, hooks())
     {
         document.setOpenFilter(QStringLiteral("HTML Files|*.html|All Files|*.*"));
         document.startUntitled();
@@ -37,6 +38,7 @@ protected:
     TempProgramFolder folder;
     ScriptedPrompts prompts;
     Settings settings;
+    MemoryClipboard clipboard;
     BufferEditorAccess editor;
     HtmlDocument document;
     QStringList statuses;
@@ -167,6 +169,7 @@ TEST_F(HtmlDocumentTest, NewInsertsTheSkeletonAndCountsAsModified)
     EXPECT_EQ(lines.mid(1), QStringList({"<HTML>", "<HEAD>", "   <TITLE></TITLE>", "</HEAD>", "<BODY>", "", "</BODY>",
                                          "</HTML>", ""}));
     EXPECT_FALSE(lines[0].contains(" -->"));
+    EXPECT_EQ(clipboard.text(), newDocumentSkeleton()); // the block stays on the clipboard
     prompts.expectSaveFile(folder.file("fresh.html"));
     document.save();
     EXPECT_TRUE(folder.read("fresh.html").endsWith("<BODY>\r\n\r\n</BODY>\r\n</HTML>\r\n"));

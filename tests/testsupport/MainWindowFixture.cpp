@@ -5,7 +5,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QKeyEvent>
+#include <QApplication>
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
 
 void MainWindowFixture::TearDown()
 {
@@ -53,4 +56,26 @@ void MainWindowFixture::typeText(const QString &text)
     HtmlEditor &editor = m_window->editor();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
     QCoreApplication::sendEvent(&editor, &press);
+}
+
+void MainWindowFixture::whenModal(std::function<void(QDialog *)> act)
+{
+    // Poll until the dialog is up; give up (and let the test fail) after a few seconds.
+    auto *timer = new QTimer;
+    auto deadline = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, deadline] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            if (++*deadline > 500) {
+                ADD_FAILURE() << "no modal dialog appeared";
+                timer->deleteLater();
+                timer->stop();
+            }
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        act(dialog);
+    });
+    timer->start(10);
 }

@@ -11,7 +11,10 @@
 
 #include <QDateTime>
 
+#include <functional>
 #include <memory>
+
+class QDialog;
 
 class QAction;
 class QAbstractButton;
@@ -40,6 +43,9 @@ protected:
     }
     void trigger(const QString &actionName) const;
     void click(const QString &buttonName) const;
+
+    // Runs `act` on the next modal dialog once it is showing (a handler's exec() blocks).
+    void whenModal(std::function<void(QDialog *)> act);
 
     // Writes the editing window's text as if typed (marks the document modified).
     void typeText(const QString &text);

@@ -35,7 +35,12 @@ ScriptedPrompts &ScriptedPrompts::expectOpenFiles(const QStringList &paths) { m_
 ScriptedPrompts &ScriptedPrompts::expectSaveFile(const QString &path) { m_script.push_back({Kind::SaveFile, path}); return *this; }
 ScriptedPrompts &ScriptedPrompts::expectFolder(const QString &path) { m_script.push_back({Kind::Folder, path}); return *this; }
 ScriptedPrompts &ScriptedPrompts::expectColor(std::optional<QColor> color) { m_script.push_back({Kind::Color, color}); return *this; }
-ScriptedPrompts &ScriptedPrompts::expectPrinter(bool accept) { m_script.push_back({Kind::Printer, accept}); return *this; }
+ScriptedPrompts &ScriptedPrompts::expectPrinter(bool accept, std::function<void(QPrinter &)> configure)
+{
+    m_script.push_back({Kind::Printer, accept});
+    m_printerSetups.push_back(std::move(configure));
+    return *this;
+}
 
 QStringList ScriptedPrompts::shownTexts() const
 {
@@ -124,8 +129,13 @@ std::optional<QColor> ScriptedPrompts::chooseColor(const QColor &)
     return std::holds_alternative<std::optional<QColor>>(r) ? std::get<std::optional<QColor>>(r) : std::nullopt;
 }
 
-bool ScriptedPrompts::choosePrinter(QPrinter &)
+bool ScriptedPrompts::choosePrinter(QPrinter &printer)
 {
+    if (!m_printerSetups.empty()) {
+        if (m_printerSetups.front())
+            m_printerSetups.front()(printer);
+        m_printerSetups.pop_front();
+    }
     const Reply r = take(Kind::Printer, QStringLiteral("print"));
     return std::holds_alternative<bool>(r) && std::get<bool>(r);
 }

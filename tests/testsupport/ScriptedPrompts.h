@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <variant>
 
 // Prompts whose answers a test gives in advance, in order. Every shown text is recorded;
@@ -32,7 +33,8 @@ public:
     ScriptedPrompts &expectSaveFile(const QString &path); // empty: cancel
     ScriptedPrompts &expectFolder(const QString &path);
     ScriptedPrompts &expectColor(std::optional<QColor> color);
-    ScriptedPrompts &expectPrinter(bool accept);
+    // `configure` may point the printer at a PDF file before the command prints.
+    ScriptedPrompts &expectPrinter(bool accept, std::function<void(QPrinter &)> configure = {});
 
     const std::vector<Shown> &shown() const { return m_shown; }
     QStringList shownTexts() const;
@@ -61,6 +63,7 @@ private:
     Reply take(Kind kind, const QString &text, const FileDialogRequest &request = {});
 
     std::deque<Step> m_script;
+    std::deque<std::function<void(QPrinter &)>> m_printerSetups;
     std::vector<Shown> m_shown;
 };
 

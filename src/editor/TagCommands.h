@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+
+// How a tag command inserts: wrap in place around the selection, a single item, a line
+// wrap, or one of the commands with a rule of their own.
+enum class TagCommandKind { Wrap, Single, LineWrap, Comment, DateStamp };
+
+// One command of the Tags menu, the tag bar and the editing window's menu. Menu paths name
+// the sub-menus with "|" ("Font...|Bold"); an empty path or button means the command has
+// no such entry point.
+struct TagCommand {
+    const char *handler; // the one handler every entry point shares
+    TagCommandKind kind;
+    const char *openTag;  // Wrap: the opening tag; Single: the item; LineWrap: the kind
+    const char *closeTag; // Wrap only
+    const char *tagsMenuPath;
+    const char *shortcut; // of the Tags menu item, in QKeySequence's portable form
+    const char *button;
+    const char *buttonCaption;
+    const char *buttonTab;
+    const char *editorMenuPath;
+};
+
+std::span<const TagCommand> tagCommands();
+const TagCommand *findTagCommand(const QString &handler);
+
+// Bold and Italic write STRONG and EM instead when the settings say so.
+struct WrapTags {
+    QString open;
+    QString close;
+};
+WrapTags wrapTagsOf(const TagCommand &command, bool strong, bool em);
+
+// The quick tables: rows and columns 1 to 5 in the Tags menu, 2 to 5 in the editing window's menu.
+QString quickTableHandler(int rows, int columns); // "N3C2Click"
+inline constexpr int kQuickTableMax = 5;
+inline constexpr int kEditorQuickTableMin = 2;

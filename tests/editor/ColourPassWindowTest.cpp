@@ -1,0 +1,223 @@
+#include "editor/HtmlEditor.h"
+#include "editor/RichEditAccess.h"
+#include "editor/TagColouring.h"
+#include "platform/EventPump.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <functional>
+
+namespace {
+class CallbackPump final : public EventPump {
+public:
+    void processEvents() override
+    {
+        ++calls;
+        if (onCall)
+            onCall(calls);
+        QCoreApplication::processEvents();
+    }
+    int calls = 0;
+    std::function<void(int)> onCall;
+};
+
+TagColours coloursByKind()
+{
+    TagColours colours;
+    colours[size_t(TagKind::Default)] = QColor(255, 0, 0);
+    colours[size_t(TagKind::Href)] = QColor(0, 0, 255);
+    colours[size_t(TagKind::Font)] = QColor(0, 128, 0);
+    colours[size_t(TagKind::Img)] = QColor(128, 128, 0);
+    colours[size_t(TagKind::Table)] = QColor(128, 0, 128);
+    colours[size_t(TagKind::List)] = QColor(0, 0, 128);
+    return colours;
+}
+
+struct Span {
+    int start, length;
+    QColor colour;
+};
+
+std::vector<Span> blockSpans(const QTextBlock &block)
+{
+    std::vector<Span> spans;
+    for (const QTextLayout::FormatRange &range : block.layout()->formats())
+        spans.push_back({range.start, range.length, range.format.foreground().color()});
+    return spans;
+}
+
+void expectSpans(const QTextBlock &block, const std::vector<Span> &expected)
+{
+    const std::vector<Span> spans = blockSpans(block);
+    ASSERT_EQ(spans.size(), expected.size()) << "block " << block.blockNumber();
+    for (size_t i = 0; i < spans.size(); ++i) {
+        EXPECT_EQ(spans[i].start, expected[i].start) << "block " << block.blockNumber() << " span " << i;
+        EXPECT_EQ(spans[i].length, expected[i].length) << "block " << block.blockNumber() << " span " << i;
+        EXPECT_EQ(spans[i].colour, expected[i].colour) << "block " << block.blockNumber() << " span " << i;
+    }
+}
+
+// Pixels that are clearly the default tag colour, red, in what the window shows.
+int redPixels(QWidget &viewport)
+{
+    const QImage image = viewport.grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() > 160 && c.green() < 90 && c.blue() < 90;
+        }
+    return count;
+}
+
+const QString kPage = QStringLiteral("<HTML>\n<A HREF=\"a.html\">link</A> text\n\n<TD><B>x</B></TD>\n<IMG SRC=a.gif>");
+} // namespace
+
+TEST(ColourPassWindow, ColoursAreDisplayOnly)
+{
+    HtmlEditor edit;
+    RichEditAccess access(edit);
+    access.setPlainText(kPage);
+    QTextDocument &document = *edit.document();
+    ASSERT_FALSE(document.isUndoAvailable());
+    document.setModified(false);
+    const int revision = document.revision();
+    access.setSelection(4, 3);
+
+    bool stop = false;
+    CallbackPump pump;
+    bool wrapBox = true;
+    const ColourPassResult result = ColourPass(access, pump, stop, coloursByKind())
+                                        .run({[&](bool on) { edit.setWordWrap(on); }, [&] { return wrapBox; }});
+
+    EXPECT_EQ(result, ColourPassResult::Finished);
+    EXPECT_FALSE(document.isUndoAvailable());
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(document.revision(), revision);
+    EXPECT_EQ(access.plainText(), kPage);
+    EXPECT_EQ(access.selStart(), 0);
+    EXPECT_EQ(access.selLength(), 0);
+    EXPECT_TRUE(edit.wordWrap());
+
+    const TagColours c = coloursByKind();
+    const auto colour = [&](TagKind kind) { return c[size_t(kind)]; };
+    expectSpans(document.findBlockByNumber(0), {{0, 6, colour(TagKind::Default)}});
+    expectSpans(document.findBlockByNumber(1), {{0, 17, colour(TagKind::Href)}, {21, 4, colour(TagKind::Href)}});
+    expectSpans(document.findBlockByNumber(2), {});
+    expectSpans(document.findBlockByNumber(3), {{0, 4, colour(TagKind::Table)},
+                                                {4, 3, colour(TagKind::Font)},
+                                                {8, 4, colour(TagKind::Font)},
+                                                {12, 5, colour(TagKind::Table)}});
+    expectSpans(document.findBlockByNumber(4), {{0, 15, colour(TagKind::Img)}});
+
+    // Loading a text again (the next file) shows none of the old colours.
+    access.setPlainText(kPage);
+    for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next())
+        expectSpans(block, {});
+}
+
+TEST(ColourPassWindow, ColoursSurviveRelayoutAndAreDrawn)
+{
+    const QString text = QStringLiteral("<P>plain words that wrap when the window is narrow <P>\nmore plain text");
+    HtmlEditor plain;
+    HtmlEditor edit;
+    for (HtmlEditor *e : {&plain, &edit}) {
+        QFont font = e->font();
+        font.setPointSize(20);
+        e->setFont(font);
+        e->resize(600, 300);
+        e->setPlainText(text);
+        e->show();
+    }
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    RichEditAccess access(edit);
+    bool stop = false;
+    CallbackPump pump;
+    TagColours allRed;
+    allRed.fill(QColor(255, 0, 0));
+    ColourPass(access, pump, stop, allRed).run({[&](bool on) { edit.setWordWrap(on); }, [] { return false; }});
+    QApplication::processEvents();
+    EXPECT_EQ(redPixels(*plain.viewport()), 0) << "nothing red without colouring";
+    EXPECT_GT(redPixels(*edit.viewport()), 0);
+
+    // Wrapping on, a narrow window, wrapping off: the block is laid out anew each time.
+    edit.setWordWrap(true);
+    edit.resize(200, 300);
+    QApplication::processEvents();
+    EXPECT_GT(edit.document()->firstBlock().layout()->lineCount(), 1);
+    EXPECT_GT(redPixels(*edit.viewport()), 0);
+    edit.setWordWrap(false);
+    edit.resize(600, 300);
+    QApplication::processEvents();
+    expectSpans(edit.document()->firstBlock(), {{0, 3, QColor(255, 0, 0)}, {51, 3, QColor(255, 0, 0)}});
+    EXPECT_GT(redPixels(*edit.viewport()), 0);
+}
+
+TEST(ColourPassWindow, MousePressInTheEditorStopsThePass)
+{
+    HtmlEditor edit;
+    edit.resize(400, 300);
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    RichEditAccess access(edit);
+    QStringList lines;
+    for (int i = 0; i < 20; ++i)
+        lines << QStringLiteral("<LI>item %1</LI>").arg(i);
+    access.setPlainText(lines.join(QLatin1Char('\n')));
+    bool stop = false;
+    QObject::connect(&edit, &HtmlEditor::mousePressed, &edit, [&] { stop = true; });
+    CallbackPump pump;
+    pump.onCall = [&](int call) {
+        if (call == 6) // the click is waiting when input runs before line 5
+            QTest::mousePress(edit.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    };
+    bool wrapBox = true;
+    const ColourPassResult result = ColourPass(access, pump, stop, coloursByKind())
+                                        .run({[&](bool on) { edit.setWordWrap(on); }, [&] { return wrapBox; }});
+    QTest::mouseRelease(edit.viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(result, ColourPassResult::Stopped);
+    EXPECT_TRUE(stop);
+    EXPECT_TRUE(edit.wordWrap());
+    const QTextDocument &document = *edit.document();
+    for (int line = 0; line < document.blockCount(); ++line)
+        EXPECT_EQ(blockSpans(document.findBlockByNumber(line)).size(), line < 5 ? 2u : 0u) << line;
+}
+
+TEST(ColourPassWindow, TypingMovesTheColoursWithTheirTags)
+{
+    HtmlEditor edit;
+    RichEditAccess access(edit);
+    access.setPlainText(QStringLiteral("ab <B>x</B>\n<P>"));
+    bool stop = false;
+    CallbackPump pump;
+    TagColours allRed;
+    allRed.fill(QColor(255, 0, 0));
+    ColourPass(access, pump, stop, allRed).run({});
+    const QColor red(255, 0, 0);
+
+    // In front of a tag, inside one, and a removal cutting into one.
+    access.setSelection(0, 0);
+    access.replaceSelection(QStringLiteral("12"));
+    expectSpans(edit.document()->firstBlock(), {{5, 3, red}, {9, 4, red}});
+    access.setSelection(6, 0);
+    access.replaceSelection(QStringLiteral("zz"));
+    expectSpans(edit.document()->firstBlock(), {{5, 5, red}, {11, 4, red}});
+    access.setSelection(9, 4);
+    access.replaceSelection(QString());
+    expectSpans(edit.document()->firstBlock(), {{5, 4, red}, {9, 2, red}});
+    expectSpans(edit.document()->lastBlock(), {{0, 3, red}});
+    EXPECT_EQ(access.plainText(), QStringLiteral("12ab <zzBB>\n<P>"));
+
+    // A new line break takes the colours after it off the line; none reach the new line.
+    access.setSelection(9, 0);
+    access.replaceSelection(QStringLiteral("\r\n"));
+    expectSpans(edit.document()->firstBlock(), {{5, 4, red}});
+    expectSpans(edit.document()->firstBlock().next(), {});
+}
