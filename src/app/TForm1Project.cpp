@@ -1,0 +1,623 @@
+// The project half of the main window: project files, the outline, page operations, printing.
+#include "app/TForm1.h"
+
+#include "editor/HtmlDocument.h"
+#include "editor/HtmlEditor.h"
+#include "editor/RichEditAccess.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Prompts.h"
+#include "platform/TextFile.h"
+#include "project/ProjectPrinting.h"
+#include "project/TFormConfirm.h"
+#include "project/TFormMove.h"
+#include "project/TFormNewName.h"
+#include "project/TFormPrintOptions.h"
+#include "tools/BackupReminder.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace ProjectTexts {
+const QString captionPrefix = QStringLiteral("Kelvane Tovarel Pro:  ");
+const QString recentCaptionPrefix = QStringLiteral("Kelvane Tovarel:  ");
+const QString saveOnNew = QStringLiteral("Save changes to open Project?");
+const QString saveOnClose = QStringLiteral("Save changes to this Project?");
+const QString invalidProject = QStringLiteral("Error opening this project. Please be sure you selected a valid, existing project.");
+const QString helpCannotChange = QStringLiteral("Sorry, this is the HELP file and cannot be changed.");
+const QString helpCannotEdit = QStringLiteral("Sorry, this is the HELP file and cannot be edited.");
+const QString saveProjectTitle = QStringLiteral("Save Project As..");
+const QString saveProjectAsTitle = QStringLiteral("Save Project As...");
+const QString nothingToPrint = QStringLiteral("There is no project or HTML file open to print.");
+const QString cannotOpenPage = QStringLiteral(
+    "Cannot open this file. Has it been moved, renamed, or deleted? Please right-click it and select \"Change HTML "
+    "Link\" or go to the SETTINGS menu and select CHANGE FILE PATH to update new file path location for all files "
+    "that have been moved.");
+
+QString saveNamed(const QString &projectName)
+{
+    return QStringLiteral("Save changes to Project \"%1\" ?").arg(projectName.toUpper());
+}
+
+QString recentNotFound(const QString &path)
+{
+    return QStringLiteral("Cannot find the project \"%1\".\rPlease locate and open it using the File|Open menu item.")
+        .arg(path.toUpper());
+}
+
+QString cannotRead(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot read \"%1\": %2").arg(path, reason);
+}
+} // namespace ProjectTexts
+
+namespace {
+const SettingKey kRecentKeys[4] = {SettingKey::Recent1, SettingKey::Recent2, SettingKey::Recent3, SettingKey::Recent4};
+}
+
+void TForm1::buildProjectCommands()
+{
+    QAction *firstHtmlItem = findChild<QAction *>(QStringLiteral("NewHTMLFile1"));
+    const auto fileItem = [&](const char *name, const QString &caption, void (TForm1::*handler)(),
+                              const QKeySequence &shortcut) {
+        auto *item = new QAction(caption, this);
+        item->setObjectName(QLatin1String(name));
+        item->setShortcut(shortcut);
+        connect(item, &QAction::triggered, this, handler);
+        m_fileMenu->insertAction(firstHtmlItem, item);
+        return item;
+    };
+    QAction *newProject = fileItem("NewProject1", QStringLiteral("&New Project"), &TForm1::NewProject1Click,
+                                   QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction *openProject = fileItem("Open1", QStringLiteral("&Open Project"), &TForm1::Open1Click,
+                                    QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction *saveProject = fileItem("Save1", QStringLiteral("&Save Project"), &TForm1::Save1Click,
+                                    QKeySequence(Qt::CTRL | Qt::Key_S));
+    fileItem("SaveAs1", QStringLiteral("Save Project &As"), &TForm1::SaveAs1Click, QKeySequence());
+    m_fileMenu->insertSeparator(firstHtmlItem);
+    QAction *quit = findChild<QAction *>(QStringLiteral("Quit1"));
+    auto *print = new QAction(QStringLiteral("&Print Project/HTML"), this);
+    print->setObjectName(QStringLiteral("PrintProjectOutline1"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this, &TForm1::PrintProjectOutline1Click);
+    m_fileMenu->insertAction(quit, print);
+    m_fileMenu->insertSeparator(quit);
+
+    QMenu *edit = menuBar()->findChild<QMenu *>(QStringLiteral("Edit1"));
+    edit->addSeparator();
+    addCommand(edit, QStringLiteral("RemovePagefromProject1"), QStringLiteral("&Remove Page from Project"),
+               &TForm1::BitBtnDeleteClick);
+    addCommand(edit, QStringLiteral("ChangeHTMLLink1"), QStringLiteral("Change &HTML Link"), &TForm1::ChangeHtmlLinkClick);
+    addCommand(edit, QStringLiteral("ChangePageTitle1"), QStringLiteral("C&hange Page Title"),
+               &TForm1::ChangePageTitleClick);
+
+    newProject->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
+    openProject->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    saveProject->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
+    print->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    QAction *firstButton = m_toolBar->actions().value(0);
+    const auto projectButton = [&](const char *name, const QString &hint, QAction *command) {
+        auto *button = new QToolButton(m_toolBar);
+        button->setObjectName(QLatin1String(name));
+        button->setToolTip(hint);
+        button->setIcon(command->icon());
+        button->setAutoRaise(true);
+        connect(button, &QToolButton::clicked, command, &QAction::trigger);
+        m_toolBar->insertWidget(firstButton, button);
+        return button;
+    };
+    projectButton("BitBtnNewProject", QStringLiteral("New Project"), newProject);
+    projectButton("BitBtnOpenProject", QStringLiteral("Open Project"), openProject);
+    m_saveProjectButton = projectButton("BitBtnSaveProject", QStringLiteral("Save Project"), saveProject);
+    m_saveProjectButton->setEnabled(false);
+    m_toolBar->insertSeparator(firstButton);
+    auto *remove = new QAction(style()->standardIcon(QStyle::SP_TrashIcon), QString(), this);
+    connect(remove, &QAction::triggered, this, &TForm1::BitBtnDeleteClick);
+    m_toolBar->addSeparator();
+    addToolButton(QStringLiteral("BitBtnRemovePage"), QStringLiteral("Remove page from project"), remove);
+    addToolButton(QStringLiteral("BitBtnPrint"), QStringLiteral("Print"), print);
+
+    // The buttons under the outline.
+    auto *grid = new QGridLayout(m_groupPages);
+    grid->setContentsMargins(4, 4, 4, 4);
+    const auto pageButton = [&](const char *name, const QString &caption, void (TForm1::*handler)(), int row, int col) {
+        auto *button = new QPushButton(caption, m_groupPages);
+        button->setObjectName(QLatin1String(name));
+        connect(button, &QPushButton::clicked, this, handler);
+        grid->addWidget(button, row, col);
+    };
+    pageButton("Button1", QStringLiteral("&Add a Web Page"), &TForm1::Button1Click, 0, 0);
+    pageButton("BitBtnAddChild", QStringLiteral("Add a Sub-Page"), &TForm1::BitBtnAddChildClick, 0, 1);
+    pageButton("ButtonMove", QStringLiteral("Moves Pages Up/Down"), &TForm1::ButtonMoveClick, 1, 0);
+    pageButton("BitBtnDelete", QStringLiteral("&Remove from Project"), &TForm1::BitBtnDeleteClick, 1, 1);
+
+    // The outline's pop-up menu, in its order.
+    m_outlineMenu = new QMenu(this);
+    m_outlineMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    addCommand(m_outlineMenu, QStringLiteral("OpenProject2"), QStringLiteral("Open Project"), &TForm1::Open1Click);
+    addCommand(m_outlineMenu, QStringLiteral("PrintProject2"), QStringLiteral("Print Project"),
+               &TForm1::PrintProjectOutline1Click);
+    m_outlineMenu->addSeparator();
+    addCommand(m_outlineMenu, QStringLiteral("OpenEditWebPage1"), QStringLiteral("Open/Edit Web Page"),
+               &TForm1::Outline1DblClick);
+    addCommand(m_outlineMenu, QStringLiteral("RemovePage2"), QStringLiteral("Remove Page from Project"),
+               &TForm1::BitBtnDeleteClick);
+    m_outlineMenu->addSeparator();
+    addCommand(m_outlineMenu, QStringLiteral("AddWebPage2"), QStringLiteral("Add a Web Page"), &TForm1::Button1Click);
+    addCommand(m_outlineMenu, QStringLiteral("AddSubPage2"), QStringLiteral("Add a Sub-Page"),
+               &TForm1::BitBtnAddChildClick);
+    m_outlineMenu->addSeparator();
+    addCommand(m_outlineMenu, QStringLiteral("MovePage2"), QStringLiteral("Move Page Up/Down"), &TForm1::ButtonMoveClick);
+    m_outlineMenu->addSeparator();
+    addCommand(m_outlineMenu, QStringLiteral("ChangeHTMLLink2"), QStringLiteral("Change HTML Link"),
+               &TForm1::ChangeHtmlLinkClick);
+    addCommand(m_outlineMenu, QStringLiteral("ChangePageTitle2"), QStringLiteral("Change Page Title"),
+               &TForm1::ChangePageTitleClick);
+    m_outlineMenu->addSeparator();
+    QMenu *expand = m_outlineMenu->addMenu(QStringLiteral("Expand"));
+    addCommand(expand, QStringLiteral("Selected1"), QStringLiteral("This Page Group"), &TForm1::Selected1Click);
+    addCommand(expand, QStringLiteral("AllPageGroups1"), QStringLiteral("All Page Groups"), &TForm1::AllPageGroups1Click);
+    QMenu *collapse = m_outlineMenu->addMenu(QStringLiteral("Collapse"));
+    addCommand(collapse, QStringLiteral("ThisLevel1"), QStringLiteral("This Page Group"), &TForm1::ThisLevel1Click);
+    addCommand(collapse, QStringLiteral("EntireSite1"), QStringLiteral("All Page Groups"), &TForm1::EntireSite1Click);
+    m_outlineMenu->addSeparator();
+    QAction *analysis = m_outlineMenu->addAction(QStringLiteral("Page/Site Analysis"));
+    analysis->setObjectName(QStringLiteral("PageSiteAnalysis2"));
+    analysis->setEnabled(false); // the analysis window is not part of the program yet
+
+    m_outline->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_outline, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &at) { m_outlineMenu->popup(m_outline->viewport()->mapToGlobal(at)); });
+    connect(m_outline, &QTreeWidget::itemClicked, this, &TForm1::Outline1Click);
+    connect(m_outline, &QTreeWidget::itemDoubleClicked, this, &TForm1::Outline1DblClick);
+
+    m_formNewName = new TFormNewName(*m_env.prompts, this);
+}
+
+// ---------------------------------------------------------------------------------------
+// The outline
+
+void TForm1::rebuildOutline()
+{
+    m_outline->clear();
+    m_outlineItems.clear();
+    QList<QTreeWidgetItem *> lastAtLevel;
+    for (const ProjectPage &page : m_project.pages()) {
+        const int depth = std::min<int>(page.level - 1, int(lastAtLevel.size()));
+        auto *item = depth == 0 ? new QTreeWidgetItem(m_outline) : new QTreeWidgetItem(lastAtLevel[depth - 1]);
+        item->setText(0, page.title);
+        lastAtLevel.resize(depth);
+        lastAtLevel.append(item);
+        m_outlineItems.append(item);
+    }
+}
+
+QTreeWidgetItem *TForm1::itemOfPage(int page) const { return m_outlineItems.value(page); }
+
+int TForm1::selectedPage() const { return int(m_outlineItems.indexOf(m_outline->currentItem())); }
+
+void TForm1::selectPage(int page)
+{
+    if (QTreeWidgetItem *item = itemOfPage(page))
+        m_outline->setCurrentItem(item);
+}
+
+void TForm1::setProjectCaption(const QString &prefix, const QString &path) { setWindowTitle(prefix + path); }
+
+void TForm1::setProjectModified() { m_projectModified = true; }
+
+void TForm1::Selected1Click()
+{
+    if (QTreeWidgetItem *item = m_outline->currentItem(); item && item->childCount() > 0)
+        item->setExpanded(true);
+}
+
+void TForm1::AllPageGroups1Click() { m_outline->expandAll(); }
+
+void TForm1::ThisLevel1Click()
+{
+    QTreeWidgetItem *item = m_outline->currentItem();
+    if (!item || item->childCount() == 0)
+        return;
+    const int page = selectedPage();
+    for (int i = page; i <= page + m_project.descendantCount(page); ++i)
+        m_outlineItems[i]->setExpanded(false);
+}
+
+void TForm1::EntireSite1Click() { m_outline->collapseAll(); }
+
+void TForm1::Outline1Click()
+{
+    const int page = selectedPage();
+    if (page < 0)
+        return;
+    const QString path = m_project.pathOf(page);
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.isFile())
+        return;
+    setStatusPanelText(0, QStringLiteral("File Size: %1KB").arg(file.size() / 1000));
+    setStatusPanelText(1, QStringLiteral("Page Location:  ") + path);
+}
+
+void TForm1::Outline1DblClick()
+{
+    const int page = selectedPage();
+    if (page < 0)
+        return;
+    if (m_document->askToSave() == Answer::Cancel)
+        return;
+    m_editorAccess->setPlainText(QString());
+    m_document->setHelpPage(false);
+    setSaveCommandsEnabled(true);
+    QString path = m_project.pathOf(page);
+    const bool helpPage = m_helpMode && path.endsWith(QLatin1String(".kvn"), Qt::CaseInsensitive);
+    if (helpPage)
+        path = m_settings.programFolder() + QStringLiteral("help/") + path;
+    m_document->setOpenFileName(path);
+    m_document->setModified(false);
+    if (!m_document->load(path)) {
+        prompts().information(ProjectTexts::cannotOpenPage);
+        return;
+    }
+    if (helpPage) {
+        m_document->setHelpPage(true);
+        setSaveCommandsEnabled(false);
+    }
+    showPageInBrowserPane();
+}
+
+void TForm1::showPageInBrowserPane()
+{
+    // The browser pane is not part of the program yet, so it is never showing.
+}
+
+// ---------------------------------------------------------------------------------------
+// Project files
+
+bool TForm1::readProjectFiles(const QString &outlinePath)
+{
+    // A project that cannot be read whole is not half-loaded: outline and path list stay in
+    // step and nothing under the project's name can be saved over the file on disk.
+    const auto rollBack = [this] {
+        m_project.clear();
+        m_projectName.clear();
+        rebuildOutline();
+    };
+    QString error;
+    const std::optional<QByteArray> outline = readFileBytes(outlinePath, &error);
+    if (!outline) {
+        prompts().error(ProjectTexts::cannotRead(outlinePath, error));
+        rollBack();
+        return false;
+    }
+    const ProjectFiles::OutlineRead pages = ProjectFiles::parseOutline(*outline);
+    if (pages.error) {
+        prompts().error(*pages.error);
+        rollBack();
+        return false;
+    }
+    const QString pathFile = ProjectFiles::companionPathFile(outlinePath);
+    const std::optional<QByteArray> paths = readFileBytes(pathFile, &error);
+    if (!paths) {
+        prompts().error(ProjectTexts::cannotRead(pathFile, error));
+        rollBack();
+        return false;
+    }
+    m_project.assign(pages.pages, ProjectFiles::parseLines(*paths));
+    rebuildOutline();
+    m_outline->expandAll();
+    return true;
+}
+
+bool TForm1::writeProjectFiles()
+{
+    const QString outlinePath = projectsFolder() + m_projectName;
+    TextFileResult result = writeFileAtomically(outlinePath, ProjectFiles::writeOutline(m_project.pages()));
+    QString failed = outlinePath;
+    if (result.ok) {
+        failed = ProjectFiles::companionPathFile(outlinePath);
+        result = writeFileAtomically(failed, ProjectFiles::writePaths(m_project.paths()));
+    }
+    if (!result.ok) {
+        prompts().error(DocumentTexts::saveFailed(failed, result.error));
+        return false;
+    }
+    return true;
+}
+
+void TForm1::putOnRecentList(const QString &path)
+{
+    QStringList entries;
+    for (SettingKey key : kRecentKeys)
+        entries << m_settings.text(key);
+    entries = RecentProjects::promote(entries, path);
+    for (int i = 0; i < 4; ++i)
+        m_settings.store(kRecentKeys[i], entries[i]);
+    refreshRecentItems();
+}
+
+void TForm1::refreshRecentItems()
+{
+    for (int i = 0; i < 4; ++i)
+        m_recentItems[i]->setText(QStringLiteral("%1: %2").arg(i + 1).arg(m_settings.text(kRecentKeys[i])).replace(
+            QLatin1Char('&'), QLatin1String("&&")));
+}
+
+bool TForm1::closeProject(ProjectCloser closer)
+{
+    const bool asksInHelpMode = closer == ProjectCloser::RecentItem || closer == ProjectCloser::HelpProject;
+    if (m_projectModified && (asksInHelpMode || !m_helpMode)) {
+        const QString question = closer == ProjectCloser::NewProject ? ProjectTexts::saveOnNew
+                                 : closer == ProjectCloser::Program  ? ProjectTexts::saveOnClose
+                                                                     : ProjectTexts::saveNamed(m_projectName);
+        if (prompts().confirm(question))
+            Save1Click();
+    }
+    runBackupReminder();
+    return true;
+}
+
+void TForm1::runBackupReminder()
+{
+    if (!BackupReminder::countClosing(m_settings.iniPath(SettingsFile::Options), m_settings.integer(SettingKey::BackupType),
+                                      m_settings.integer(SettingKey::BackupPromptFreq), m_projectName))
+        return;
+    if (prompts().confirm(BackupReminder::question))
+        openBackupDialog(m_projectName);
+}
+
+void TForm1::openBackupDialog(const QString &projectName)
+{
+    Q_UNUSED(projectName); // the backup window is not part of the program yet
+}
+
+void TForm1::NewProject1Click()
+{
+    closeProject(ProjectCloser::NewProject);
+    m_projectName.clear();
+    m_project.clear();
+    rebuildOutline();
+    m_projectModified = false;
+    m_helpMode = false;
+    setProjectCaption(ProjectTexts::captionPrefix, QString());
+}
+
+void TForm1::Open1Click()
+{
+    closeProject(ProjectCloser::OpenProject);
+    FileDialogRequest request;
+    request.folder = projectsFolder();
+    request.filter = m_masks.openFilter;
+    request.filterIndex = 2;
+    const QString chosen = prompts().openFile(request);
+    if (chosen.isEmpty())
+        return;
+    if (!QFileInfo(chosen).isFile()) {
+        prompts().information(ProjectTexts::invalidProject);
+        return;
+    }
+    m_saveProjectButton->setEnabled(true);
+    m_projectModified = false;
+    m_helpMode = false;
+    putOnRecentList(chosen);
+    m_projectName = fileNamePart(chosen);
+    if (readProjectFiles(chosen))
+        setProjectCaption(ProjectTexts::captionPrefix, chosen);
+}
+
+void TForm1::openRecentProject(int index)
+{
+    const QString path = m_settings.text(kRecentKeys[index]);
+    if (path.isEmpty())
+        return;
+    closeProject(ProjectCloser::RecentItem);
+    if (!QFileInfo(path).isFile()) {
+        prompts().information(ProjectTexts::recentNotFound(path));
+        return;
+    }
+    m_saveProjectButton->setEnabled(true);
+    m_helpMode = false;
+    m_projectModified = false;
+    putOnRecentList(path);
+    m_projectName = fileNamePart(path);
+    if (readProjectFiles(path))
+        setProjectCaption(ProjectTexts::recentCaptionPrefix, path);
+}
+
+bool TForm1::openHelpProject()
+{
+    closeProject(ProjectCloser::HelpProject);
+    m_helpMode = true;
+    m_projectModified = false;
+    m_projectName = QStringLiteral("welcome.out");
+    return readProjectFiles(m_settings.programFolder() + QStringLiteral("help/welcome.out"));
+}
+
+void TForm1::Save1Click()
+{
+    if (m_projectName.toLower() == QLatin1String("welcome.out")) {
+        prompts().information(ProjectTexts::helpCannotChange);
+        return;
+    }
+    if (m_projectName.isEmpty()) {
+        FileDialogRequest request;
+        request.title = ProjectTexts::saveProjectTitle;
+        request.filter = mainSaveFilter();
+        request.filterIndex = 1;
+        request.defaultSuffix = QStringLiteral("out");
+        request.folder = projectsFolder();
+        const QString chosen = prompts().saveFile(request);
+        if (chosen.isEmpty())
+            return;
+        m_projectName = ProjectFiles::projectNameForSave(chosen);
+        putOnRecentList(chosen);
+        setProjectCaption(ProjectTexts::captionPrefix, chosen);
+    }
+    if (writeProjectFiles())
+        m_projectModified = false;
+}
+
+void TForm1::SaveAs1Click()
+{
+    if (m_helpMode) {
+        prompts().information(ProjectTexts::helpCannotChange);
+        return;
+    }
+    FileDialogRequest request;
+    request.title = ProjectTexts::saveProjectAsTitle;
+    request.filter = mainSaveFilter();
+    request.filterIndex = 1;
+    request.defaultSuffix = QStringLiteral("out");
+    request.folder = projectsFolder();
+    const QString chosen = prompts().saveFile(request);
+    if (chosen.isEmpty())
+        return;
+    m_projectName = ProjectFiles::projectNameForSave(chosen);
+    putOnRecentList(chosen);
+    if (writeProjectFiles())
+        m_projectModified = false;
+    setProjectCaption(ProjectTexts::captionPrefix, chosen);
+}
+
+// ---------------------------------------------------------------------------------------
+// Page operations
+
+void TForm1::storeStartLocation(const QString &pagePath)
+{
+    const qsizetype cut = std::max({pagePath.lastIndexOf(QLatin1Char('/')), pagePath.lastIndexOf(QLatin1Char('\\')),
+                                    pagePath.lastIndexOf(QLatin1Char(':'))});
+    m_settings.store(SettingKey::StartLocation, pagePath.left(cut + 1));
+}
+
+void TForm1::Button1Click()
+{
+    m_formNewName->prepareAdd(m_settings.text(SettingKey::StartLocation), m_masks.masks);
+    if (m_formNewName->exec() != QDialog::Accepted)
+        return;
+    m_saveProjectButton->setEnabled(true);
+    const int page = m_project.addTopLevel(m_formNewName->resultTitle(), m_formNewName->resultPath());
+    setProjectModified();
+    storeStartLocation(m_formNewName->resultPath());
+    rebuildOutline();
+    m_outline->expandAll();
+    selectPage(page);
+}
+
+void TForm1::BitBtnAddChildClick()
+{
+    const int parent = selectedPage();
+    if (parent < 0)
+        return;
+    m_formNewName->prepareAdd(m_settings.text(SettingKey::StartLocation), m_masks.masks);
+    if (m_formNewName->exec() != QDialog::Accepted)
+        return;
+    m_saveProjectButton->setEnabled(true);
+    setProjectModified();
+    const int page = m_project.addChild(parent, m_formNewName->resultTitle(), m_formNewName->resultPath());
+    storeStartLocation(m_formNewName->resultPath());
+    rebuildOutline();
+    m_outline->expandAll();
+    selectPage(page);
+}
+
+void TForm1::BitBtnDeleteClick()
+{
+    if (m_helpMode) {
+        prompts().information(ProjectTexts::helpCannotEdit);
+        return;
+    }
+    const int page = selectedPage();
+    if (page < 0)
+        return;
+    if (m_settings.flag(SettingKey::FilesConfirm)) {
+        TFormConfirm confirm(true, this);
+        const bool yes = confirm.exec() == QDialog::Accepted;
+        m_settings.storeFlag(SettingKey::FilesConfirm, confirm.confirmSetting());
+        if (!yes)
+            return;
+    }
+    setProjectModified();
+    m_project.remove(page);
+    rebuildOutline();
+    m_outline->expandAll();
+}
+
+void TForm1::ChangeHtmlLinkClick() { ChangeDescription1Click(true); }
+void TForm1::ChangePageTitleClick() { ChangeDescription1Click(false); }
+
+void TForm1::ChangeDescription1Click(bool focusPath)
+{
+    const int page = selectedPage();
+    if (page < 0)
+        return;
+    m_formNewName->prepareChange(m_project.pages()[page].title, m_project.pathOf(page),
+                                 focusPath ? TFormNewName::Focus::Path : TFormNewName::Focus::Name,
+                                 m_settings.text(SettingKey::StartLocation), m_masks.masks);
+    if (m_formNewName->exec() != QDialog::Accepted)
+        return;
+    setProjectModified();
+    m_project.change(page, m_formNewName->resultTitle(), m_formNewName->resultPath());
+    itemOfPage(page)->setText(0, m_formNewName->resultTitle());
+}
+
+void TForm1::ButtonMoveClick()
+{
+    if (m_project.isEmpty())
+        return;
+    const QString outlineFile = m_settings.programFolder() + QLatin1String(kMoveOutlineFile);
+    const QString pathFile = m_settings.programFolder() + QLatin1String(kMovePathFile);
+    const TextFileResult outline = writeFileAtomically(outlineFile, ProjectFiles::writeOutline(m_project.pages()));
+    const TextFileResult paths = writeFileAtomically(pathFile, ProjectFiles::writePaths(m_project.paths()));
+    if (!outline.ok || !paths.ok) {
+        prompts().error(outline.ok ? paths.error : outline.error);
+        return;
+    }
+    TFormMove move(m_settings.programFolder(), *m_env.prompts, this);
+    if (move.exec() != QDialog::Accepted)
+        return;
+    setProjectModified();
+    const ProjectFiles::OutlineRead pages =
+        ProjectFiles::parseOutline(readFileBytes(outlineFile).value_or(QByteArray()));
+    m_project.assign(pages.pages, ProjectFiles::parseLines(readFileBytes(pathFile).value_or(QByteArray())));
+    rebuildOutline();
+    m_outline->expandAll();
+}
+
+// ---------------------------------------------------------------------------------------
+// Printing
+
+void TForm1::PrintProjectOutline1Click()
+{
+    if (m_document->openFileName().isEmpty() && m_projectName.isEmpty()) {
+        prompts().information(ProjectTexts::nothingToPrint);
+        return;
+    }
+    TFormPrintOptions options(!m_document->openFileName().isEmpty(), this);
+    if (options.exec() != QDialog::Accepted)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    if (!prompts().choosePrinter(printer))
+        return;
+    switch (options.choice()) {
+    case TFormPrintOptions::Choice::Outline:
+    case TFormPrintOptions::Choice::OutlineWithLinks: {
+        const bool withLinks = options.choice() == TFormPrintOptions::Choice::OutlineWithLinks;
+        const QStringList lines =
+            ProjectFiles::printLines(m_project.pages(), m_project.paths(), withLinks, options.fileNameOnly());
+        if (!printLines(printer, lines, m_outline->font()))
+            prompts().error(QStringLiteral("The printer could not be started."));
+        break;
+    }
+    case TFormPrintOptions::Choice::HtmlFile:
+        printEditor(printer, *m_editor, m_document->openFileName());
+        break;
+    }
+}

@@ -1,0 +1,192 @@
+#include "project/ProjectModel.h"
+
+#include "platform/ProgramFolder.h"
+
+#include <QStringDecoder>
+
+int ProjectModel::descendantCount(int page) const
+{
+    if (page < 0 || page >= pageCount())
+        return 0;
+    const int level = m_pages[page].level;
+    int count = 0;
+    for (int i = page + 1; i < pageCount() && m_pages[i].level > level; ++i)
+        ++count;
+    return count;
+}
+
+int ProjectModel::parentOf(int page) const
+{
+    if (page < 0 || page >= pageCount())
+        return -1;
+    for (int i = page - 1; i >= 0; --i)
+        if (m_pages[i].level < m_pages[page].level)
+            return i;
+    return -1;
+}
+
+void ProjectModel::clear()
+{
+    m_pages.clear();
+    m_paths.clear();
+}
+
+void ProjectModel::assign(QList<ProjectPage> pages, QStringList paths)
+{
+    m_pages = std::move(pages);
+    m_paths = std::move(paths);
+}
+
+int ProjectModel::addTopLevel(const QString &title, const QString &path)
+{
+    m_paths.append(path);
+    m_pages.append({title, 1});
+    return pageCount() - 1;
+}
+
+int ProjectModel::addChild(int parent, const QString &title, const QString &path)
+{
+    if (parent < 0 || parent >= pageCount())
+        return -1;
+    const int at = parent + descendantCount(parent) + 1;
+    m_pages.insert(at, {title, m_pages[parent].level + 1});
+    m_paths.insert(std::min<qsizetype>(at, m_paths.size()), path);
+    return at;
+}
+
+int ProjectModel::remove(int page)
+{
+    if (page < 0 || page >= pageCount())
+        return 0;
+    const int count = descendantCount(page) + 1;
+    m_pages.remove(page, count);
+    if (page < m_paths.size())
+        m_paths.remove(page, std::min<qsizetype>(count, m_paths.size() - page));
+    return count;
+}
+
+void ProjectModel::change(int page, const QString &title, const QString &path)
+{
+    if (page < 0 || page >= pageCount())
+        return;
+    m_pages[page].title = title;
+    if (page < m_paths.size())
+        m_paths[page] = path;
+    else
+        m_paths.append(path);
+}
+
+namespace ProjectFiles {
+namespace {
+QString decode(const QByteArray &bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    const QByteArray text = nul < 0 ? bytes : bytes.left(nul);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString decoded = utf8.decode(text);
+    return utf8.hasError() ? QString::fromLatin1(text) : decoded;
+}
+
+QByteArray encode(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() > 0xFF)
+            return text.toUtf8();
+    return text.toLatin1();
+}
+} // namespace
+
+QStringList parseLines(const QByteArray &bytes)
+{
+    QString text = decode(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the final line end makes no further line
+    return lines;
+}
+
+OutlineRead parseOutline(const QByteArray &bytes)
+{
+    OutlineRead result;
+    int lastLevel = 0;
+    for (const QString &line : parseLines(bytes)) {
+        int steps = 0;
+        while (steps < line.size() && (line[steps] == QLatin1Char('\t') || line[steps] == QLatin1Char(' ')))
+            ++steps;
+        // The first line may start one step in; a later line written two steps deeper than
+        // the one before still becomes its child, three steps deeper is an error.
+        const int limit = result.pages.isEmpty() ? 1 : lastLevel + 1;
+        if (steps > limit) {
+            result.error = kFileLoadError;
+            break;
+        }
+        const int level = result.pages.isEmpty() ? 1 : std::min(steps + 1, lastLevel + 1);
+        result.pages.append({line.mid(steps), level});
+        lastLevel = level;
+    }
+    return result;
+}
+
+QByteArray writeOutline(const QList<ProjectPage> &pages)
+{
+    QString text;
+    for (const ProjectPage &page : pages)
+        text += QString(page.level - 1, QLatin1Char('\t')) + page.title + QLatin1String("\r\n");
+    return encode(text);
+}
+
+QByteArray writePaths(const QStringList &paths)
+{
+    QString text;
+    for (const QString &path : paths)
+        text += path + QLatin1String("\r\n");
+    return encode(text);
+}
+
+QString companionPathFile(const QString &outlinePath) { return outlinePath.chopped(std::min<qsizetype>(3, outlinePath.size())) + QLatin1String("fil"); }
+
+QString fileNameOnly(const QString &path)
+{
+    const QString name = fileNamePart(path);
+    return name.mid(name.lastIndexOf(QLatin1Char(':')) + 1);
+}
+
+QString projectNameForSave(const QString &chosenPath)
+{
+    const QString name = fileNameOnly(chosenPath);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return (dot < 0 ? name : name.left(dot)) + QLatin1String(".out");
+}
+QStringList printLines(const QList<ProjectPage> &pages, const QStringList &paths, bool withLinks, bool fileNameOnly)
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        QString line = QString(pages[i].level - 1, QLatin1Char('\t')) + pages[i].title;
+        if (withLinks) {
+            const QString path = paths.value(i);
+            line += QLatin1String("  (") + (fileNameOnly ? ProjectFiles::fileNameOnly(path) : path) + QLatin1Char(')');
+        }
+        lines << line;
+    }
+    return lines;
+}
+} // namespace ProjectFiles
+
+namespace RecentProjects {
+QStringList promote(QStringList entries, const QString &path)
+{
+    while (entries.size() < 4)
+        entries.append(QString());
+    entries = entries.mid(0, 4);
+    const qsizetype found = entries.indexOf(path);
+    if (found >= 0) {
+        entries.swapItemsAt(0, found);
+        return entries;
+    }
+    entries.prepend(path);
+    entries.removeLast();
+    return entries;
+}
+} // namespace RecentProjects
