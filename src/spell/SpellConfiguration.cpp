@@ -1,0 +1,204 @@
+#include "spell/SpellConfiguration.h"
+
+#include "spell/TrieDictionary.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kId = QStringLiteral("ID");
+const QString kDescriptions = QStringLiteral("M_DCT");
+const QString kMainEntries = QStringLiteral("U_MU_DCT");
+const QString kUserEntries = QStringLiteral("U_DCT");
+const QString kUserIndex = QStringLiteral("UserIndex");
+
+QString listKey(const QString &name, int index) { return name + QLatin1Char('_') + QString::number(index); }
+QString countKey(const QString &name) { return name + QStringLiteral("_ListCount"); }
+
+// "T" or "F" followed by the path.
+bool parseEntry(const QString &item, QString &path, bool &active)
+{
+    if (item.size() < 2)
+        return false;
+    active = item.at(0).toUpper() == QLatin1Char('T');
+    path = item.mid(1);
+    return true;
+}
+
+QString entryText(bool active, const QString &path) { return (active ? QStringLiteral("T") : QStringLiteral("F")) + path; }
+
+// Missing keys of a section that has an ID read as on for these.
+bool optionOnWhenMissing(TSpellOption option)
+{
+    switch (option) {
+    case soUpcase:
+    case soAutoSuggest:
+    case soPrimaryOnly:
+    case soRecheck:
+    case soRepeated:
+    case soHTML:
+    case soInternet:
+    case soQuoted:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+QStringList TConfigIniFile::readList(const QString &section, const QString &name) const
+{
+    QStringList items;
+    const int count = readListCount(section, name);
+    for (int i = 0; i < count; ++i) {
+        const QString item = readListItem(section, name, i);
+        if (!item.isEmpty())
+            items.append(item);
+    }
+    return items;
+}
+
+QString TConfigIniFile::readListItem(const QString &section, const QString &name, int index) const
+{
+    return m_ini.readString(section, listKey(name, index), QString());
+}
+
+int TConfigIniFile::readListCount(const QString &section, const QString &name) const
+{
+    return std::max(0, m_ini.readInt(section, countKey(name), 0));
+}
+
+bool TConfigIniFile::writeList(const QString &section, const QString &name, const QStringList &items) const
+{
+    const int oldCount = readListCount(section, name);
+    bool ok = m_ini.writeInt(section, countKey(name), int(items.size()));
+    for (int i = 0; i < items.size(); ++i)
+        ok = m_ini.writeString(section, listKey(name, i), items[i]) && ok;
+    // Items of a longer old list would otherwise linger unread in the file.
+    for (int i = int(items.size()); i < oldCount; ++i)
+        m_ini.deleteKey(section, listKey(name, i));
+    return ok;
+}
+
+const QList<QPair<QString, TSpellOption>> &TConfiguration::optionKeys()
+{
+    static const QList<QPair<QString, TSpellOption>> keys = {
+        {QStringLiteral("soUpcase"), soUpcase},       {QStringLiteral("soNumbers"), soNumbers},
+        {QStringLiteral("soAutoSuggest"), soAutoSuggest}, {QStringLiteral("soPrimaryOnly"), soPrimaryOnly},
+        {QStringLiteral("soRecheck"), soRecheck},     {QStringLiteral("soRepeated"), soRepeated},
+        {QStringLiteral("soDualCaps"), soDualCaps},   {QStringLiteral("soHTML"), soHTML},
+        {QStringLiteral("soInternet"), soInternet},   {QStringLiteral("soQuoted"), soQuoted},
+        {QStringLiteral("soUser1"), soUser1},         {QStringLiteral("soUser2"), soUser2},
+        {QStringLiteral("soUser3"), soUser3},         {QStringLiteral("soUser4"), soUser4},
+    };
+    return keys;
+}
+
+QString TConfiguration::folder() const
+{
+    QString dir = QFileInfo(filePath).absolutePath();
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+QString TConfiguration::resolve(const QString &storedPath) const
+{
+    QString path = storedPath;
+    if (QDir::isRelativePath(path)) {
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return folder() + path;
+    }
+    return path;
+}
+
+void TConfiguration::load(const QString &path, const QString &sectionName, const TConfigDefaults &defaults)
+{
+    filePath = path;
+    section = sectionName;
+    mains.clear();
+    users.clear();
+    userIndex = -1;
+    writeBack = false;
+    loaded = true;
+
+    const TConfigIniFile file(path);
+    if (file.ini().readInt(section, kId, 0) == 1) {
+        const int mainCount = file.readListCount(section, kMainEntries);
+        for (int i = 0; i < mainCount; ++i) {
+            TMain entry;
+            if (!parseEntry(file.readListItem(section, kMainEntries, i), entry.path, entry.active))
+                continue;
+            const QString filePathOfEntry = resolve(entry.path);
+            if (!QFileInfo::exists(filePathOfEntry))
+                entry.active = false;
+            entry.description = file.readListItem(section, kDescriptions, i);
+            if (entry.description.isEmpty())
+                entry.description = TrieDictionary::readDescription(filePathOfEntry);
+            mains.append(entry);
+        }
+        for (const QString &item : file.readList(section, kUserEntries)) {
+            TUser entry;
+            if (parseEntry(item, entry.path, entry.active))
+                users.append(entry);
+        }
+        for (const auto &[key, option] : optionKeys())
+            options.set(option, file.ini().readBool(section, key, optionOnWhenMissing(option)));
+        userIndex = file.ini().readInt(section, kUserIndex, -1);
+        if (userIndex < -1 || userIndex >= users.size())
+            userIndex = -1;
+        return;
+    }
+
+    // No valid section: every dictionary beside the configuration file.
+    QDir dir(folder());
+    const QStringList mainFiles = dir.entryList({QStringLiteral("*.dct")}, QDir::Files, QDir::Name);
+    for (const QString &name : mainFiles) {
+        TMain entry;
+        entry.path = folder() + name;
+        entry.active = name.toLower() == defaults.defaultMain.toLower();
+        entry.description = TrieDictionary::readDescription(entry.path);
+        mains.append(entry);
+    }
+    const QStringList userFiles = dir.entryList({QStringLiteral("*.udt")}, QDir::Files, QDir::Name);
+    for (const QString &name : userFiles) {
+        const bool isDefault = name.toLower() == defaults.defaultUser.toLower();
+        users.append({folder() + name, isDefault});
+        if (isDefault && userIndex < 0)
+            userIndex = int(users.size()) - 1;
+    }
+    if (userFiles.isEmpty()) {
+        users.append({folder() + defaults.defaultUser, true});
+        userIndex = 0;
+    }
+    options = defaults.defaultOptions;
+    writeBack = true;
+}
+
+bool TConfiguration::save() const
+{
+    const TConfigIniFile file(filePath);
+    bool ok = file.ini().writeInt(section, kId, 1);
+    QStringList descriptions;
+    QStringList mainItems;
+    for (const TMain &m : mains) {
+        descriptions.append(m.description);
+        mainItems.append(entryText(m.active, m.path));
+    }
+    ok = file.writeList(section, kDescriptions, descriptions) && ok;
+    ok = file.writeList(section, kMainEntries, mainItems) && ok;
+    QStringList userItems;
+    for (const TUser &u : users)
+        userItems.append(entryText(u.active, u.path));
+    ok = file.writeList(section, kUserEntries, userItems) && ok;
+    for (const auto &[key, option] : optionKeys())
+        ok = file.ini().writeInt(section, key, options.has(option) ? 1 : 0) && ok;
+    ok = file.ini().writeInt(section, kUserIndex, userIndex) && ok;
+    return ok;
+}
+
+void TConfiguration::release()
+{
+    if (loaded && writeBack && save())
+        writeBack = false;
+}
