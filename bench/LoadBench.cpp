@@ -1,4 +1,5 @@
 #include "BenchHarness.h"
+#include "BenchPrompts.h"
 
 #include "app/Settings.h"
 #include "editor/HtmlDocument.h"
@@ -15,20 +16,6 @@
 #include <memory>
 
 namespace {
-// Answers nothing: the load path asks no question.
-class SilentPrompts final : public Prompts {
-public:
-    void information(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &) override { return false; }
-    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
-    QString openFile(const FileDialogRequest &) override { return {}; }
-    QStringList openFiles(const FileDialogRequest &) override { return {}; }
-    QString saveFile(const FileDialogRequest &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
-    bool choosePrinter(QPrinter &) override { return false; }
-};
 
 // About 10 MB in 250 000 lines of ordinary markup, CR LF line ends.
 QByteArray generatedPage()
@@ -46,7 +33,7 @@ QByteArray generatedPage()
 struct LoadFixture {
     QTemporaryDir dir;
     QString path;
-    SilentPrompts prompts;
+    BenchPrompts prompts;
     MemoryClipboard clipboard;
     std::unique_ptr<Settings> settings;
     std::unique_ptr<HtmlEditor> ourEditor;

@@ -90,6 +90,8 @@ void TForm1::buildProjectCommands()
     connect(print, &QAction::triggered, this, &TForm1::PrintProjectOutline1Click);
     m_fileMenu->insertAction(quit, print);
     m_fileMenu->insertSeparator(quit);
+    m_editorMenu->addSeparator();
+    addCommand(m_editorMenu, QStringLiteral("Print2"), QStringLiteral("Print"), &TForm1::PrintProjectOutline1Click);
 
     QMenu *edit = menuBar()->findChild<QMenu *>(QStringLiteral("Edit1"));
     edit->addSeparator();

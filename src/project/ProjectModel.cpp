@@ -2,7 +2,7 @@
 
 #include "platform/ProgramFolder.h"
 
-#include <QStringDecoder>
+#include "platform/TextFile.h"
 
 int ProjectModel::descendantCount(int page) const
 {
@@ -77,31 +77,11 @@ void ProjectModel::change(int page, const QString &title, const QString &path)
 }
 
 namespace ProjectFiles {
-namespace {
-QString decode(const QByteArray &bytes)
-{
-    const qsizetype nul = bytes.indexOf('\0');
-    const QByteArray text = nul < 0 ? bytes : bytes.left(nul);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString decoded = utf8.decode(text);
-    return utf8.hasError() ? QString::fromLatin1(text) : decoded;
-}
-
-QByteArray encode(const QString &text)
-{
-    for (const QChar c : text)
-        if (c.unicode() > 0xFF)
-            return text.toUtf8();
-    return text.toLatin1();
-}
-} // namespace
 
 QStringList parseLines(const QByteArray &bytes)
 {
-    QString text = decode(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = text.split(QLatin1Char('\n'));
+    const qsizetype nul = bytes.indexOf('\0');
+    QStringList lines = decodeText(nul < 0 ? bytes : bytes.left(nul)).text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // the final line end makes no further line
     return lines;
@@ -133,16 +113,16 @@ QByteArray writeOutline(const QList<ProjectPage> &pages)
 {
     QString text;
     for (const ProjectPage &page : pages)
-        text += QString(page.level - 1, QLatin1Char('\t')) + page.title + QLatin1String("\r\n");
-    return encode(text);
+        text += QString(page.level - 1, QLatin1Char('\t')) + page.title + QLatin1Char('\n');
+    return encodeText(text, TextFormat{TextEncoding::Latin1, LineEnd::CrLf});
 }
 
 QByteArray writePaths(const QStringList &paths)
 {
     QString text;
     for (const QString &path : paths)
-        text += path + QLatin1String("\r\n");
-    return encode(text);
+        text += path + QLatin1Char('\n');
+    return encodeText(text, TextFormat{TextEncoding::Latin1, LineEnd::CrLf});
 }
 
 QString companionPathFile(const QString &outlinePath) { return outlinePath.chopped(std::min<qsizetype>(3, outlinePath.size())) + QLatin1String("fil"); }

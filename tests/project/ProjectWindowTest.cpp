@@ -201,6 +201,14 @@ TEST_F(ProjectWindowTest, RemoveAskesUntilSwitchedOffAndTheSettingSurvives)
     w.selectPage(0);
     trigger("RemovePagefromProject1"); // no dialog this time
     EXPECT_EQ(titles(), QStringList({"C:1"}));
+
+    // The setting survives a restart: the next run removes without asking too.
+    TearDown();
+    TForm1 &again = begin();
+    openProject(folder.file("projects/r.out"));
+    again.selectPage(1);
+    click("BitBtnDelete");
+    EXPECT_EQ(titles(), QStringList({"A:1", "C:1"}));
 }
 
 TEST_F(ProjectWindowTest, PageClickShowsSizeInKilobytesOfAThousand)
