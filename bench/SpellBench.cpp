@@ -108,8 +108,8 @@ QByteArray runHunspell(const QStringList &arguments, const QByteArray &input = {
     return out + process.readAllStandardOutput();
 }
 
-// hunspell's pipe mode: one line a word, each answered by one result line and a blank line.
-// Returns each word's suggestions, or nullopt for a word it accepts.
+// hunspell's pipe mode: each input line is answered by its result lines (one per token it
+// finds) and a blank line. Returns each word's suggestions, or nullopt for a word it accepts.
 std::vector<std::optional<QStringList>> hunspellSuggestions(const QStringList &words)
 {
     QByteArray input;
@@ -118,17 +118,22 @@ std::vector<std::optional<QStringList>> hunspellSuggestions(const QStringList &w
     const QStringList lines = QString::fromUtf8(runHunspell({"-a", "-d", "en_US", "-i", "utf-8"}, input))
                                   .split(QLatin1Char('\n'));
     std::vector<std::optional<QStringList>> result;
+    std::optional<QStringList> group;
     for (const QString &line : lines.mid(1)) {
-        if (line.isEmpty())
+        if (line.isEmpty()) {
+            result.push_back(group); // a line without tokens gives a blank line only
+            group.reset();
             continue;
-        if (line.startsWith(QLatin1Char('&'))) {
-            result.push_back(line.mid(line.indexOf(QLatin1Char(':')) + 2).split(QStringLiteral(", ")));
-        } else if (line.startsWith(QLatin1Char('#'))) {
-            result.push_back(QStringList());
-        } else {
-            result.push_back(std::nullopt);
         }
+        // The first token it questions decides, as a word split in parts is questioned whole.
+        if (group)
+            continue;
+        if (line.startsWith(QLatin1Char('&')))
+            group = line.mid(line.indexOf(QLatin1Char(':')) + 2).split(QStringLiteral(", "));
+        else if (line.startsWith(QLatin1Char('#')))
+            group = QStringList();
     }
+    result.resize(std::min(result.size(), size_t(words.size())));
     return result;
 }
 

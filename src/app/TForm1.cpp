@@ -31,7 +31,9 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include "project/ProjectOutlineModel.h"
 
 namespace {
 constexpr int kStatusPanelCount = 3;
@@ -248,9 +250,13 @@ void TForm1::buildProjectPanel()
 
     auto *webSite = new QWidget(m_pageControlLeft);
     webSite->setObjectName(QStringLiteral("TabSheetWebSite"));
-    m_outline = new QTreeWidget(webSite);
+    m_outline = new QTreeView(webSite);
     m_outline->setObjectName(QStringLiteral("Outline1"));
     m_outline->setHeaderHidden(true);
+    m_outline->setUniformRowHeights(true);
+    m_outline->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_outlineModel = new ProjectOutlineModel(m_project, m_outline);
+    m_outline->setModel(m_outlineModel);
     m_groupPages = new QGroupBox(QStringLiteral("Add/Move Web Pages"), webSite);
     m_groupPages->setObjectName(QStringLiteral("GroupBoxPages"));
     m_groupPages->resize(188, 96);

@@ -23,14 +23,14 @@ class QTabWidget;
 class QTimer;
 class QToolBar;
 class QToolButton;
-class QTreeWidget;
+class QTreeView;
+class ProjectOutlineModel;
 class RichEditAccess;
 class TagInserter;
 class SearchSession;
 class TFindDialog;
 class TReplaceDialog;
 class TFormNewName;
-class QTreeWidgetItem;
 struct TagCommand;
 enum class CaretRule;
 
@@ -196,7 +196,6 @@ private:
     void ChangeDescription1Click(bool focusPath);
     void storeStartLocation(const QString &pagePath);
     void setProjectModified();
-    QTreeWidgetItem *itemOfPage(int page) const;
     void showPageInBrowserPane();
 
     AppEnvironment m_env;
@@ -222,7 +221,8 @@ private:
     QTabWidget *m_pageControlSnips = nullptr;
     QGroupBox *m_groupPages = nullptr;
     QGroupBox *m_groupPasteOption = nullptr;
-    QTreeWidget *m_outline = nullptr;
+    QTreeView *m_outline = nullptr;
+    ProjectOutlineModel *m_outlineModel = nullptr;
     QListWidget *m_fileList = nullptr;
     QListWidget *m_listBoxUrl = nullptr;
     QListWidget *m_listBoxMisc = nullptr;
@@ -241,7 +241,6 @@ private:
     QToolBar *m_toolBar = nullptr;
     QMenu *m_outlineMenu = nullptr;
     QToolButton *m_saveProjectButton = nullptr;
-    QList<QTreeWidgetItem *> m_outlineItems;
     ProjectModel m_project;
     TFormNewName *m_formNewName = nullptr;
 

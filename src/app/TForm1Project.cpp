@@ -24,7 +24,9 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
+
+#include "project/ProjectOutlineModel.h"
 
 namespace ProjectTexts {
 const QString captionPrefix = QStringLiteral("Kelvane Tovarel Pro:  ");
@@ -178,8 +180,8 @@ void TForm1::buildProjectCommands()
     m_outline->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_outline, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { m_outlineMenu->popup(m_outline->viewport()->mapToGlobal(at)); });
-    connect(m_outline, &QTreeWidget::itemClicked, this, &TForm1::Outline1Click);
-    connect(m_outline, &QTreeWidget::itemDoubleClicked, this, &TForm1::Outline1DblClick);
+    connect(m_outline, &QTreeView::clicked, this, &TForm1::Outline1Click);
+    connect(m_outline, &QTreeView::doubleClicked, this, &TForm1::Outline1DblClick);
 
     m_formNewName = new TFormNewName(*m_env.prompts, this);
 }
@@ -187,30 +189,11 @@ void TForm1::buildProjectCommands()
 // ---------------------------------------------------------------------------------------
 // The outline
 
-void TForm1::rebuildOutline()
-{
-    m_outline->clear();
-    m_outlineItems.clear();
-    QList<QTreeWidgetItem *> lastAtLevel;
-    for (const ProjectPage &page : m_project.pages()) {
-        const int depth = std::min<int>(page.level - 1, int(lastAtLevel.size()));
-        auto *item = depth == 0 ? new QTreeWidgetItem(m_outline) : new QTreeWidgetItem(lastAtLevel[depth - 1]);
-        item->setText(0, page.title);
-        lastAtLevel.resize(depth);
-        lastAtLevel.append(item);
-        m_outlineItems.append(item);
-    }
-}
+void TForm1::rebuildOutline() { m_outlineModel->reload(); }
 
-QTreeWidgetItem *TForm1::itemOfPage(int page) const { return m_outlineItems.value(page); }
+int TForm1::selectedPage() const { return ProjectOutlineModel::pageOf(m_outline->currentIndex()); }
 
-int TForm1::selectedPage() const { return int(m_outlineItems.indexOf(m_outline->currentItem())); }
-
-void TForm1::selectPage(int page)
-{
-    if (QTreeWidgetItem *item = itemOfPage(page))
-        m_outline->setCurrentItem(item);
-}
+void TForm1::selectPage(int page) { m_outline->setCurrentIndex(m_outlineModel->indexOfPage(page)); }
 
 void TForm1::setProjectCaption(const QString &prefix, const QString &path) { setWindowTitle(prefix + path); }
 
@@ -218,20 +201,20 @@ void TForm1::setProjectModified() { m_projectModified = true; }
 
 void TForm1::Selected1Click()
 {
-    if (QTreeWidgetItem *item = m_outline->currentItem(); item && item->childCount() > 0)
-        item->setExpanded(true);
+    const int page = selectedPage();
+    if (m_project.hasChildren(page))
+        m_outline->expand(m_outlineModel->indexOfPage(page));
 }
 
 void TForm1::AllPageGroups1Click() { m_outline->expandAll(); }
 
 void TForm1::ThisLevel1Click()
 {
-    QTreeWidgetItem *item = m_outline->currentItem();
-    if (!item || item->childCount() == 0)
-        return;
     const int page = selectedPage();
+    if (!m_project.hasChildren(page))
+        return;
     for (int i = page; i <= page + m_project.descendantCount(page); ++i)
-        m_outlineItems[i]->setExpanded(false);
+        m_outline->collapse(m_outlineModel->indexOfPage(i));
 }
 
 void TForm1::EntireSite1Click() { m_outline->collapseAll(); }
@@ -567,7 +550,7 @@ void TForm1::ChangeDescription1Click(bool focusPath)
         return;
     setProjectModified();
     m_project.change(page, m_formNewName->resultTitle(), m_formNewName->resultPath());
-    itemOfPage(page)->setText(0, m_formNewName->resultTitle());
+    m_outlineModel->titleChanged(page);
 }
 
 void TForm1::ButtonMoveClick()

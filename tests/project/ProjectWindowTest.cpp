@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeView>
 
 namespace {
 class ProjectWindowTest : public MainWindowFixture {
@@ -388,4 +389,35 @@ TEST_F(ProjectWindowTest, PrintsEachChoiceToPdf)
               QStringList({"\t\tContact  (c:\\web\\contact.html)"}));
     EXPECT_EQ(ProjectFiles::printLines({{"Contact", 3}}, {"c:\\web\\contact.html"}, true, true),
               QStringList({"\t\tContact  (contact.html)"}));
+}
+
+TEST_F(ProjectWindowTest, OutlineViewShowsTheTreeOfLevels)
+{
+    TForm1 &w = begin();
+    openProject(writeProject("t.out", {"Home:1", "About:2", "Team:3", "News:2", "Contact:1"}));
+    auto *view = control<QTreeView>("Outline1");
+    QAbstractItemModel *model = view->model();
+    ASSERT_EQ(model->rowCount(), 2);
+    const QModelIndex home = model->index(0, 0);
+    EXPECT_EQ(home.data().toString(), "Home");
+    EXPECT_EQ(model->rowCount(home), 2);
+    const QModelIndex about = model->index(0, 0, home);
+    EXPECT_EQ(model->index(0, 0, about).data().toString(), "Team");
+    EXPECT_EQ(model->parent(model->index(0, 0, about)), about);
+    EXPECT_EQ(model->index(1, 0, home).data().toString(), "News");
+    EXPECT_FALSE(model->hasChildren(model->index(1, 0)));
+    EXPECT_TRUE(view->isExpanded(home));
+    EXPECT_TRUE(view->isExpanded(about));
+
+    w.selectPage(0);
+    trigger("ThisLevel1");
+    EXPECT_FALSE(view->isExpanded(home));
+    EXPECT_FALSE(view->isExpanded(about));
+    trigger("Selected1"); // one level only
+    EXPECT_TRUE(view->isExpanded(home));
+    EXPECT_FALSE(view->isExpanded(about));
+    trigger("AllPageGroups1");
+    EXPECT_TRUE(view->isExpanded(about));
+    trigger("EntireSite1");
+    EXPECT_FALSE(view->isExpanded(home));
 }
