@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::string word;
     const QByteArray &alphabet = dictionary->alphabet();
     for (size_t i = 0; i < 12 && i < size; ++i)
-        word.push_back(alphabet.isEmpty() ? char(data[size - 1 - i]) : alphabet[int(data[size - 1 - i]) % alphabet.size()]);
+        word.push_back(alphabet.isEmpty() ? char(data[size - 1 - i])
+                                          : alphabet[int(data[size - 1 - i]) % alphabet.size()]);
     for (size_t length = 0; length <= word.size(); ++length)
         dictionary->contains(std::string_view(word).substr(0, length));
 
@@ -30,8 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::array<bool, 256> allowed{};
     allowed.fill(true);
     int found = 0;
-    dictionary->forEachTwoReplacements(std::string_view(word).substr(0, 5), allowed, [&](std::string_view) {
-        return ++found < 1000;
-    });
+    dictionary->forEachTwoReplacements(std::string_view(word).substr(0, 5), allowed,
+                                       [&](std::string_view) { return ++found < 1000; });
     return 0;
 }

@@ -2,10 +2,13 @@
 
 #include <QString>
 
+#include <functional>
+
 class Clipboard;
 class Clock;
 class EventPump;
 class Prompts;
+class QDialog;
 
 inline constexpr const char *kApplicationTitle = "Kelvane Tovarel Pro";
 inline constexpr int kSplashMilliseconds = 2200;
@@ -19,4 +22,8 @@ struct AppEnvironment {
     Clock *clock = nullptr;
     EventPump *eventPump = nullptr;
     int splashMilliseconds = kSplashMilliseconds; // 0: no splash at start-up
+    // Runs a modal window that is not a prompt (tip of the day, About); empty: exec() it.
+    std::function<int(QDialog &)> runModal;
+    // Picks the next tip of the day out of `count`; empty: at random.
+    std::function<int(int count)> pickTip;
 };

@@ -64,6 +64,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     buildTagCommands();
     buildSearchCommands();
     buildProjectCommands();
+    buildHelpCommands();
     FormCreate();
 }
 
@@ -564,7 +565,7 @@ void TForm1::showSplash()
     if (m_env.splashMilliseconds <= 0)
         return;
     TFormSplash splash(TFormSplash::Mode::Startup, m_env.splashMilliseconds, this);
-    splash.exec();
+    splash.exec(); // closed by its own timer
 }
 
 void TForm1::readHtmlExtensionList()
@@ -672,10 +673,6 @@ void TForm1::configureSpellChecker()
     m_spellConfigKey = QStringLiteral("default");
 }
 
-void TForm1::showTipOfTheDay()
-{
-    // The tip window comes with the help features.
-}
 
 void TForm1::openSettingsDialog(int page)
 {

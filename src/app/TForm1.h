@@ -14,6 +14,7 @@ class HtmlDocument;
 class HtmlEditor;
 class QAction;
 class QCheckBox;
+class QDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -115,6 +116,15 @@ public Q_SLOTS:
     void ButtonMoveClick();
     void PrintProjectOutline1Click();
 
+    // Help and small windows
+    void SpeedBar1Click();
+    void HelpOnTop1Click();
+    void WelcometoTovarelPro1Click();
+    void Instructions1Click();
+    void FrequentlyAskedQuestions1Click();
+    void ShowTipoftheDay1Click();
+    void About1Click();
+
     void FormActivate();
     void FormResize();
     void PanelOutlineResize();
@@ -141,6 +151,8 @@ private:
     void buildStatusBar();
     void buildTagCommands();
     void buildSearchCommands();
+    void buildHelpCommands();
+    int runModal(QDialog &dialog);
     QMenu *menuAt(QMenu *root, const QStringList &path);
     QMenu *subMenu(QMenu *root, const QString &path, QString *itemCaption);
     void addQuickTables(QMenu *tableMenu, int first, const QString &suffix);
@@ -189,6 +201,7 @@ private:
     void openBackupDialog(const QString &projectName);
     bool readProjectFiles(const QString &outlinePath);
     bool writeProjectFiles();
+    QString askProjectSaveName(const QString &title);
     void putOnRecentList(const QString &path);
     void refreshRecentItems();
     void rebuildOutline();

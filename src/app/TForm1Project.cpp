@@ -426,6 +426,17 @@ bool TForm1::openHelpProject()
     return readProjectFiles(m_settings.programFolder() + QStringLiteral("help/welcome.out"));
 }
 
+QString TForm1::askProjectSaveName(const QString &title)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = mainSaveFilter();
+    request.filterIndex = 1;
+    request.defaultSuffix = QStringLiteral("out");
+    request.folder = projectsFolder();
+    return prompts().saveFile(request);
+}
+
 void TForm1::Save1Click()
 {
     if (m_projectName.toLower() == QLatin1String("welcome.out")) {
@@ -433,13 +444,7 @@ void TForm1::Save1Click()
         return;
     }
     if (m_projectName.isEmpty()) {
-        FileDialogRequest request;
-        request.title = ProjectTexts::saveProjectTitle;
-        request.filter = mainSaveFilter();
-        request.filterIndex = 1;
-        request.defaultSuffix = QStringLiteral("out");
-        request.folder = projectsFolder();
-        const QString chosen = prompts().saveFile(request);
+        const QString chosen = askProjectSaveName(ProjectTexts::saveProjectTitle);
         if (chosen.isEmpty())
             return;
         m_projectName = ProjectFiles::projectNameForSave(chosen);
@@ -456,13 +461,7 @@ void TForm1::SaveAs1Click()
         prompts().information(ProjectTexts::helpCannotChange);
         return;
     }
-    FileDialogRequest request;
-    request.title = ProjectTexts::saveProjectAsTitle;
-    request.filter = mainSaveFilter();
-    request.filterIndex = 1;
-    request.defaultSuffix = QStringLiteral("out");
-    request.folder = projectsFolder();
-    const QString chosen = prompts().saveFile(request);
+    const QString chosen = askProjectSaveName(ProjectTexts::saveProjectAsTitle);
     if (chosen.isEmpty())
         return;
     m_projectName = ProjectFiles::projectNameForSave(chosen);

@@ -12,8 +12,14 @@ const QString kMainEntries = QStringLiteral("U_MU_DCT");
 const QString kUserEntries = QStringLiteral("U_DCT");
 const QString kUserIndex = QStringLiteral("UserIndex");
 
-QString listKey(const QString &name, int index) { return name + QLatin1Char('_') + QString::number(index); }
-QString countKey(const QString &name) { return name + QStringLiteral("_ListCount"); }
+QString listKey(const QString &name, int index)
+{
+    return name + QLatin1Char('_') + QString::number(index);
+}
+QString countKey(const QString &name)
+{
+    return name + QStringLiteral("_ListCount");
+}
 
 // "T" or "F" followed by the path.
 bool parseEntry(const QString &item, QString &path, bool &active)
@@ -25,7 +31,10 @@ bool parseEntry(const QString &item, QString &path, bool &active)
     return true;
 }
 
-QString entryText(bool active, const QString &path) { return (active ? QStringLiteral("T") : QStringLiteral("F")) + path; }
+QString entryText(bool active, const QString &path)
+{
+    return (active ? QStringLiteral("T") : QStringLiteral("F")) + path;
+}
 
 // Missing keys of a section that has an ID read as on for these.
 bool optionOnWhenMissing(TSpellOption option)
@@ -83,13 +92,20 @@ bool TConfigIniFile::writeList(const QString &section, const QString &name, cons
 const QList<QPair<QString, TSpellOption>> &TConfiguration::optionKeys()
 {
     static const QList<QPair<QString, TSpellOption>> keys = {
-        {QStringLiteral("soUpcase"), soUpcase},       {QStringLiteral("soNumbers"), soNumbers},
-        {QStringLiteral("soAutoSuggest"), soAutoSuggest}, {QStringLiteral("soPrimaryOnly"), soPrimaryOnly},
-        {QStringLiteral("soRecheck"), soRecheck},     {QStringLiteral("soRepeated"), soRepeated},
-        {QStringLiteral("soDualCaps"), soDualCaps},   {QStringLiteral("soHTML"), soHTML},
-        {QStringLiteral("soInternet"), soInternet},   {QStringLiteral("soQuoted"), soQuoted},
-        {QStringLiteral("soUser1"), soUser1},         {QStringLiteral("soUser2"), soUser2},
-        {QStringLiteral("soUser3"), soUser3},         {QStringLiteral("soUser4"), soUser4},
+        {QStringLiteral("soUpcase"), soUpcase},
+        {QStringLiteral("soNumbers"), soNumbers},
+        {QStringLiteral("soAutoSuggest"), soAutoSuggest},
+        {QStringLiteral("soPrimaryOnly"), soPrimaryOnly},
+        {QStringLiteral("soRecheck"), soRecheck},
+        {QStringLiteral("soRepeated"), soRepeated},
+        {QStringLiteral("soDualCaps"), soDualCaps},
+        {QStringLiteral("soHTML"), soHTML},
+        {QStringLiteral("soInternet"), soInternet},
+        {QStringLiteral("soQuoted"), soQuoted},
+        {QStringLiteral("soUser1"), soUser1},
+        {QStringLiteral("soUser2"), soUser2},
+        {QStringLiteral("soUser3"), soUser3},
+        {QStringLiteral("soUser4"), soUser4},
     };
     return keys;
 }

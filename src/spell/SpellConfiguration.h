@@ -39,8 +39,8 @@ struct TUser {
 
 // What the engine's properties give a configuration built from defaults.
 struct TConfigDefaults {
-    QString defaultMain;  // file name, e.g. "american.dct"
-    QString defaultUser;  // file name, e.g. "default.udt"
+    QString defaultMain; // file name, e.g. "american.dct"
+    QString defaultUser; // file name, e.g. "default.udt"
     TSpellOptions defaultOptions;
 };
 
@@ -55,8 +55,8 @@ public:
     QList<TMain> mains;
     QList<TUser> users;
     TSpellOptions options;
-    int userIndex = -1;       // the user dictionary that receives added words
-    bool writeBack = false;   // built from defaults or changed: written when freed
+    int userIndex = -1;     // the user dictionary that receives added words
+    bool writeBack = false; // built from defaults or changed: written when freed
     bool loaded = false;
 
     // Reads the section; without a valid one ("ID" = 1) builds the defaults from the

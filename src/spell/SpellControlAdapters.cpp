@@ -3,21 +3,30 @@
 #include "editor/RichEditAccess.h"
 
 #include <QLineEdit>
-#include <algorithm>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <algorithm>
 
-QString QLineEditSpellControl::text() const { return m_edit.text(); }
+QString QLineEditSpellControl::text() const
+{
+    return m_edit.text();
+}
 
 int QLineEditSpellControl::selStart() const
 {
     return m_edit.hasSelectedText() ? m_edit.selectionStart() : m_edit.cursorPosition();
 }
 
-int QLineEditSpellControl::selLength() const { return m_edit.hasSelectedText() ? m_edit.selectionLength() : 0; }
+int QLineEditSpellControl::selLength() const
+{
+    return m_edit.hasSelectedText() ? m_edit.selectionLength() : 0;
+}
 
-void QLineEditSpellControl::setSelection(int start, int length) { m_edit.setSelection(start, length); }
+void QLineEditSpellControl::setSelection(int start, int length)
+{
+    m_edit.setSelection(start, length);
+}
 
 void QLineEditSpellControl::replaceSelection(const QString &text)
 {
@@ -38,7 +47,10 @@ QPoint PlainTextSpellView::offsetPoint(int offset) const
     return m_edit.viewport()->mapToGlobal(m_edit.cursorRect(cursor).topLeft());
 }
 
-int PlainTextSpellView::lineHeight() const { return m_edit.fontMetrics().height(); }
+int PlainTextSpellView::lineHeight() const
+{
+    return m_edit.fontMetrics().height();
+}
 
 int PlainTextSpellView::visibleLineCount() const
 {
@@ -52,7 +64,10 @@ void PlainTextSpellView::scrollToLine(int firstVisibleLine)
     m_edit.verticalScrollBar()->setValue(block.isValid() ? block.firstLineNumber() : firstVisibleLine);
 }
 
-QRect LineEditSpellView::controlRect() const { return QRect(m_edit.mapToGlobal(QPoint(0, 0)), m_edit.size()); }
+QRect LineEditSpellView::controlRect() const
+{
+    return QRect(m_edit.mapToGlobal(QPoint(0, 0)), m_edit.size());
+}
 
 QPoint LineEditSpellView::offsetPoint(int offset) const
 {
@@ -61,4 +76,7 @@ QPoint LineEditSpellView::offsetPoint(int offset) const
     return m_edit.mapToGlobal(QPoint(inner.left() + x, inner.top()));
 }
 
-int LineEditSpellView::lineHeight() const { return m_edit.fontMetrics().height(); }
+int LineEditSpellView::lineHeight() const
+{
+    return m_edit.fontMetrics().height();
+}

@@ -76,11 +76,11 @@ public:
     virtual QString elementCaption(int element) const = 0;
     virtual void setElementCaption(int element, const QString &caption) = 0;
 
-    virtual void setQuestionedWord(const QString &word) = 0;     // NotFound
-    virtual QString replacementText() const = 0;                  // WordEdit
+    virtual void setQuestionedWord(const QString &word) = 0; // NotFound
+    virtual QString replacementText() const = 0;             // WordEdit
     virtual void setReplacementText(const QString &text, bool selectAll) = 0;
     virtual void setSuggestions(const QStringList &suggestions) = 0; // SuggestBox
-    virtual void selectSuggestion(int index) = 0;                 // -1: none
+    virtual void selectSuggestion(int index) = 0;                    // -1: none
 
     // Placement, in screen coordinates.
     virtual QRect dialogRect() const = 0;

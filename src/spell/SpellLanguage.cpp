@@ -102,7 +102,8 @@ const TLanguageModule &TLanguageModule::englishUs()
             QStringLiteral("User Dictionary File"),
             QStringLiteral("New User Dictionary"),
             QStringLiteral(R"(A main dictionary has yet to be\set for this configuration.\\Edit configuration?)"),
-            QStringLiteral(R"(This dictionary file could not be\located.  It needs to be moved\to the specified directory or\this entry should be removed.)"),
+            QStringLiteral(
+                R"(This dictionary file could not be\located.  It needs to be moved\to the specified directory or\this entry should be removed.)"),
             QStringLiteral("Unable to find dictionary file:"),
             QStringLiteral("Exit without saving configuration?"),
         });

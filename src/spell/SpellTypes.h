@@ -59,7 +59,8 @@ constexpr std::array<unsigned char, 256> makeLower()
 {
     std::array<unsigned char, 256> t{};
     for (int c = 0; c < 256; ++c)
-        t[c] = static_cast<unsigned char>(((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) ? c + 0x20 : c);
+        t[c] = static_cast<unsigned char>(((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) ? c + 0x20
+                                                                                                            : c);
     return t;
 }
 constexpr std::array<unsigned char, 256> makeUpper()
@@ -67,11 +68,18 @@ constexpr std::array<unsigned char, 256> makeUpper()
     // ß and ÿ have no Latin-1 capital; they stay as they are.
     std::array<unsigned char, 256> t{};
     for (int c = 0; c < 256; ++c)
-        t[c] = static_cast<unsigned char>(((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) ? c - 0x20 : c);
+        t[c] = static_cast<unsigned char>(((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) ? c - 0x20
+                                                                                                            : c);
     return t;
 }
 inline constexpr std::array<unsigned char, 256> lower = makeLower();
 inline constexpr std::array<unsigned char, 256> upper = makeUpper();
-inline bool isUpper(unsigned char c) { return lower[c] != c; }
-inline bool isLower(unsigned char c) { return upper[c] != c; }
+inline bool isUpper(unsigned char c)
+{
+    return lower[c] != c;
+}
+inline bool isLower(unsigned char c)
+{
+    return upper[c] != c;
+}
 } // namespace Latin1

@@ -36,7 +36,10 @@ bool toLatin1(QStringView word, std::string &out)
     return true;
 }
 
-QString fromLatin1(std::string_view bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); }
+QString fromLatin1(std::string_view bytes)
+{
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
 
 void forEachEdit(std::string_view word, std::string_view alphabet, const std::function<bool(std::string_view)> &known,
                  const std::function<bool(std::string_view)> &accept)

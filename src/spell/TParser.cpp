@@ -40,7 +40,10 @@ bool TParser::isTerminator(QChar c) const
     }
 }
 
-void TParser::reloadLine() { m_lineText = lineCount() > 0 ? fetchLine(std::min(m_line, lineCount() - 1)) : QString(); }
+void TParser::reloadLine()
+{
+    m_lineText = lineCount() > 0 ? fetchLine(std::min(m_line, lineCount() - 1)) : QString();
+}
 
 void TParser::moveToLine(int line, int lineStart)
 {
@@ -73,9 +76,15 @@ void TParser::setRange(int start, int end)
     backToWordStart();
 }
 
-void TParser::startFromCaret() { setRange(controlSelStart(), m_rangeEnd); }
+void TParser::startFromCaret()
+{
+    setRange(controlSelStart(), m_rangeEnd);
+}
 
-void TParser::limitToSelection() { setRange(m_position, controlSelStart() + controlSelLength()); }
+void TParser::limitToSelection()
+{
+    setRange(m_position, controlSelStart() + controlSelLength());
+}
 
 void TParser::backToWordStart()
 {
@@ -183,7 +192,10 @@ void TParser::replaceWord(const QString &text)
     reloadLine();
 }
 
-QRect TParser::controlRect() const { return m_view ? m_view->controlRect() : QRect(); }
+QRect TParser::controlRect() const
+{
+    return m_view ? m_view->controlRect() : QRect();
+}
 
 QRect TParser::wordRect() const
 {
@@ -325,15 +337,36 @@ TCustomMemoParser::TCustomMemoParser(TParserKind kind, EditorAccess &editor, Spe
     reloadLine();
 }
 
-int TCustomMemoParser::lineCount() const { return m_editor.lineCount(); }
-QString TCustomMemoParser::fetchLine(int line) const { return m_editor.lineText(line); }
-int TCustomMemoParser::textLength() const { return m_editor.textLength(); }
-int TCustomMemoParser::controlSelStart() const { return m_editor.selStart(); }
-int TCustomMemoParser::controlSelLength() const { return m_editor.selLength(); }
+int TCustomMemoParser::lineCount() const
+{
+    return m_editor.lineCount();
+}
+QString TCustomMemoParser::fetchLine(int line) const
+{
+    return m_editor.lineText(line);
+}
+int TCustomMemoParser::textLength() const
+{
+    return m_editor.textLength();
+}
+int TCustomMemoParser::controlSelStart() const
+{
+    return m_editor.selStart();
+}
+int TCustomMemoParser::controlSelLength() const
+{
+    return m_editor.selLength();
+}
 
-void TCustomMemoParser::selectWord() { m_editor.setSelection(position() - 1, wordLength()); }
+void TCustomMemoParser::selectWord()
+{
+    m_editor.setSelection(position() - 1, wordLength());
+}
 
-QString TCustomMemoParser::selectedText() const { return m_editor.selectedText(); }
+QString TCustomMemoParser::selectedText() const
+{
+    return m_editor.selectedText();
+}
 
 void TCustomMemoParser::editText(int offset, int length, const QString &text)
 {
@@ -350,7 +383,10 @@ TCustomEditParser::TCustomEditParser(LineEditControl &edit, SpellControlView *vi
     reloadLine();
 }
 
-void TCustomEditParser::selectWord() { m_edit.setSelection(position() - 1, wordLength()); }
+void TCustomEditParser::selectWord()
+{
+    m_edit.setSelection(position() - 1, wordLength());
+}
 
 QString TCustomEditParser::selectedText() const
 {

@@ -13,9 +13,15 @@ namespace {
 // Pending input runs about this often while the walk goes on.
 constexpr qint64 kSliceMs = 15;
 
-bool isAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+bool isAsciiDigit(QChar c)
+{
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
 
-QStringList splitAffixes(const QString &list) { return list.split(QLatin1Char(';'), Qt::SkipEmptyParts); }
+QStringList splitAffixes(const QString &list)
+{
+    return list.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
 } // namespace
 
 TSpellEngine::TSpellEngine(QString programFolder, Prompts &prompts, SpellDialogHost &host, SpellEventLoop &loop)
@@ -157,8 +163,8 @@ void TSpellEngine::reopenDictionaries()
         if (!dictionary) {
             std::unique_ptr<TrieDictionary> opened = TrieDictionary::open(path);
             if (!opened) {
-                m_prompts.information(language().messageText(TLanguageModule::DictionaryNotFound) +
-                                      QLatin1Char('\n') + path);
+                m_prompts.information(language().messageText(TLanguageModule::DictionaryNotFound) + QLatin1Char('\n') +
+                                      path);
                 continue;
             }
             dictionary = std::move(opened);
@@ -263,12 +269,16 @@ bool TSpellEngine::knownForm(QStringView word) const
     return CaselessList::contains(m_ignoreAll, word);
 }
 
-bool TSpellEngine::isKnown(QStringView word) const { return knownForm(word); }
+bool TSpellEngine::isKnown(QStringView word) const
+{
+    return knownForm(word);
+}
 
 bool TSpellEngine::lowerForm(QStringView word, WordBuffer &out) const
 {
     if (m_events.onGetLowerCase || word.size() > kMaxWord) {
-        const QString lower = m_events.onGetLowerCase ? m_events.onGetLowerCase(word.toString()) : word.toString().toLower();
+        const QString lower =
+            m_events.onGetLowerCase ? m_events.onGetLowerCase(word.toString()) : word.toString().toLower();
         out.length = int(std::min<qsizetype>(lower.size(), kMaxWord));
         std::copy_n(lower.utf16(), out.length, out.chars);
         return lower.size() <= kMaxWord && QStringView(lower) != word;
@@ -356,7 +366,10 @@ QString TSpellEngine::automaticReplacement(QStringView word) const
     return QString();
 }
 
-QString TSpellEngine::currentWord() const { return m_questioned; }
+QString TSpellEngine::currentWord() const
+{
+    return m_questioned;
+}
 
 void TSpellEngine::setPrevious(QStringView word)
 {
@@ -562,8 +575,8 @@ void TSpellEngine::placeDialog(bool first)
             topLeft = SpellDialogPlacement::clipped(m_events.onPositionDialog(dialog, m_parser->controlRect(), word),
                                                     dialog, screen);
         else
-            topLeft = SpellDialogPlacement::initial(m_props.initialPosition, dialog, m_parser->controlRect(), word,
-                                                    screen);
+            topLeft =
+                SpellDialogPlacement::initial(m_props.initialPosition, dialog, m_parser->controlRect(), word, screen);
     } else {
         if (m_props.selectionBehavior == sbNone)
             return;
@@ -620,8 +633,8 @@ void TSpellEngine::endCheck(bool cancelled)
             const TLanguageModule &texts = language();
             QString message = texts.text(TLanguageModule::CheckComplete);
             if (m_props.wordCountVisible)
-                message += QStringLiteral("\n\n") + texts.text(TLanguageModule::WordsChecked) +
-                           QString::number(m_wordCount);
+                message +=
+                    QStringLiteral("\n\n") + texts.text(TLanguageModule::WordsChecked) + QString::number(m_wordCount);
             m_prompts.information(message);
         }
         if (m_dialogExists) {
@@ -875,7 +888,8 @@ QString TSpellEngine::adapt(QStringView questioned, const QString &suggestion) c
 void TSpellEngine::suggestInto(QStringView word, SuggestionList &list, bool adaptLower, QStringView questioned) const
 {
     const int limit = m_props.maxSuggestions;
-    const size_t dictionaries = m_config.options.has(soPrimaryOnly) ? std::min<size_t>(1, m_mains.size()) : m_mains.size();
+    const size_t dictionaries =
+        m_config.options.has(soPrimaryOnly) ? std::min<size_t>(1, m_mains.size()) : m_mains.size();
     std::string bytes;
     WordBuffer lower;
     if (adaptLower && lowerForm(word, lower) && toLatin1(lower.view(), bytes)) {
@@ -922,6 +936,8 @@ bool TSpellEngine::backgroundStage(int stage, QStringView word, QStringView ques
             bytes, alphabet, [&](std::string_view candidate) { return knownForm(fromLatin1(candidate)); }, take);
         return true;
     }
+    if (stage == 2)
+        return distanceTwoStage(bytes, questioned);
     // Two replaced positions: a walk through each trie, then the short user lists.
     std::array<bool, 256> allowed{};
     for (QChar c : m_wordCharacters) {
@@ -961,6 +977,55 @@ bool TSpellEngine::backgroundStage(int stage, QStringView word, QStringView ques
     return true;
 }
 
+namespace {
+// How alike two words look: shared letter pairs (Dice), more when they start alike.
+double likeness(std::string_view a, std::string_view b)
+{
+    int shared = 0;
+    std::string pairs;
+    for (size_t i = 0; i + 1 < a.size(); ++i) {
+        pairs.assign(a.substr(i, 2));
+        for (size_t j = 0; j + 1 < b.size(); ++j) {
+            if (Latin1::lower[static_cast<unsigned char>(b[j])] ==
+                    Latin1::lower[static_cast<unsigned char>(pairs[0])] &&
+                Latin1::lower[static_cast<unsigned char>(b[j + 1])] ==
+                    Latin1::lower[static_cast<unsigned char>(pairs[1])]) {
+                ++shared;
+                break;
+            }
+        }
+    }
+    const double dice = a.size() + b.size() > 2 ? 2.0 * shared / double(a.size() + b.size() - 2) : 0.0;
+    const bool sameStart =
+        !a.empty() && !b.empty() &&
+        Latin1::lower[static_cast<unsigned char>(a[0])] == Latin1::lower[static_cast<unsigned char>(b[0])];
+    return dice + (sameStart ? 0.5 : 0.0);
+}
+} // namespace
+
+bool TSpellEngine::distanceTwoStage(const std::string &word, QStringView questioned)
+{
+    // Two edits of any kind. There are many for short words, so the likeliest go first while
+    // the list has room.
+    const int limit = m_props.maxSuggestions;
+    // One edit away here means one apart only in case (the single edits came before).
+    std::vector<std::pair<double, std::string>> found;
+    for (const auto &dictionary : m_mains) {
+        dictionary->forEachWithinDistance(word, 2, [&](std::string_view candidate, int distance) {
+            if (found.size() < 4096)
+                found.emplace_back(likeness(word, candidate) - distance, std::string(candidate));
+            return true;
+        });
+    }
+    std::stable_sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    for (const auto &[score, candidate] : found) {
+        if (m_suggestions.size() > limit)
+            return false;
+        m_suggestions.add(adapt(questioned, fromLatin1(candidate)));
+    }
+    return m_suggestions.size() <= limit;
+}
+
 void TSpellEngine::runBackgroundSuggestions()
 {
     const TLanguageModule &texts = language();
@@ -972,7 +1037,7 @@ void TSpellEngine::runBackgroundSuggestions()
     const QString base = lowerForm(questioned, lower) ? lower.view().toString() : questioned;
     // Single edits were tried already when suggestions come automatically.
     const int firstStage = m_config.options.has(soAutoSuggest) ? 1 : 0;
-    const int lastStage = base.size() > 2 ? 1 : 0;
+    const int lastStage = base.size() > 2 ? 2 : 0;
     for (int stage = firstStage; stage <= lastStage; ++stage) {
         m_loop.processPending();
         if (!m_pendingActions.empty() || !m_checkRunning)
@@ -1001,7 +1066,7 @@ QStringList TSpellEngine::suggestionsFor(const QString &word, bool withBackgroun
         WordBuffer lower;
         const QString base = lowerForm(word, lower) ? lower.view().toString() : word;
         const int firstStage = m_config.options.has(soAutoSuggest) ? 1 : 0;
-        const int lastStage = base.size() > 2 ? 1 : 0;
+        const int lastStage = base.size() > 2 ? 2 : 0;
         for (int stage = firstStage; stage <= lastStage; ++stage) {
             if (!backgroundStage(stage, base, word))
                 break;

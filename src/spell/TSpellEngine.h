@@ -200,6 +200,7 @@ private:
     void suggestInto(QStringView word, SuggestionList &list, bool adapt, QStringView questioned) const;
     void runBackgroundSuggestions();
     bool backgroundStage(int stage, QStringView word, QStringView questioned);
+    bool distanceTwoStage(const std::string &word, QStringView questioned);
     QString adapt(QStringView questioned, const QString &suggestion) const;
     bool yieldSlice();
 

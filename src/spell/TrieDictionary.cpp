@@ -1,11 +1,21 @@
 #include "spell/TrieDictionary.h"
 
+#include "spell/SpellTypes.h"
+
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace {
-uint32_t u32At(const unsigned char *p) { return qFromLittleEndian<quint32>(p); }
-uint16_t u16At(const unsigned char *p) { return qFromLittleEndian<quint16>(p); }
+uint32_t u32At(const unsigned char *p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
+uint16_t u16At(const unsigned char *p)
+{
+    return qFromLittleEndian<quint16>(p);
+}
 
 bool fail(QString *error, const QString &reason)
 {
@@ -158,8 +168,7 @@ bool TrieDictionary::parse(QString *error)
     return true;
 }
 
-template <typename Visit>
-void TrieDictionary::forEachChild(const Sub &sub, uint32_t node, Visit &&visit) const
+template <typename Visit> void TrieDictionary::forEachChild(const Sub &sub, uint32_t node, Visit &&visit) const
 {
     const unsigned code = (node >> kCodeShift) & 7;
     const uint32_t ref = node & kReferenceMask;
@@ -258,6 +267,66 @@ bool TrieDictionary::twoReplacementsFrom(const Sub &sub, uint32_t node, std::str
         built.push_back(char(letter));
         keepGoing = twoReplacementsFrom(sub, next, word, depth + 1, changes + (changed ? 1 : 0), built, allowed, found);
         built.pop_back();
+        return keepGoing;
+    });
+    return keepGoing;
+}
+
+struct TrieDictionary::DistanceWalk {
+    std::string_view word;
+    int maxDistance;
+    size_t width;          // word length + 1
+    std::vector<int> rows; // one row per depth, depth 0 first
+    std::string built;
+    const std::function<bool(std::string_view, int)> &found;
+};
+
+void TrieDictionary::forEachWithinDistance(std::string_view word, int maxDistance,
+                                           const std::function<bool(std::string_view, int)> &found) const
+{
+    if (word.empty() || word.size() > 64 || maxDistance < 1)
+        return;
+    const size_t width = word.size() + 1;
+    const size_t maxDepth = word.size() + size_t(maxDistance);
+    DistanceWalk walk{word, maxDistance, width, std::vector<int>(width * (maxDepth + 1)), std::string(), found};
+    for (size_t j = 0; j < width; ++j)
+        walk.rows[j] = int(j);
+    walk.built.reserve(maxDepth);
+    for (const Root &root : m_roots) {
+        walk.built.assign(1, char(root.node >> 24));
+        if (!distanceFrom(m_subs[root.sub], root.node, 1, walk))
+            return;
+    }
+}
+
+bool TrieDictionary::distanceFrom(const Sub &sub, uint32_t node, size_t depth, DistanceWalk &walk) const
+{
+    const std::string_view word = walk.word;
+    const size_t n = word.size();
+    int *row = walk.rows.data() + depth * walk.width;
+    const int *above = row - walk.width;
+    const int *twoAbove = depth >= 2 ? above - walk.width : nullptr;
+    // Letters compare without regard to case, so "ghandi" reaches "Gandhi".
+    const unsigned char letter = Latin1::lower[static_cast<unsigned char>(walk.built[depth - 1])];
+    const auto lower = [](char c) { return Latin1::lower[static_cast<unsigned char>(c)]; };
+    row[0] = int(depth);
+    int best = row[0];
+    for (size_t j = 1; j <= n; ++j) {
+        int value = std::min({above[j] + 1, row[j - 1] + 1, above[j - 1] + (lower(word[j - 1]) == letter ? 0 : 1)});
+        if (twoAbove && j >= 2 && letter == lower(word[j - 2]) && lower(walk.built[depth - 2]) == lower(word[j - 1]))
+            value = std::min(value, twoAbove[j - 2] + 1);
+        row[j] = value;
+        best = std::min(best, value);
+    }
+    if ((node & kEndOfWord) && row[n] > 0 && row[n] <= walk.maxDistance && !walk.found(walk.built, row[n]))
+        return false;
+    if (best > walk.maxDistance || depth >= n + size_t(walk.maxDistance))
+        return true;
+    bool keepGoing = true;
+    forEachChild(sub, node, [&](uint32_t next) {
+        walk.built.push_back(char(next >> 24));
+        keepGoing = distanceFrom(sub, next, depth + 1, walk);
+        walk.built.pop_back();
         return keepGoing;
     });
     return keepGoing;

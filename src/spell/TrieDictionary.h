@@ -58,6 +58,14 @@ public:
     void forEachTwoReplacements(std::string_view word, const std::array<bool, 256> &allowed,
                                 const std::function<bool(std::string_view)> &found) const;
 
+    // Every word within `maxDistance` edits (insert, delete, replace, swap of neighbours) of
+    // `word`, letters compared without regard to case, other than the word itself, with its
+    // distance; a walk with one row of edit
+    // distances per trie level, abandoning a branch once every entry of its row is too far.
+    // `found` returns false to stop. Words longer than 64 letters are not searched.
+    void forEachWithinDistance(std::string_view word, int maxDistance,
+                               const std::function<bool(std::string_view, int)> &found) const;
+
 private:
     struct Sub {
         std::vector<uint32_t> nodes;
@@ -72,11 +80,13 @@ private:
     TrieDictionary() = default;
     bool parse(QString *error);
     bool child(const Sub &sub, uint32_t node, unsigned char letter, uint32_t &out) const;
-    template <typename Visit>
-    void forEachChild(const Sub &sub, uint32_t node, Visit &&visit) const;
+    template <typename Visit> void forEachChild(const Sub &sub, uint32_t node, Visit &&visit) const;
     bool twoReplacementsFrom(const Sub &sub, uint32_t node, std::string_view word, size_t depth, int changes,
                              std::string &built, const std::array<bool, 256> &allowed,
                              const std::function<bool(std::string_view)> &found) const;
+
+    struct DistanceWalk;
+    bool distanceFrom(const Sub &sub, uint32_t node, size_t depth, DistanceWalk &walk) const;
 
     QByteArray m_bytes;
     QString m_description;

@@ -17,7 +17,7 @@ struct TrieWriteStats {
 
 // Per sub-dictionary limits; tests lower them to force splitting on small word lists.
 struct TrieWriteLimits {
-    int maxNodes = 65536;            // child lists hold 16-bit node indices
+    int maxNodes = 65536;             // child lists hold 16-bit node indices
     int maxReference = (1 << 20) - 1; // 20-bit references into the child-list area
 };
 

@@ -61,8 +61,8 @@ QHash<QString, QString> sectionValues(const QString &text, const QString &sectio
             const qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
             if (close > 0) {
                 // Only the first section of a name counts.
-                inSection = !seenSection &&
-                            trimmed.mid(1, close - 1).trimmed().compare(section, Qt::CaseInsensitive) == 0;
+                inSection =
+                    !seenSection && trimmed.mid(1, close - 1).trimmed().compare(section, Qt::CaseInsensitive) == 0;
                 seenSection = seenSection || inSection;
                 continue;
             }
@@ -111,7 +111,10 @@ TUserDictionary::TUserDictionary(QString path) : m_path(std::move(path))
     m_readOnly = QFileInfo(m_path).suffix().compare(QLatin1String("dic"), Qt::CaseInsensitive) == 0;
 }
 
-TUserDictionary::~TUserDictionary() { save(); }
+TUserDictionary::~TUserDictionary()
+{
+    save();
+}
 
 void TUserDictionary::load()
 {
@@ -170,7 +173,10 @@ bool TUserDictionary::save()
     return true;
 }
 
-bool TUserDictionary::contains(QStringView word) const { return CaselessList::contains(m_words, word); }
+bool TUserDictionary::contains(QStringView word) const
+{
+    return CaselessList::contains(m_words, word);
+}
 
 bool TUserDictionary::addWord(const QString &word)
 {

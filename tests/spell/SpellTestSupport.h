@@ -19,7 +19,10 @@
 class TSpellEngine;
 
 // Readable failures.
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 // A dictionary file made from the given words (Latin-1). Its alphabet also holds every
 // ASCII letter and digit, as the shipped one does, so words break where they would there.
@@ -30,11 +33,27 @@ QByteArray dictionaryOf(const QStringList &words, const QString &description = Q
 // test sets.
 class FakeSpellDialog final : public SpellDialogHost {
 public:
-    void createDialog() override { ++created; exists = true; }
-    void freeDialog() override { ++freed; exists = false; }
-    void showDialog() override { visible = true; ++shownCount; }
+    void createDialog() override
+    {
+        ++created;
+        exists = true;
+    }
+    void freeDialog() override
+    {
+        ++freed;
+        exists = false;
+    }
+    void showDialog() override
+    {
+        visible = true;
+        ++shownCount;
+    }
     void hideDialog() override { visible = false; }
-    void setCaption(const QString &text) override { caption = text; captions << text; }
+    void setCaption(const QString &text) override
+    {
+        caption = text;
+        captions << text;
+    }
     void setElementEnabled(int element, bool on) override { enabled[element] = on; }
     void setElementVisible(int element, bool on) override { shownElements[element] = on; }
     QString elementCaption(int element) const override { return elementCaptions.value(element); }
@@ -52,7 +71,10 @@ public:
     QRect dialogRect() const override { return rect; }
     QRect screenRect() const override { return QRect(0, 0, 1920, 1080); }
     void moveDialog(const QPoint &topLeft) override { rect.moveTopLeft(topLeft); }
-    void showHelp(const QString &file, int context) override { helpShown << QStringLiteral("%1#%2").arg(file).arg(context); }
+    void showHelp(const QString &file, int context) override
+    {
+        helpShown << QStringLiteral("%1#%2").arg(file).arg(context);
+    }
     bool editConfiguration(TSpellEngine &, TConfiguration &configuration) override
     {
         ++configurationEdits;

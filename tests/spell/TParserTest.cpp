@@ -100,8 +100,8 @@ TEST(TParser, PositionsLinesAndColumns)
         EXPECT_EQ(found[i].line, expected[i][1]) << i;
         EXPECT_EQ(found[i].column, expected[i][2]) << i;
     }
-    EXPECT_TRUE(found[1].skipped);  // the <i> before it
-    EXPECT_TRUE(found[2].skipped);  // the </i> lies between "cd" and "ef"
+    EXPECT_TRUE(found[1].skipped); // the <i> before it
+    EXPECT_TRUE(found[2].skipped); // the </i> lies between "cd" and "ef"
     EXPECT_FALSE(found[3].skipped);
     // Selecting the word selects exactly it in the window.
     BufferEditorAccess again(nullptr, editor.plainText());

@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-const QStringList kWords = {"the", "a", "cat", "sat", "on", "mat", "and", "dog", "dogs", "is", "it", "I",
-                            "tea", "ten", "tech", "eh", "steh", "tehx", "eth", "te", "hello", "world", "John"};
+const QStringList kWords = {"the", "a",   "cat",  "sat", "on",   "mat",  "and", "dog", "dogs",  "is",    "it",  "I",
+                            "tea", "ten", "tech", "eh",  "steh", "tehx", "eth", "te",  "hello", "world", "John"};
 
 // The engine set up as the main window sets it, over a small dictionary in a fresh folder.
 class SpellEngineTest : public ::testing::Test {
@@ -67,18 +67,18 @@ TEST_F(SpellEngineTest, WhichWordsAreQuestioned)
     };
     const Case cases[] = {
         {"the cat sat", {}, {}},
-        {"The Cat", {}, {}},                       // capitalised known words, via lower case
-        {"TEH cat", {soUpcase}, {}},               // all capitals spared
+        {"The Cat", {}, {}},         // capitalised known words, via lower case
+        {"TEH cat", {soUpcase}, {}}, // all capitals spared
         {"TEH cat", {}, {"TEH"}},
-        {"teh2 cat", {soNumbers}, {}},             // holds a digit
+        {"teh2 cat", {soNumbers}, {}}, // holds a digit
         {"teh2 cat", {}, {"teh2"}},
-        {"1998 and 2024", {}, {}},                 // digits only: never
-        {"'cat' dogs' cat's 'the", {}, {}},       // ignored prefix and suffixes
-        {"it's's", {}, {"it's's"}},                // "'s" stripped only where its first occurrence ends the word
+        {"1998 and 2024", {}, {}},          // digits only: never
+        {"'cat' dogs' cat's 'the", {}, {}}, // ignored prefix and suffixes
+        {"it's's", {}, {"it's's"}},         // "'s" stripped only where its first occurrence ends the word
         {"mail john@zz.qq, see http://qq.zz/x) a", {}, {"mail", "see"}},
-        {"<B CLASS=zz>cat</B> <qq", {}, {}},       // tags, and an unclosed one hiding the rest
-        {"caf&eacute;", {}, {"caf", "eacute"}},     // entity names are words
-        {"JOHN john John", {}, {"JOHN", "john"}},  // case only falls, never rises
+        {"<B CLASS=zz>cat</B> <qq", {}, {}},      // tags, and an unclosed one hiding the rest
+        {"caf&eacute;", {}, {"caf", "eacute"}},   // entity names are words
+        {"JOHN john John", {}, {"JOHN", "john"}}, // case only falls, never rises
     };
     for (const Case &c : cases) {
         for (TSpellOption o : {soUpcase, soNumbers})
@@ -94,8 +94,8 @@ TEST_F(SpellEngineTest, RepeatedWordsAndDelete)
         const char *after; // after Delete on the repeated word
     };
     const Case cases[] = {
-        {"the the cat", "the cat"},       // the space after it goes too (105)
-        {"the the.", "the ."},            // one space stays before the full stop (5)
+        {"the the cat", "the cat"}, // the space after it goes too (105)
+        {"the the.", "the ."},      // one space stays before the full stop (5)
         {"a cat\nthe\nthe dog", "a cat\nthe\ndog"},
         {"the\nthe", "the\n"},
     };
@@ -261,8 +261,8 @@ TEST_F(SpellEngineTest, QuestionedWordSetsUpTheDialog)
     EXPECT_EQ(dialog.elementCaptions[ErrorLabel], QStringLiteral("Not Found:"));
     EXPECT_EQ(dialog.questioned, QStringLiteral("teh"));
     EXPECT_TRUE(dialog.suggestions.contains(QStringLiteral("the")));
-    const QMap<int, bool> expected = {{ChangeAll, false}, {Change, false}, {IgnoreAll, true}, {Ignore, true},
-                                      {Add, true},        {AutoCorrect, false}, {Suggest, false}, {Start, false},
+    const QMap<int, bool> expected = {{ChangeAll, false}, {Change, false},      {IgnoreAll, true}, {Ignore, true},
+                                      {Add, true},        {AutoCorrect, false}, {Suggest, false},  {Start, false},
                                       {UndoLast, false},  {Options, true}};
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(dialog.enabled.value(it.key()), it.value()) << it.key();
@@ -374,13 +374,16 @@ TEST_F(SpellEngineTest, ConfigurationWithoutTheSectionIsBuiltAndWrittenBack)
     EXPECT_EQ(ini.readInt(s, QStringLiteral("ID"), 0), 1);
     EXPECT_EQ(ini.readInt(QStringLiteral("other"), QStringLiteral("ID"), 0), 1);
     EXPECT_EQ(ini.readString(s, QStringLiteral("U_MU_DCT_ListCount"), {}), QStringLiteral("2"));
-    EXPECT_EQ(ini.readString(s, QStringLiteral("U_MU_DCT_1"), {}), QLatin1Char('T') + folder.file(QStringLiteral("spell/test.dct")));
+    EXPECT_EQ(ini.readString(s, QStringLiteral("U_MU_DCT_1"), {}),
+              QLatin1Char('T') + folder.file(QStringLiteral("spell/test.dct")));
     EXPECT_EQ(ini.readString(s, QStringLiteral("M_DCT_1"), {}), QStringLiteral("Test English"));
-    EXPECT_EQ(ini.readString(s, QStringLiteral("U_DCT_0"), {}), QLatin1Char('T') + folder.file(QStringLiteral("spell/default.udt")));
+    EXPECT_EQ(ini.readString(s, QStringLiteral("U_DCT_0"), {}),
+              QLatin1Char('T') + folder.file(QStringLiteral("spell/default.udt")));
     EXPECT_EQ(ini.readInt(s, QStringLiteral("UserIndex"), -5), 0);
-    const std::pair<const char *, int> flags[] = {{"soUpcase", 0}, {"soNumbers", 0}, {"soHTML", 1}, {"soInternet", 1},
-                                                  {"soQuoted", 0}, {"soAutoSuggest", 1}, {"soPrimaryOnly", 1},
-                                                  {"soRecheck", 1}, {"soRepeated", 1}, {"soDualCaps", 0}, {"soUser4", 0}};
+    const std::pair<const char *, int> flags[] = {{"soUpcase", 0},      {"soNumbers", 0}, {"soHTML", 1},
+                                                  {"soInternet", 1},    {"soQuoted", 0},  {"soAutoSuggest", 1},
+                                                  {"soPrimaryOnly", 1}, {"soRecheck", 1}, {"soRepeated", 1},
+                                                  {"soDualCaps", 0},    {"soUser4", 0}};
     for (const auto &[key, value] : flags)
         EXPECT_EQ(ini.readInt(s, QString::fromLatin1(key), -1), value) << key;
 
@@ -438,7 +441,8 @@ TEST_F(SpellEngineTest, AddedWordsAndAutoCorrectPairsPersist)
 
 TEST_F(SpellEngineTest, MissingOrBrokenMainDictionary)
 {
-    folder.write(QStringLiteral("spell/spell.cfg"), "[default]\r\nID=1\r\nU_MU_DCT_ListCount=1\r\nU_MU_DCT_0=Tbroken.dct\r\n");
+    folder.write(QStringLiteral("spell/spell.cfg"),
+                 "[default]\r\nID=1\r\nU_MU_DCT_ListCount=1\r\nU_MU_DCT_0=Tbroken.dct\r\n");
     folder.write(QStringLiteral("spell/broken.dct"), QByteArray(300, 'x'));
     prompts.expectInformation(); // cannot be read
     EXPECT_EQ(questionedIn(QStringLiteral("cat")), QStringList({"cat"}));
@@ -482,13 +486,16 @@ TEST_F(SpellEngineTest, ActionDuringBackgroundSuggestionsIsHeld)
     EXPECT_FALSE(engine->checkRunning());
 }
 
-TEST_F(SpellEngineTest, BackgroundAddsWordsTwoReplacementsAway)
+TEST_F(SpellEngineTest, BackgroundAddsWordsTwoEditsAway)
 {
-    // Nothing is one edit from "xqt"; "cat", "mat" and "sat" are two replacements away.
+    // Nothing is one edit from "xqt"; "cat", "mat" and "sat" are two replacements away, "it"
+    // a deletion and a replacement; "John" is one swap from "jhon" when case is set aside,
+    // "on" two deletions.
     const QStringList automatic = engine->suggestionsFor(QStringLiteral("xqt"), false);
     EXPECT_TRUE(automatic.isEmpty());
-    EXPECT_EQ(engine->suggestionsFor(QStringLiteral("xqt"), true), QStringList({"cat", "mat", "sat"}));
-    EXPECT_EQ(engine->suggestionsFor(QStringLiteral("Xqt"), true), QStringList({"Cat", "Mat", "Sat"}));
+    EXPECT_EQ(engine->suggestionsFor(QStringLiteral("xqt"), true), QStringList({"cat", "it", "mat", "sat"}));
+    EXPECT_EQ(engine->suggestionsFor(QStringLiteral("Xqt"), true), QStringList({"Cat", "It", "Mat", "Sat"}));
+    EXPECT_EQ(engine->suggestionsFor(QStringLiteral("jhon"), true), QStringList({"John", "on"}));
 }
 
 // The rich-edit parser selects through the editing window, counting CR LF as two.
@@ -559,6 +566,7 @@ TEST(SpellEngineDictionary, ShippedDictionarySuggestsWithCase)
     const QStringList recieve = engine.suggestionsFor(QStringLiteral("recieve"), true);
     EXPECT_TRUE(recieve.contains(QStringLiteral("receive")));
     QStringList sorted = teh;
-    std::sort(sorted.begin(), sorted.end(), [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(teh, sorted);
 }

@@ -28,17 +28,17 @@ QStringList wordListSample()
 
 TEST(TrieDictionary, RoundTripFindsEveryWordAndNoCloseNonWord)
 {
-    const QStringList words = {"a",     "I",      "at",    "ate",   "later", "water", "waters", "crater",
-                               "cater", "caters", "don't", "Aaron", "Aaron's", "café", "naïve", "zebra",
-                               "zebras", "ab",    "abc",   "abcd",  "abcde"};
+    const QStringList words = {"a",      "I",     "at",     "ate",   "later", "water",   "waters",
+                               "crater", "cater", "caters", "don't", "Aaron", "Aaron's", "café",
+                               "naïve",  "zebra", "zebras", "ab",    "abc",   "abcd",    "abcde"};
     const auto dictionary = TrieDictionary::fromBytes(dictionaryOf(words, QStringLiteral("Tiny")));
     ASSERT_TRUE(dictionary);
     EXPECT_EQ(dictionary->description(), QStringLiteral("Tiny"));
     for (const QString &w : words)
         EXPECT_TRUE(dictionary->contains(latin1(w))) << qPrintable(w);
     // Prefixes, extensions, shared endings in the wrong place, case: none is a word.
-    for (const char *non : {"", "A", "i", "ca", "cat", "wat", "waterss", "atea", "crate", "Cater", "abcdef",
-                            "don", "Aaron'", "cafe", "zebr", "b", "e"})
+    for (const char *non : {"", "A", "i", "ca", "cat", "wat", "waterss", "atea", "crate", "Cater", "abcdef", "don",
+                            "Aaron'", "cafe", "zebr", "b", "e"})
         EXPECT_FALSE(dictionary->contains(non)) << non;
 }
 
@@ -147,10 +147,11 @@ TEST(TrieDictionary, ReadsEveryChildCode)
     // Words: a, ab, aa (root a: two children listed), b, ba, bab (root b: a counted list with
     // one child), and "ba" -> "bab" through a single child.
     const QByteArray lists("\x00\x00\x01\x00" // code 2 at 0: nodes 0 and 1
-                           "\x01\x02\x00", 7);  // code 7 at 4: one child, node 2
-    const auto d = TrieDictionary::fromBytes(handMade(
-        {node('a', true, 0, 0), node('b', true, 0, 0), node('a', true, 1, 3), node('b', true, 0, 0)}, lists, "ab",
-        {node('a', true, 2, 0), node('b', true, 7, 4)}));
+                           "\x01\x02\x00",
+                           7); // code 7 at 4: one child, node 2
+    const auto d = TrieDictionary::fromBytes(
+        handMade({node('a', true, 0, 0), node('b', true, 0, 0), node('a', true, 1, 3), node('b', true, 0, 0)}, lists,
+                 "ab", {node('a', true, 2, 0), node('b', true, 7, 4)}));
     ASSERT_TRUE(d);
     for (const char *w : {"a", "aa", "ab", "b", "ba", "bab"})
         EXPECT_TRUE(d->contains(w)) << w;
@@ -161,8 +162,8 @@ TEST(TrieDictionary, ReadsEveryChildCode)
 // Hostile files are refused whole, without reading outside them (run under ASan).
 TEST(TrieDictionary, RefusesMalformedFiles)
 {
-    const QByteArray good = dictionaryOf({"one", "two", "three", "seven", "eleven", "twelve", "abcdefgh", "abd",
-                                          "abe", "abf", "abg", "abh", "abi", "abj"});
+    const QByteArray good = dictionaryOf({"one", "two", "three", "seven", "eleven", "twelve", "abcdefgh", "abd", "abe",
+                                          "abf", "abg", "abh", "abi", "abj"});
     ASSERT_TRUE(TrieDictionary::fromBytes(good));
     // The last bytes are the roots of the last sub-dictionary: every truncation is refused.
     for (qsizetype length = 0; length < good.size(); ++length) {
@@ -211,8 +212,10 @@ TEST(TrieDictionary, RefusesMalformedFiles)
         EXPECT_FALSE(TrieDictionary::fromBytes(c.bytes)) << c.what;
     const QByteArray twoBytes("\x00\x01", 2);
     const Case handMadeCases[] = {
-        {"counted list running past the area", handMade({node('a', true, 7, 1)}, twoBytes, "a", {node('a', true, 0, 0)})},
-        {"counted list starting past the area", handMade({node('a', true, 7, 2)}, twoBytes, "a", {node('a', true, 0, 0)})},
+        {"counted list running past the area",
+         handMade({node('a', true, 7, 1)}, twoBytes, "a", {node('a', true, 0, 0)})},
+        {"counted list starting past the area",
+         handMade({node('a', true, 7, 2)}, twoBytes, "a", {node('a', true, 0, 0)})},
         {"six-child list past the area", handMade({node('a', true, 6, 0)}, twoBytes, "a", {node('a', true, 0, 0)})},
         {"root pointing outside", handMade({node('a', true, 0, 0)}, twoBytes, "a", {node('a', true, 1, 1)})},
         {"roots cut short", handMade({node('a', true, 0, 0)}, twoBytes, "ab", {node('a', true, 0, 0)})},
@@ -248,7 +251,8 @@ TEST(TrieDictionary, EmptyAndWordlessFilesAreDictionariesWithoutWords)
 
 TEST(TrieDictionary, TwoReplacementWalkFindsExactlyTheWordsTwoLettersAway)
 {
-    const auto dictionary = TrieDictionary::fromBytes(dictionaryOf({"cart", "cast", "bolt", "cant", "carp", "colt", "coat"}));
+    const auto dictionary =
+        TrieDictionary::fromBytes(dictionaryOf({"cart", "cast", "bolt", "cant", "carp", "colt", "coat"}));
     ASSERT_TRUE(dictionary);
     std::array<bool, 256> allowed{};
     for (char c = 'a'; c <= 'z'; ++c)

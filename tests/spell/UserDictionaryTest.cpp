@@ -50,11 +50,12 @@ TEST(TUserDictionary, ReadsWhatAHandWrittenFileHolds)
 {
     TempProgramFolder folder;
     // Other sections, odd spacing, quotes, gaps in the list and a count that is too high.
-    const QString path = folder.write(QStringLiteral("hand.udt"),
-                                      "; mine\r\n[Other]\r\nIGN_ListCount=1\r\nIGN_0=nope\r\n[ added ]\r\n"
-                                      "ign_listcount = 5\r\nIGN_0 = one \r\nIGN_2=\"two\"\r\nIGN_0=dup\r\n"
-                                      "[Added]\r\nIGN_ListCount=1\r\nIGN_0=second section\r\n"
-                                      "[Auto Correct]\r\nAC_ListCount=3\r\nAC_0=@@@x\r\nAC_1=ab@@@\r\nAC_2=a@@@b@@@c\r\n");
+    const QString path =
+        folder.write(QStringLiteral("hand.udt"),
+                     "; mine\r\n[Other]\r\nIGN_ListCount=1\r\nIGN_0=nope\r\n[ added ]\r\n"
+                     "ign_listcount = 5\r\nIGN_0 = one \r\nIGN_2=\"two\"\r\nIGN_0=dup\r\n"
+                     "[Added]\r\nIGN_ListCount=1\r\nIGN_0=second section\r\n"
+                     "[Auto Correct]\r\nAC_ListCount=3\r\nAC_0=@@@x\r\nAC_1=ab@@@\r\nAC_2=a@@@b@@@c\r\n");
     TUserDictionary dictionary(path);
     dictionary.load();
     EXPECT_EQ(dictionary.words(), QStringList({"one", "two"}));

@@ -27,6 +27,11 @@ TForm1 &MainWindowFixture::start()
     env.clock = &clock;
     env.eventPump = &pump;
     env.splashMilliseconds = 0;
+    env.runModal = [this](QDialog &dialog) {
+        modalWindows << dialog.windowTitle();
+        return modalAnswer ? modalAnswer(dialog) : int(QDialog::Accepted);
+    };
+    env.pickTip = [this](int count) { return nextTip++ % count; };
     m_window = std::make_unique<TForm1>(env);
     m_window->resize(1000, 700);
     return *m_window;

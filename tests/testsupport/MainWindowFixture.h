@@ -55,6 +55,11 @@ protected:
     SystemClipboard clipboard;
     FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(14, 30, 5))};
     ImmediateEventPump pump;
+    // Windows run through the environment's modal runner (tip of the day, About, FAQ):
+    // their titles in order, and how each is answered (accepted when empty).
+    QStringList modalWindows;
+    std::function<int(QDialog &)> modalAnswer;
+    int nextTip = 0;
 
 private:
     std::unique_ptr<TForm1> m_window;

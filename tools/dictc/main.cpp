@@ -79,9 +79,9 @@ int main(int argc, char **argv)
     const QByteArray extraLatin1 = extra.toLatin1();
     TrieWriteStats stats;
     QString error;
-    const QByteArray dictionary = writeTrieDictionary(std::move(words), description,
-                                                      std::string(extraLatin1.constData(), size_t(extraLatin1.size())),
-                                                      &stats, &error);
+    const QByteArray dictionary =
+        writeTrieDictionary(std::move(words), description,
+                            std::string(extraLatin1.constData(), size_t(extraLatin1.size())), &stats, &error);
     if (dictionary.isEmpty()) {
         std::fprintf(stderr, "tovarel_dictc: %s\n", qPrintable(error));
         return 1;
@@ -93,7 +93,8 @@ int main(int argc, char **argv)
     }
     QSaveFile out(files[1]);
     if (!out.open(QIODevice::WriteOnly) || out.write(dictionary) != dictionary.size() || !out.commit()) {
-        std::fprintf(stderr, "tovarel_dictc: cannot write %s: %s\n", qPrintable(files[1]), qPrintable(out.errorString()));
+        std::fprintf(stderr, "tovarel_dictc: cannot write %s: %s\n", qPrintable(files[1]),
+                     qPrintable(out.errorString()));
         return 1;
     }
     std::printf("tovarel_dictc: %d words (%d left out, not Latin-1), %d sub-dictionaries, %d nodes, %lld bytes -> %s\n",

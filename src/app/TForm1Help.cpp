@@ -1,0 +1,122 @@
+// The help side of the main window: the tag panel, the help project, Help On Top, the FAQ,
+// the tip of the day and the About box.
+#include "app/TForm1.h"
+
+#include "editor/HtmlDocument.h"
+#include "editor/HtmlEditor.h"
+#include "editor/RichEditAccess.h"
+#include "platform/Prompts.h"
+#include "settings/HelpPages.h"
+#include "settings/TFormFAQ.h"
+#include "settings/TFormHelpOnTop.h"
+#include "settings/TFormSpeedBar.h"
+#include "settings/TFormSplash.h"
+#include "settings/TTipsForm.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRandomGenerator>
+#include <QStyle>
+#include <QToolBar>
+
+namespace HelpTexts {
+const QString instructions = QStringLiteral("The help file for this program is presented in an outline form. Select "
+                                            "WELCOME TO TOVAREL PRO from the Help menu to see this outline.");
+}
+
+void TForm1::buildHelpCommands()
+{
+    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
+    QAction *tagPanel = addCommand(tools, QStringLiteral("SpeedBar1"), QStringLiteral("Show Tag Panel"),
+                                   &TForm1::SpeedBar1Click);
+    tagPanel->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+
+    QMenu *help = menuBar()->findChild<QMenu *>(QStringLiteral("Help1"));
+    addCommand(help, QStringLiteral("WelcometoTovarelPro1"), QStringLiteral("&Welcome to Tovarel Pro"),
+               &TForm1::WelcometoTovarelPro1Click);
+    QAction *instructions = addCommand(help, QStringLiteral("Instructions1"), QStringLiteral("&Instructions"),
+                                       &TForm1::Instructions1Click);
+    instructions->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    addCommand(help, QStringLiteral("HelpOnTop1"), QStringLiteral("Show Help On &Top"), &TForm1::HelpOnTop1Click,
+               QKeySequence(Qt::CTRL | Qt::Key_Slash));
+    addCommand(help, QStringLiteral("FrequentlyAskedQuestions1"), QStringLiteral("Frequently Asked Questions"),
+               &TForm1::FrequentlyAskedQuestions1Click);
+    addCommand(help, QStringLiteral("ShowTipoftheDay1"), QStringLiteral("Show Tip of the &Day"),
+               &TForm1::ShowTipoftheDay1Click);
+    help->addSeparator();
+    addCommand(help, QStringLiteral("About1"), QStringLiteral("&About"), &TForm1::About1Click);
+
+    m_toolBar->addSeparator();
+    addToolButton(QStringLiteral("BitBtnTagPanel"), QStringLiteral("Show Tag Panel"), tagPanel);
+    addToolButton(QStringLiteral("BitBtnHelp"), QStringLiteral("Instructions"), instructions);
+}
+
+int TForm1::runModal(QDialog &dialog) { return m_env.runModal ? m_env.runModal(dialog) : dialog.exec(); }
+
+void TForm1::SpeedBar1Click()
+{
+    auto *panel = new TFormSpeedBar(*m_editorAccess, [this] { m_document->setModified(true); }, this);
+    panel->show();
+}
+
+void TForm1::HelpOnTop1Click()
+{
+    const std::optional<QStringList> pages = HelpPages::readPageList(m_settings.programFolder());
+    if (!pages) {
+        prompts().information(HelpPages::missingHelp);
+        return;
+    }
+    QAction *item = findChild<QAction *>(QStringLiteral("HelpOnTop1"));
+    item->setEnabled(false);
+    auto *window = new TFormHelpOnTop(m_settings.programFolder(), *pages,
+                                      HelpPages::firstPage(*pages, m_projectName, m_document->openFileName()), this);
+    connect(window, &TFormHelpOnTop::closed, item, [item] { item->setEnabled(true); });
+    window->show();
+}
+
+void TForm1::WelcometoTovarelPro1Click()
+{
+    m_checkWrap->setChecked(true);
+    m_editor->setWordWrap(true);
+    m_helpMode = true;
+    if (m_document->askToSave() == Answer::Cancel)
+        return;
+    m_editorAccess->setPlainText(QString());
+    if (!openHelpProject())
+        return;
+    setSaveCommandsEnabled(false);
+    setProjectCaption(QStringLiteral("Kelvane Tovarel Pro:  "), m_settings.programFolder() + QStringLiteral("help/welcome.out"));
+    const QString firstPage = m_settings.programFolder() + QStringLiteral("help/welcome.kvn");
+    m_document->setOpenFileName(firstPage);
+    if (m_document->load(firstPage)) {
+        m_document->setHelpPage(true);
+        setSaveCommandsEnabled(false);
+    }
+}
+
+void TForm1::Instructions1Click() { prompts().information(HelpTexts::instructions); }
+
+void TForm1::FrequentlyAskedQuestions1Click()
+{
+    TFormFAQ faq(this);
+    runModal(faq);
+}
+
+void TForm1::ShowTipoftheDay1Click() { QMetaObject::invokeMethod(this, &TForm1::showTipOfTheDay, Qt::QueuedConnection); }
+
+void TForm1::showTipOfTheDay()
+{
+    const auto pick = m_env.pickTip ? m_env.pickTip
+                                    : [](int count) { return int(QRandomGenerator::global()->bounded(count)); };
+    TTipsForm tips(m_settings.flag(SettingKey::ShowTips), pick, this);
+    runModal(tips);
+    m_settings.storeFlag(SettingKey::ShowTips, tips.showAtStartup());
+}
+
+void TForm1::About1Click()
+{
+    TFormSplash about(TFormSplash::Mode::About, 0, this);
+    runModal(about);
+}

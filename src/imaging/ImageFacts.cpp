@@ -1,0 +1,77 @@
+#include "imaging/ImageFacts.h"
+
+#include "imaging/PcxReader.h"
+
+#include <QFile>
+#include <QImageReader>
+
+namespace {
+
+const QString kUnknownKind = QStringLiteral("Not a GIF, JPEG, BMP, PNG, TIFF or PCX picture.");
+const QString kCannotOpen = QStringLiteral("The file cannot be opened.");
+
+struct KnownFormat {
+    const char *qtName;
+    const char *kind;
+    const char *description;
+};
+
+const KnownFormat kKnownFormats[] = {
+    {"bmp", "BMP", "Windows bitmap"},
+    {"gif", "GIF", "Graphics Interchange Format"},
+    {"jpeg", "JPEG", "JPEG/JFIF"},
+    {"png", "PNG", "Portable Network Graphics"},
+    {"tiff", "TIFF", "Tagged Image File Format"},
+};
+
+} // namespace
+
+std::optional<ImageFacts> readImageFacts(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = kCannotOpen;
+        return std::nullopt;
+    }
+    ImageFacts facts;
+    facts.fileSize = file.size();
+
+    const QByteArray head = file.peek(Pcx::kHeaderSize);
+    if (const std::optional<Pcx::Header> pcx = Pcx::readHeader(head)) {
+        facts.kind = QStringLiteral("PCX");
+        facts.width = pcx->width;
+        facts.height = pcx->height;
+        facts.bitsPerPixel = pcx->totalBits();
+        facts.planes = pcx->planes;
+        facts.frames = 1;
+        facts.description = QStringLiteral("ZSoft PCX version %1").arg(pcx->version);
+        facts.valid = true;
+        return facts;
+    }
+
+    // Format from the content only: a GIF named .jpg is still a GIF here.
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    for (const KnownFormat &known : kKnownFormats) {
+        if (format != known.qtName)
+            continue;
+        const QSize size = reader.size();
+        if (!size.isValid() || size.isEmpty())
+            break;
+        facts.kind = QLatin1String(known.kind);
+        facts.width = size.width();
+        facts.height = size.height();
+        const QImage::Format pixelFormat = reader.imageFormat();
+        facts.bitsPerPixel = pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel();
+        facts.planes = 1;
+        facts.frames = std::max(1, reader.imageCount());
+        facts.description = QLatin1String(known.description);
+        facts.valid = true;
+        return facts;
+    }
+    if (error)
+        *error = kUnknownKind;
+    return std::nullopt;
+}

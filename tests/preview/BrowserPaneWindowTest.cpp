@@ -1,0 +1,133 @@
+#include "PreviewDoubles.h"
+
+#include "app/ColorNames.h"
+#include "app/Settings.h"
+#include "preview/BrowserPane.h"
+#include "testsupport/ScriptedPrompts.h"
+#include "testsupport/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+// Chromium refuses to run as root with its sandbox, and there is no GPU here. This runs
+// before main() creates the application, so before any web view.
+const bool kChromiumFlags = [] {
+    if (qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").isEmpty())
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    return true;
+}();
+
+QColor panelColour(QWidget *area, const char *name)
+{
+    return area->findChild<QWidget *>(QLatin1String(name))->palette().color(QPalette::Window);
+}
+
+class BrowserPaneWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        area.resize(800, 600);
+        editor = new QPlainTextEdit(&area);
+        editor->setGeometry(21, 32, 779, 568);
+        host.document.untitledName = folder.file("new.html");
+        host.document.openFileName = host.document.untitledName;
+    }
+
+    template <typename T> T *child(const char *name) { return area.findChild<T *>(QLatin1String(name)); }
+
+    TempProgramFolder folder;
+    Settings settings{folder.path()};
+    ScriptedPrompts prompts;
+    FakePreviewHost host;
+    FakeBrowserLink link;
+    FakeLauncher launcher;
+    QWidget area;
+    QPlainTextEdit *editor = nullptr;
+};
+} // namespace
+
+TEST_F(BrowserPaneWindowTest, PanesControlsCarryTheirNamesAndTexts)
+{
+    BrowserPane pane(&area, editor, true);
+    EXPECT_EQ(child<QWidget>("PanelE")->toolTip(), "Show Edit Window");
+    EXPECT_TRUE(child<QWidget>("PanelP")->isHidden());
+    EXPECT_EQ(child<QLabel>("LabelIE")->text(), "IE");
+    EXPECT_EQ(child<QLineEdit>("Edit1")->text(), "Enter an HTTP web address here");
+    const std::pair<const char *, const char *> buttons[] = {
+        {"BitBtn6", "Back"}, {"BitBtn7", "Next"}, {"BitBtn5", "Stop"}, {"Button3", "GO!"}, {"BitBtn8", "X"}};
+    for (const auto &[name, text] : buttons)
+        EXPECT_EQ(child<QPushButton>(name)->text(), text) << name;
+    QWidget *controls = child<QWidget>("PanelMSIE");
+    EXPECT_EQ(controls->pos(), QPoint(302, 1));
+    EXPECT_TRUE(controls->isHidden());
+    EXPECT_EQ(controls->palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(panelColour(&area, "PanelE"), toQColor(kActivePanelColour));
+    EXPECT_EQ(panelColour(&area, "PanelIE"), toQColor(kIdlePanelColour));
+    // Nothing of the browser is made until the pane is first shown.
+    EXPECT_EQ(pane.webView(), nullptr);
+}
+
+TEST_F(BrowserPaneWindowTest, RealWebViewRendersTheDocumentAndTheModeLetterCycles)
+{
+    BrowserPane pane(&area, editor, BrowserPane::webEngineInstalled());
+    ASSERT_TRUE(pane.isAvailable());
+    QLabel modeLetter("T");
+    PreviewController controller(settings, prompts, host, link, launcher, &pane);
+    pane.connectTo(controller, &modeLetter);
+    area.show();
+
+    host.document.openFileName = folder.write("site/page one.html", "<HTML><BODY><P>Saved text</P></BODY></HTML>");
+    host.document.text = "<HTML><BODY><P>Unsaved preview text</P></BODY></HTML>";
+    host.document.modified = true;
+    settings.setInMemory(SettingKey::PreviewOption, "temp");
+
+    QTest::mouseClick(child<QWidget>("PanelIE"), Qt::LeftButton);
+    ASSERT_NE(pane.webView(), nullptr);
+    QSignalSpy loaded(pane.webView(), &QWebEngineView::loadFinished);
+    ASSERT_TRUE(loaded.count() > 0 || loaded.wait(60000));
+    EXPECT_TRUE(loaded.first().first().toBool());
+    EXPECT_EQ(pane.webView()->url(), QUrl::fromLocalFile(folder.file("site/$$temp.htm")));
+
+    QString text;
+    bool got = false;
+    pane.webView()->page()->toPlainText([&](const QString &t) {
+        text = t;
+        got = true;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return got; }, 30000));
+    EXPECT_EQ(text.trimmed(), "Unsaved preview text");
+
+    EXPECT_TRUE(pane.container()->isVisible());
+    EXPECT_EQ(pane.container()->geometry(), editor->geometry());
+    EXPECT_TRUE(child<QWidget>("PanelMSIE")->isVisible());
+    EXPECT_EQ(panelColour(&area, "PanelIE"), toQColor(kActivePanelColour));
+    EXPECT_EQ(panelColour(&area, "PanelE"), toQColor(kIdlePanelColour));
+
+    // One page in the history: neither Back nor Next can go anywhere.
+    prompts.expectInformation().expectInformation();
+    child<QPushButton>("BitBtn6")->click();
+    child<QPushButton>("BitBtn7")->click();
+    EXPECT_EQ(prompts.shownTexts(), QStringList({PreviewTexts::atFirstPage, PreviewTexts::atLastPage}));
+
+    child<QPushButton>("BitBtn8")->click();
+    EXPECT_FALSE(child<QWidget>("PanelMSIE")->isVisible());
+    EXPECT_TRUE(pane.container()->isVisible());
+
+    QTest::mouseClick(child<QWidget>("PanelE"), Qt::LeftButton);
+    EXPECT_FALSE(pane.container()->isVisible());
+    EXPECT_FALSE(pane.isShowing());
+    EXPECT_EQ(panelColour(&area, "PanelE"), toQColor(kActivePanelColour));
+
+    QTest::mouseDClick(&modeLetter, Qt::LeftButton);
+    EXPECT_EQ(host.letter, "N");
+    EXPECT_EQ(settings.text(SettingKey::PreviewOption), "nosave");
+}
