@@ -22,7 +22,8 @@ run: build
 
 # Headless: widgets on Qt's offscreen platform.
 test: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu" \
+	  ctest --output-on-failure -j $(JOBS) --timeout 300
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOVAREL_TESTS=OFF -DTOVAREL_BENCH=ON

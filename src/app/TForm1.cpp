@@ -4,7 +4,11 @@
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
+#include "app/MainWindowHosts.h"
 #include "editor/FindReplaceDialogs.h"
+#include "preview/BrowserLink.h"
+#include "preview/BrowserPane.h"
+#include "preview/ProgramLauncher.h"
 #include "editor/SearchReplace.h"
 #include "editor/TagColouring.h"
 #include "editor/TagCommands.h"
@@ -341,9 +345,6 @@ void TForm1::buildHtmlPanel()
     stripLayout->addWidget(m_labelBrowserMode);
     strip->setGeometry(0, 0, 400, MainLayout::kEditorHeightMargin);
 
-    m_panelMsie = new QWidget(m_panelHtmlWindow);
-    m_panelMsie->setObjectName(QStringLiteral("PanelMSIE"));
-    m_panelMsie->hide();
 }
 
 void TForm1::buildStatusBar()
@@ -554,8 +555,7 @@ void TForm1::FormCreate()
     startUntitledDocument();     // 11
     applyFilesUseSel();          // 13
     buildRecentItems();          // 14
-    postTipOfTheDay();           // 15
-    placeBrowserControlPanel();  // 16
+    postTipOfTheDay();           // 15; 16, the browser's control panel, is placed with the pane in 9
     configureSpellChecker();     // 17
     setWindowTitle(QLatin1String(kApplicationTitle));
 }
@@ -617,11 +617,6 @@ void TForm1::readDefaultSettings()
 
 void TForm1::readOptionSettings() { m_settings.readOptionsIni(); }
 
-void TForm1::createEmbeddedBrowser()
-{
-    // The browser pane arrives with the preview feature; until then it is unavailable.
-    m_embeddedBrowserAvailable = false;
-}
 
 void TForm1::layOutAtStartup()
 {
@@ -665,8 +660,6 @@ void TForm1::postTipOfTheDay()
         QMetaObject::invokeMethod(this, &TForm1::showTipOfTheDay, Qt::QueuedConnection);
 }
 
-void TForm1::placeBrowserControlPanel() { m_panelMsie->move(MainLayout::kPanelMsieLeft, MainLayout::kPanelMsieTop); }
-
 void TForm1::configureSpellChecker()
 {
     m_spellConfigFile = m_settings.programFolder() + QStringLiteral("spell/spell.cfg");
@@ -674,10 +667,6 @@ void TForm1::configureSpellChecker()
 }
 
 
-void TForm1::openSettingsDialog(int page)
-{
-    Q_UNUSED(page); // the settings dialog comes with its own feature
-}
 
 void TForm1::colourTags()
 {

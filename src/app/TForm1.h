@@ -28,6 +28,12 @@ class QTreeView;
 class ProjectOutlineModel;
 class RichEditAccess;
 class TagInserter;
+class BrowserLink;
+class BrowserPane;
+class MainOptionsHost;
+class MainPreviewHost;
+class PreviewController;
+class ProgramLauncher;
 class SearchSession;
 class TFindDialog;
 class TReplaceDialog;
@@ -39,6 +45,9 @@ enum class CaretRule;
 // the menus, tool bar, tag bar and status bar around them. It owns the program-wide state.
 class TForm1 final : public QMainWindow {
     Q_OBJECT
+    friend class MainPreviewHost;
+    friend class MainOptionsHost;
+
 public:
     bool colourStopFlag() const { return m_stopColours; }
     explicit TForm1(const AppEnvironment &environment, QWidget *parent = nullptr);
@@ -116,6 +125,8 @@ public Q_SLOTS:
     void ButtonMoveClick();
     void PrintProjectOutline1Click();
 
+    void PreferencesSettings1Click();
+
     // Help and small windows
     void SpeedBar1Click();
     void HelpOnTop1Click();
@@ -152,6 +163,8 @@ private:
     void buildTagCommands();
     void buildSearchCommands();
     void buildHelpCommands();
+    void buildPreviewCommands();
+    void applyHtmlMasks(const HtmlFileMasks &masks);
     int runModal(QDialog &dialog);
     QMenu *menuAt(QMenu *root, const QStringList &path);
     QMenu *subMenu(QMenu *root, const QString &path, QString *itemCaption);
@@ -182,7 +195,6 @@ private:
     void applyFilesUseSel();
     void buildRecentItems();
     void postTipOfTheDay();
-    void placeBrowserControlPanel();
     void configureSpellChecker();
 
     Prompts &prompts() { return *m_env.prompts; }
@@ -243,7 +255,6 @@ private:
     QCheckBox *m_checkWrap = nullptr;
     QCheckBox *m_checkColored = nullptr;
     QLabel *m_labelBrowserMode = nullptr;
-    QWidget *m_panelMsie = nullptr;
     std::array<QLabel *, 3> m_statusPanels{};
     QMenu *m_fileMenu = nullptr;
     QMenu *m_editorMenu = nullptr;
@@ -261,6 +272,12 @@ private:
     std::unique_ptr<HtmlDocument> m_document;
     std::unique_ptr<TagInserter> m_tagInserter;
     std::unique_ptr<SearchSession> m_search;
+    std::unique_ptr<BrowserLink> m_browserLink;
+    std::unique_ptr<ProgramLauncher> m_launcher;
+    std::unique_ptr<MainPreviewHost> m_previewHost;
+    std::unique_ptr<MainOptionsHost> m_optionsHost;
+    std::unique_ptr<PreviewController> m_preview;
+    BrowserPane *m_browserPane = nullptr;
     TFindDialog *m_findDialog = nullptr;
     TReplaceDialog *m_replaceDialog = nullptr;
 };

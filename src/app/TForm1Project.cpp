@@ -15,7 +15,7 @@
 #include "tools/BackupReminder.h"
 
 #include <QFileInfo>
-#include <QGridLayout>
+#include <QVBoxLayout>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -130,18 +130,20 @@ void TForm1::buildProjectCommands()
     addToolButton(QStringLiteral("BitBtnPrint"), QStringLiteral("Print"), print);
 
     // The buttons under the outline.
-    auto *grid = new QGridLayout(m_groupPages);
-    grid->setContentsMargins(4, 4, 4, 4);
-    const auto pageButton = [&](const char *name, const QString &caption, void (TForm1::*handler)(), int row, int col) {
+    auto *column = new QVBoxLayout(m_groupPages);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(2);
+    const auto pageButton = [&](const char *name, const QString &caption, void (TForm1::*handler)()) {
         auto *button = new QPushButton(caption, m_groupPages);
         button->setObjectName(QLatin1String(name));
         connect(button, &QPushButton::clicked, this, handler);
-        grid->addWidget(button, row, col);
+        column->addWidget(button);
     };
-    pageButton("Button1", QStringLiteral("&Add a Web Page"), &TForm1::Button1Click, 0, 0);
-    pageButton("BitBtnAddChild", QStringLiteral("Add a Sub-Page"), &TForm1::BitBtnAddChildClick, 0, 1);
-    pageButton("ButtonMove", QStringLiteral("Moves Pages Up/Down"), &TForm1::ButtonMoveClick, 1, 0);
-    pageButton("BitBtnDelete", QStringLiteral("&Remove from Project"), &TForm1::BitBtnDeleteClick, 1, 1);
+    pageButton("Button1", QStringLiteral("&Add a Web Page"), &TForm1::Button1Click);
+    pageButton("BitBtnAddChild", QStringLiteral("Add a Sub-Page"), &TForm1::BitBtnAddChildClick);
+    pageButton("ButtonMove", QStringLiteral("Moves Pages Up/Down"), &TForm1::ButtonMoveClick);
+    pageButton("BitBtnDelete", QStringLiteral("&Remove from Project"), &TForm1::BitBtnDeleteClick);
+    m_groupPages->resize(m_groupPages->width(), 4 * 28 + 24);
 
     // The outline's pop-up menu, in its order.
     m_outlineMenu = new QMenu(this);
@@ -259,10 +261,6 @@ void TForm1::Outline1DblClick()
     showPageInBrowserPane();
 }
 
-void TForm1::showPageInBrowserPane()
-{
-    // The browser pane is not part of the program yet, so it is never showing.
-}
 
 // ---------------------------------------------------------------------------------------
 // Project files

@@ -64,7 +64,8 @@ std::optional<ImageFacts> readImageFacts(const QString &path, QString *error)
         facts.width = size.width();
         facts.height = size.height();
         const QImage::Format pixelFormat = reader.imageFormat();
-        facts.bitsPerPixel = pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel();
+        facts.bitsPerPixel =
+            pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel();
         facts.planes = 1;
         facts.frames = std::max(1, reader.imageCount());
         facts.description = QLatin1String(known.description);

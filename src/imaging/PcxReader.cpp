@@ -15,7 +15,10 @@ const QString kBadLineLength = QStringLiteral("PCX line length does not fit the 
 const QString kTooLarge = QStringLiteral("The picture is too large to load.");
 const QString kTruncated = QStringLiteral("The PCX data ends before the picture is complete.");
 
-int u16(const uchar *p) { return p[0] | (p[1] << 8); }
+int u16(const uchar *p)
+{
+    return p[0] | (p[1] << 8);
+}
 
 void setError(QString *error, const QString &text)
 {
@@ -36,13 +39,16 @@ bool supportedDepth(const Header &h)
 
 // The 16 colours of an EGA/VGA text-mode screen, for files that carry no palette of their own.
 const std::array<QRgb, 16> kEgaPalette = {
-    qRgb(0, 0, 0),       qRgb(0, 0, 170),     qRgb(0, 170, 0),     qRgb(0, 170, 170),
-    qRgb(170, 0, 0),     qRgb(170, 0, 170),   qRgb(170, 85, 0),    qRgb(170, 170, 170),
-    qRgb(85, 85, 85),    qRgb(85, 85, 255),   qRgb(85, 255, 85),   qRgb(85, 255, 255),
-    qRgb(255, 85, 85),   qRgb(255, 85, 255),  qRgb(255, 255, 85),  qRgb(255, 255, 255),
+    qRgb(0, 0, 0),     qRgb(0, 0, 170),    qRgb(0, 170, 0),    qRgb(0, 170, 170),
+    qRgb(170, 0, 0),   qRgb(170, 0, 170),  qRgb(170, 85, 0),   qRgb(170, 170, 170),
+    qRgb(85, 85, 85),  qRgb(85, 85, 255),  qRgb(85, 255, 85),  qRgb(85, 255, 255),
+    qRgb(255, 85, 85), qRgb(255, 85, 255), qRgb(255, 255, 85), qRgb(255, 255, 255),
 };
 
-qint64 scanlineBytes(const Header &h) { return qint64(h.bytesPerLine) * h.planes; }
+qint64 scanlineBytes(const Header &h)
+{
+    return qint64(h.bytesPerLine) * h.planes;
+}
 
 bool checkSizes(const Header &h, qint64 fileSize, qint64 maxImageBytes, QString *error)
 {

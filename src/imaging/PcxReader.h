@@ -18,7 +18,7 @@ inline constexpr qint64 kDefaultMaxImageBytes = 256LL * 1024 * 1024;
 
 struct Header {
     int version = 0;
-    int encoding = 0; // 1 RLE, 0 raw
+    int encoding = 0;     // 1 RLE, 0 raw
     int bitsPerPixel = 0; // per plane
     int planes = 0;
     int bytesPerLine = 0; // per plane

@@ -56,15 +56,18 @@ QString extensionOf(const QString &fileName)
 QList<QRgb> vgaPalette()
 {
     static const QList<QRgb> colours = {
-        qRgb(0, 0, 0),     qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-        qRgb(0, 0, 128),   qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0),   qRgb(255, 255, 0),
-        qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
+        qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+        qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+        qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
     };
     return colours;
 }
 
-int megabytes(qint64 bytes) { return int(bytes / (1024 * 1024)); }
+int megabytes(qint64 bytes)
+{
+    return int(bytes / (1024 * 1024));
+}
 
 } // namespace
 
@@ -80,12 +83,18 @@ int screenDepthCode(int screenBitsPerPixel)
 int depthCode(ReadRes res, int screenDepth)
 {
     switch (res) {
-    case ReadRes::lColorVga: return 0;
-    case ReadRes::lMonoChrome: return 1;
-    case ReadRes::lColor16: return 4;
-    case ReadRes::lColor256: return 8;
-    case ReadRes::lColorTrue: return 24;
-    case ReadRes::lAutoMatic: break;
+    case ReadRes::lColorVga:
+        return 0;
+    case ReadRes::lMonoChrome:
+        return 1;
+    case ReadRes::lColor16:
+        return 4;
+    case ReadRes::lColor256:
+        return 8;
+    case ReadRes::lColorTrue:
+        return 24;
+    case ReadRes::lAutoMatic:
+        break;
     }
     return screenDepth;
 }
@@ -93,13 +102,19 @@ int depthCode(ReadRes res, int screenDepth)
 int depthCode(WriteRes res, int screenDepth)
 {
     switch (res) {
-    case WriteRes::sColorVga: return 0;
-    case WriteRes::sMonoChrome: return 1;
-    case WriteRes::sColor16: return 4;
+    case WriteRes::sColorVga:
+        return 0;
+    case WriteRes::sMonoChrome:
+        return 1;
+    case WriteRes::sColor16:
+        return 4;
     case WriteRes::sColor256:
-    case WriteRes::sJpegGray: return 8;
-    case WriteRes::sColorTrue: return 24;
-    case WriteRes::sAutoMatic: break;
+    case WriteRes::sJpegGray:
+        return 8;
+    case WriteRes::sColorTrue:
+        return 24;
+    case WriteRes::sAutoMatic:
+        break;
     }
     return screenDepth;
 }
@@ -132,7 +147,10 @@ void PictureComponent::changed()
         m_changed();
 }
 
-void PictureComponent::clearPicture() { m_picture = QImage(); }
+void PictureComponent::clearPicture()
+{
+    m_picture = QImage();
+}
 
 void PictureComponent::setPicture(const QImage &picture)
 {
@@ -247,7 +265,10 @@ LoadOutcome PictureComponent::load(const QString &fileName)
     return m_lastOutcome = read && m_facts.valid ? LoadOutcome::Loaded : LoadOutcome::Failed;
 }
 
-void PictureComponent::reset() { changed(); }
+void PictureComponent::reset()
+{
+    changed();
+}
 
 bool PictureComponent::writeBitmap(const QString &fileName)
 {

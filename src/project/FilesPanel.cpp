@@ -30,16 +30,17 @@ public:
             m_extension = m.mid(2);
         } else {
             m_kind = Kind::Pattern;
-            m_pattern = QRegularExpression(QRegularExpression::wildcardToRegularExpression(
-                                               m, QRegularExpression::DefaultWildcardConversion),
-                                           QRegularExpression::CaseInsensitiveOption);
+            m_pattern = QRegularExpression(
+                QRegularExpression::wildcardToRegularExpression(m, QRegularExpression::DefaultWildcardConversion),
+                QRegularExpression::CaseInsensitiveOption);
         }
     }
 
     bool matches(const QString &name) const
     {
         switch (m_kind) {
-        case Kind::All: return true;
+        case Kind::All:
+            return true;
         case Kind::Extension: {
             const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
             if (dot < 0)
@@ -49,7 +50,8 @@ public:
                 return true;
             return m_extension.size() == 3 && ext.size() > 3 && ext.startsWith(m_extension, Qt::CaseInsensitive);
         }
-        case Kind::Pattern: return m_pattern.match(name).hasMatch();
+        case Kind::Pattern:
+            return m_pattern.match(name).hasMatch();
         }
         return false;
     }
@@ -81,7 +83,10 @@ QList<FilterEntry> parseFilter(const QString &filter)
     return entries;
 }
 
-bool matchesMask(const QString &fileName, const QString &mask) { return CompiledMask(mask).matches(fileName); }
+bool matchesMask(const QString &fileName, const QString &mask)
+{
+    return CompiledMask(mask).matches(fileName);
+}
 
 QStringList hiddenListNames(const QStringList &folderNames, const QString &maskList)
 {
@@ -150,7 +155,10 @@ bool takesImgTag(const QString &path)
     return ext == QLatin1String(".gif") || ext == QLatin1String(".jpg");
 }
 
-QString linkTag(const QString &fileName) { return QStringLiteral("<A HREF=\"%1\"></A>").arg(fileName); }
+QString linkTag(const QString &fileName)
+{
+    return QStringLiteral("<A HREF=\"%1\"></A>").arg(fileName);
+}
 
 QString imgTag(const QString &fileName, int width, int height)
 {
@@ -216,8 +224,12 @@ void FilesPanelActions::open(const QString &folder, const QString &name)
     m_settings.store(SettingKey::FilesLocation, folder);
     const QString path = FilesPanel::joinPath(folder, name);
     switch (FilesPanel::openingFor(path)) {
-    case FilesPanel::Opening::PowerImg: m_host.openPictureInPowerImg(path); break;
-    case FilesPanel::Opening::HtmlDocument: openAsHtml(path, true); break;
+    case FilesPanel::Opening::PowerImg:
+        m_host.openPictureInPowerImg(path);
+        break;
+    case FilesPanel::Opening::HtmlDocument:
+        openAsHtml(path, true);
+        break;
     case FilesPanel::Opening::AskFirst:
         if (m_prompts.confirm(FilesTexts::notHtmlQuestion))
             openAsHtml(path, false);

@@ -16,7 +16,10 @@
 
 namespace {
 
-QString cleanFolder(const QString &path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); }
+QString cleanFolder(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
 
 QStringList driveRoots()
 {
@@ -70,8 +73,7 @@ void DirectoryListBox::fill()
     }
     setCurrentRow(count() - 1);
     const QDir current(m_directory);
-    const QStringList subFolders =
-        current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList subFolders = current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString &sub : subFolders) {
         auto *item = new QListWidgetItem(closed, QString(depth * kIndent, QLatin1Char(' ')) + sub, this);
         item->setData(Qt::UserRole, current.absoluteFilePath(sub));
@@ -150,7 +152,10 @@ FilesTab::FilesTab(Settings &settings, Prompts &prompts, const HtmlFileMasks &ma
 
 FilesTab::~FilesTab() = default;
 
-QString FilesTab::currentFolder() const { return m_folders->directory(); }
+QString FilesTab::currentFolder() const
+{
+    return m_folders->directory();
+}
 
 QString FilesTab::selectedFileName() const
 {
@@ -176,9 +181,15 @@ void FilesTab::setHtmlMasks(const HtmlFileMasks &masks)
     refillFileList();
 }
 
-bool FilesTab::goToFolder(const QString &folder) { return m_folders->setDirectory(folder); }
+bool FilesTab::goToFolder(const QString &folder)
+{
+    return m_folders->setDirectory(folder);
+}
 
-QString FilesTab::currentMask() const { return m_filterBox->currentData().toString(); }
+QString FilesTab::currentMask() const
+{
+    return m_filterBox->currentData().toString();
+}
 
 void FilesTab::PageControl1Change()
 {
@@ -204,7 +215,10 @@ void FilesTab::DirectoryListBox1Change(const QString &folder)
     refillFileList();
 }
 
-void FilesTab::FilterComboBox1Change(int) { refillFileList(); }
+void FilesTab::FilterComboBox1Change(int)
+{
+    refillFileList();
+}
 
 void FilesTab::refillFileList()
 {
@@ -243,7 +257,10 @@ void FilesTab::ListBox2MouseDown(const QPoint &position)
     m_analyze->setEnabled(item && FilesPanel::analyzeEnabled(item->text(), m_masks.masks));
 }
 
-void FilesTab::BitBtnInsertLinkImageClick() { m_actions->insertLinkOrImage(selectedFilePath()); }
+void FilesTab::BitBtnInsertLinkImageClick()
+{
+    m_actions->insertLinkOrImage(selectedFilePath());
+}
 
 void FilesTab::AnalyzeWebPage1Click()
 {

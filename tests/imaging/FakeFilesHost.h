@@ -13,9 +13,9 @@ public:
     BufferEditorAccess editor;
     bool modified = false;
     QString openFileName;
-    QStringList loaded;       // paths asked for, readable or not
-    QStringList browserPane;  // paths shown in the browser pane
-    QStringList powerImg;     // pictures handed to Power IMG
+    QStringList loaded;      // paths asked for, readable or not
+    QStringList browserPane; // paths shown in the browser pane
+    QStringList powerImg;    // pictures handed to Power IMG
     QMap<int, QString> status;
     int questions = 0;
 

@@ -46,11 +46,11 @@ TEST(FilesPanel, MasksMatchAsTheWindowsFileSearchDoes)
         bool matches;
     };
     const Case cases[] = {
-        {"LOGO.GIF", "*.gif", true},      {"logo.gif", "*.GIF", true},      {"index.html", "*.htm", true},
-        {"index.htm", "*.html", false},   {"photo.jpeg", "*.jpg", false},   {"shop.aspx", "*.asp", true},
-        {"README", "*.*", true},          {"a.b.c", "*.*", true},           {"archive.tar.gz", "*.gz", true},
-        {"page.shtml", "*.shtm", false},   {"x.gif.txt", "*.gif", false},    {"gif", "*.gif", false},
-        {"a1.txt", "a?.txt", true},       {"a12.txt", "a?.txt", false},     {"Notes.TXT", "n*.txt", true},
+        {"LOGO.GIF", "*.gif", true},     {"logo.gif", "*.GIF", true},    {"index.html", "*.htm", true},
+        {"index.htm", "*.html", false},  {"photo.jpeg", "*.jpg", false}, {"shop.aspx", "*.asp", true},
+        {"README", "*.*", true},         {"a.b.c", "*.*", true},         {"archive.tar.gz", "*.gz", true},
+        {"page.shtml", "*.shtm", false}, {"x.gif.txt", "*.gif", false},  {"gif", "*.gif", false},
+        {"a1.txt", "a?.txt", true},      {"a12.txt", "a?.txt", false},   {"Notes.TXT", "n*.txt", true},
     };
     for (const Case &c : cases)
         EXPECT_EQ(matchesMask(c.name, c.mask), c.matches) << c.name << " against " << c.mask;
@@ -58,8 +58,8 @@ TEST(FilesPanel, MasksMatchAsTheWindowsFileSearchDoes)
 
 TEST(FilesPanel, VisibleListDropsRepeatsOfTheHiddenList)
 {
-    const QStringList folder = {"zeta.gif", "index.html", "Logo.GIF", "notes.txt", "page.shtml", "Index.HTML",
-                                "photo.jpeg", "a.htm"};
+    const QStringList folder = {"zeta.gif",   "index.html", "Logo.GIF",   "notes.txt",
+                                "page.shtml", "Index.HTML", "photo.jpeg", "a.htm"};
     const QStringList hidden = hiddenListNames(folder, maskOf("All Web Files"));
     // index.html matches *.html and (by its short name) *.htm: twice in the hidden list.
     EXPECT_EQ(hidden.count("index.html"), 2);
@@ -210,7 +210,8 @@ TEST_F(FilesActionsTest, PictureThatCannotBeMeasuredInsertsNothing)
     prompts.clear();
     prompts.expectInformation();
     EXPECT_FALSE(actions.insertLinkOrImage(site() + "/vanished.gif"));
-    EXPECT_EQ(prompts.shownTexts(), QStringList("Error opening file. File is corrupt or cannot handle this file type."));
+    EXPECT_EQ(prompts.shownTexts(),
+              QStringList("Error opening file. File is corrupt or cannot handle this file type."));
     EXPECT_EQ(host.editor.plainText(), "text");
     EXPECT_FALSE(host.modified);
 }

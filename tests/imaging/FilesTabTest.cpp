@@ -208,9 +208,9 @@ TEST(TPictureView, DrawsWithTheAspectKeptAndAutoSizes)
     view.setImageName(program.file("red.png"));
     EXPECT_EQ(view.ImageName(), program.file("red.png").toUpper());
     const QImage shot = view.grab().toImage();
-    EXPECT_EQ(shot.pixel(50, 50), qRgb(255, 0, 0));  // centre: picture
-    EXPECT_NE(shot.pixel(50, 10), qRgb(255, 0, 0));  // above the 100 x 50 band
-    EXPECT_EQ(shot.pixel(2, 30), qRgb(255, 0, 0));   // the band runs the full width
+    EXPECT_EQ(shot.pixel(50, 50), qRgb(255, 0, 0)); // centre: picture
+    EXPECT_NE(shot.pixel(50, 10), qRgb(255, 0, 0)); // above the 100 x 50 band
+    EXPECT_EQ(shot.pixel(2, 30), qRgb(255, 0, 0));  // the band runs the full width
 
     view.setAutoSize(true);
     view.setStretchRatio(false);

@@ -55,7 +55,7 @@ TEST_F(PictureComponentTest, EveryLibraryKindLoadsWithItsFacts)
         const char *kind;
     };
     const Case cases[] = {
-        {"a.bmp", "BMP"}, {"b.gif", "GIF"},  {"LOGO.GIF", "GIF"}, {"c.jpg", "JPEG"},  {"d.png", "PNG"},
+        {"a.bmp", "BMP"},  {"b.gif", "GIF"}, {"LOGO.GIF", "GIF"}, {"c.jpg", "JPEG"}, {"d.png", "PNG"},
         {"e.tif", "TIFF"}, {"f.pcx", "PCX"}, {"g.thb", "BMP"},    {"h.thj", "JPEG"},
     };
     const QImage image = TestPictures::pattern(23, 17);
@@ -211,7 +211,7 @@ TEST_F(PictureComponentTest, StretchAndStretchRatioExcludeEachOther)
         bool ratioAfter;
     };
     const Step steps[] = {
-        {false, true, false, true}, {true, true, true, false}, {false, true, false, true},
+        {false, true, false, true},   {true, true, true, false},   {false, true, false, true},
         {false, false, false, false}, {true, false, false, false}, {true, true, true, false},
         {true, false, false, false},
     };

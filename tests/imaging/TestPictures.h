@@ -22,7 +22,7 @@ struct PcxOptions {
     int planes = 1;
     bool rle = true;
     int version = 5;
-    bool paletteAtEnd = true; // 8 bits in one plane
+    bool paletteAtEnd = true;     // 8 bits in one plane
     bool runsAcrossLines = false; // one RLE stream for the whole picture
 };
 QByteArray encodePcx(const QImage &image, const PcxOptions &options);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "preview/PreviewController.h"
+#include "settings/OptionsLogic.h"
+
+class TForm1;
+
+// What the preview commands and the settings dialog may see and change of the main window.
+class MainPreviewHost final : public PreviewHost {
+public:
+    explicit MainPreviewHost(TForm1 &window) : m_window(window) {}
+    PreviewDocument previewDocument() const override;
+    void setDocumentModified(bool modified) override;
+    bool isHelpPage() const override;
+    void openSettingsDialog(int page) override;
+    QString browserModeLetter() const override;
+    void setBrowserModeLetter(const QString &letter) override;
+    void setBusyCursor(bool busy) override;
+
+private:
+    TForm1 &m_window;
+};
+
+class MainOptionsHost final : public OptionsHost {
+public:
+    explicit MainOptionsHost(TForm1 &window) : m_window(window) {}
+    void setHtmlMasks(const HtmlFileMasks &masks) override;
+    void setBrowserModeLetter(const QString &letter) override;
+    QStringList projectPaths() const override;
+    QString projectName() const override;
+    void setProjectPaths(const QStringList &paths) override;
+
+private:
+    TForm1 &m_window;
+};

@@ -1,0 +1,130 @@
+// The preview side of the main window: outside browsers, the browser pane, helper programs
+// and the settings dialog.
+#include "app/MainWindowHosts.h"
+#include "app/TForm1.h"
+
+#include "editor/HtmlDocument.h"
+#include "editor/HtmlEditor.h"
+#include "editor/RichEditAccess.h"
+#include "platform/Prompts.h"
+#include "preview/BrowserLink.h"
+#include "preview/BrowserPane.h"
+#include "preview/ProgramLauncher.h"
+#include "settings/TFormOptions.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+PreviewDocument MainPreviewHost::previewDocument() const
+{
+    const HtmlDocument &document = *m_window.m_document;
+    return {document.openFileName(), document.untitledName(), document.isModified(),
+            m_window.m_editorAccess->plainText(), document.format()};
+}
+
+void MainPreviewHost::setDocumentModified(bool modified) { m_window.m_document->setModified(modified); }
+bool MainPreviewHost::isHelpPage() const { return m_window.m_document->isHelpPage(); }
+void MainPreviewHost::openSettingsDialog(int page) { m_window.openSettingsDialog(page); }
+QString MainPreviewHost::browserModeLetter() const { return m_window.m_labelBrowserMode->text(); }
+void MainPreviewHost::setBrowserModeLetter(const QString &letter) { m_window.m_labelBrowserMode->setText(letter); }
+
+void MainPreviewHost::setBusyCursor(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void MainOptionsHost::setHtmlMasks(const HtmlFileMasks &masks) { m_window.applyHtmlMasks(masks); }
+void MainOptionsHost::setBrowserModeLetter(const QString &letter) { m_window.m_labelBrowserMode->setText(letter); }
+QStringList MainOptionsHost::projectPaths() const { return m_window.m_project.paths(); }
+QString MainOptionsHost::projectName() const { return m_window.m_projectName; }
+
+void MainOptionsHost::setProjectPaths(const QStringList &paths)
+{
+    m_window.m_project.assign(m_window.m_project.pages(), paths);
+}
+
+void TForm1::createEmbeddedBrowser()
+{
+    m_embeddedBrowserAvailable = BrowserPane::webEngineInstalled();
+    if (!m_embeddedBrowserAvailable)
+        prompts().information(PreviewTexts::startupNoBrowser);
+    m_browserLink = std::make_unique<ProcessBrowserLink>();
+    m_launcher = std::make_unique<DesktopProgramLauncher>();
+    m_previewHost = std::make_unique<MainPreviewHost>(*this);
+    m_optionsHost = std::make_unique<MainOptionsHost>(*this);
+    m_browserPane = new BrowserPane(m_panelHtmlWindow, m_editor, m_embeddedBrowserAvailable);
+    m_preview = std::make_unique<PreviewController>(m_settings, prompts(), *m_previewHost, *m_browserLink, *m_launcher,
+                                                    m_browserPane);
+    m_browserPane->connectTo(*m_preview, m_labelBrowserMode);
+    buildPreviewCommands();
+}
+
+void TForm1::buildPreviewCommands()
+{
+    PreviewController *preview = m_preview.get();
+    const auto previewCommand = [&](QMenu *menu, const char *name, const QString &caption,
+                                    void (PreviewController::*handler)(), const QKeySequence &shortcut = {}) {
+        QAction *item = menu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        item->setShortcut(shortcut);
+        connect(item, &QAction::triggered, this, [preview, handler] { (preview->*handler)(); });
+        return item;
+    };
+
+    QMenu *settingsMenu = menuBar()->findChild<QMenu *>(QStringLiteral("Settings1"));
+    QAction *settings = addCommand(settingsMenu, QStringLiteral("PreferencesSettings1"), QStringLiteral("Settings"),
+                                   &TForm1::PreferencesSettings1Click, QKeySequence(Qt::CTRL | Qt::Key_F3));
+    settings->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    addCommand(m_editorMenu, QStringLiteral("Preferences1"), QStringLiteral("Settings"),
+               &TForm1::PreferencesSettings1Click);
+
+    QMenu *helpers = menuBar()->findChild<QMenu *>(QStringLiteral("HelperApps1"));
+    previewCommand(helpers, "LauchImageEditor1", QStringLiteral("Lauch &Image Editor"),
+                   &PreviewController::LauchImageEditor1Click);
+    previewCommand(helpers, "LaunchFTPProgram1", QStringLiteral("Launch &FTP Program"),
+                   &PreviewController::LaunchFTPProgram1Click);
+    previewCommand(helpers, "LaunchImageMapEditor1", QStringLiteral("Launch Image &Map Editor"),
+                   &PreviewController::LaunchImageMapEditor1Click);
+    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
+    QAction *ftp = previewCommand(tools, "FTP1", QStringLiteral("FTP File Transfer"), &PreviewController::FTP1Click);
+    ftp->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
+    QMenu *help = menuBar()->findChild<QMenu *>(QStringLiteral("Help1"));
+    previewCommand(help, "BugsSuggestionsFeedback1", QStringLiteral("&Bugs/Suggestions/Feedback"),
+                   &PreviewController::BugsSuggestionsFeedback1Click);
+
+    auto *netscape = new QAction(style()->standardIcon(QStyle::SP_ComputerIcon), QString(), this);
+    connect(netscape, &QAction::triggered, this, [preview] { preview->BitBtnNSClick(); });
+    auto *explorer = new QAction(style()->standardIcon(QStyle::SP_DesktopIcon), QString(), this);
+    connect(explorer, &QAction::triggered, this, [preview] { preview->BitBtnIEClick(); });
+    m_toolBar->addSeparator();
+    addToolButton(QStringLiteral("BitBtnNS"), QStringLiteral("Netscape Preview"), netscape);
+    addToolButton(QStringLiteral("BitBtnIE"), QStringLiteral("MS Explorer Preview"), explorer);
+    addToolButton(QStringLiteral("BitBtnFTP"), QStringLiteral("FTP File Transfer"), ftp);
+    addToolButton(QStringLiteral("BitBtnOptions"), QStringLiteral("Settings"), settings);
+}
+
+void TForm1::PreferencesSettings1Click() { openSettingsDialog(kSettingsPageFiles); }
+
+void TForm1::openSettingsDialog(int page)
+{
+    TFormOptions options(m_settings, prompts(), page, *m_optionsHost, this);
+    runModal(options);
+}
+
+void TForm1::applyHtmlMasks(const HtmlFileMasks &masks)
+{
+    m_masks = masks;
+    m_document->setOpenFilter(masks.openFilter);
+}
+
+void TForm1::showPageInBrowserPane()
+{
+    m_preview->showPageInPane(m_document->openFileName());
+}

@@ -1,0 +1,64 @@
+#include "editor/HtmlDocument.h"
+#include "editor/RichEditAccess.h"
+#include "platform/IniFile.h"
+#include "preview/PreviewController.h"
+#include "testsupport/MainWindowFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+
+using PreviewWiringTest = MainWindowFixture;
+
+namespace {
+// The settings dialog's current page, recorded when it runs.
+QString pageShown(QDialog &dialog)
+{
+    auto *pages = dialog.findChild<QTabWidget *>();
+    return pages ? pages->tabText(pages->currentIndex()) : QStringLiteral("<no pages>");
+}
+} // namespace
+
+TEST_F(PreviewWiringTest, SettingsOpenOnTheRightPageFromEveryPlace)
+{
+    TForm1 &w = start();
+    QStringList pages;
+    modalAnswer = [&pages](QDialog &dialog) {
+        pages << pageShown(dialog);
+        return int(QDialog::Rejected);
+    };
+    trigger("PreferencesSettings1");
+    click("BitBtnOptions");
+    trigger("Preferences1");
+    trigger("TagColorOptions1");
+    prompts.expectInformation();
+    trigger("LauchImageEditor1"); // no helper set: the message, then the Helper Apps page
+    prompts.expectInformation().expectInformation(); // then the preview goes on, still without a browser
+    click("BitBtnNS");
+    prompts.expectInformation();
+    click("BitBtnLoadFromTemplate");
+    EXPECT_EQ(pages, QStringList({"Files", "Files", "Files", "Tag Options", "Helper Apps", "Web Browsers", "Files"}));
+    EXPECT_EQ(prompts.shownTexts().at(1), PreviewTexts::locateNetscape);
+    EXPECT_EQ(prompts.shownTexts().at(2), PreviewTexts::netscapeFailed);
+    EXPECT_EQ(action("PreferencesSettings1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F3));
+    Q_UNUSED(w);
+}
+
+TEST_F(PreviewWiringTest, ToolButtonsAndTheModeLetter)
+{
+    TForm1 &w = start();
+    const std::pair<const char *, const char *> hints[] = {
+        {"BitBtnNS", "Netscape Preview"}, {"BitBtnIE", "MS Explorer Preview"}, {"BitBtnOptions", "Settings"}};
+    for (const auto &[name, hint] : hints)
+        EXPECT_EQ(button(QLatin1String(name))->toolTip(), QLatin1String(hint));
+    EXPECT_NE(w.findChild<QWidget *>("PanelMSIE"), nullptr);
+    EXPECT_NE(w.findChild<QWidget *>("PanelIE"), nullptr);
+    // "IE" on a new, empty document: nothing to preview.
+    w.editorAccess().setPlainText(QString());
+    prompts.expectInformation();
+    QTest::mouseClick(w.findChild<QWidget *>("PanelIE"), Qt::LeftButton);
+    EXPECT_EQ(prompts.last().text, "There is no open HTML data to preview.");
+}
