@@ -1,6 +1,7 @@
 #pragma once
 
 #include "preview/PreviewController.h"
+#include "project/FilesPanel.h"
 #include "settings/OptionsLogic.h"
 
 class TForm1;
@@ -29,6 +30,21 @@ public:
     QStringList projectPaths() const override;
     QString projectName() const override;
     void setProjectPaths(const QStringList &paths) override;
+
+private:
+    TForm1 &m_window;
+};
+
+class MainFilesHost final : public FilesTabHost {
+public:
+    explicit MainFilesHost(TForm1 &window) : m_window(window) {}
+    Answer askToSaveDocument() override;
+    bool loadDocument(const QString &path) override;
+    void showPageInBrowserPane(const QString &path) override;
+    EditorAccess &editorAccess() override;
+    void setDocumentModified() override;
+    void showStatus(int panel, const QString &text) override;
+    void openPictureInPowerImg(const QString &path) override;
 
 private:
     TForm1 &m_window;

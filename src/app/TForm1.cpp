@@ -5,6 +5,7 @@
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
 #include "app/MainWindowHosts.h"
+#include "project/FilesTab.h"
 #include "editor/FindReplaceDialogs.h"
 #include "preview/BrowserLink.h"
 #include "preview/BrowserPane.h"
@@ -267,11 +268,9 @@ void TForm1::buildProjectPanel()
     m_groupPages->resize(188, 96);
     m_pageControlLeft->addTab(webSite, QStringLiteral("Web Site"));
 
-    auto *files = new QWidget(m_pageControlLeft);
-    files->setObjectName(QStringLiteral("TabSheetFiles"));
-    m_fileList = new QListWidget(files);
-    m_fileList->setObjectName(QStringLiteral("ListBox2"));
-    m_pageControlLeft->addTab(files, QStringLiteral("Files"));
+    m_filesHost = std::make_unique<MainFilesHost>(*this);
+    m_filesTab = new FilesTab(m_settings, *m_env.prompts, m_masks, *m_filesHost, m_pageControlLeft);
+    m_pageControlLeft->addTab(m_filesTab, FilesTexts::tabCaption);
 
     auto *snips = new QWidget(m_pageControlLeft);
     snips->setObjectName(QStringLiteral("TabSheetSnips"));
@@ -570,8 +569,7 @@ void TForm1::showSplash()
 
 void TForm1::readHtmlExtensionList()
 {
-    m_masks = buildHtmlFileMasks(readHtmlExtensions(m_settings.programFolder()));
-    m_document->setOpenFilter(m_masks.openFilter);
+    applyHtmlMasks(buildHtmlFileMasks(readHtmlExtensions(m_settings.programFolder())));
 }
 
 void TForm1::loadCustomTags()
@@ -718,10 +716,6 @@ void TForm1::PanelOutlineResize()
         const int groupTop = panelBottomInPage - MainLayout::kPageGroupBottomGap - m_groupPages->height();
         m_groupPages->move(0, groupTop);
         m_outline->setGeometry(0, 0, m_outline->width(), std::max(0, groupTop - MainLayout::kOutlineAboveGroupGap));
-        QWidget *files = m_fileList->parentWidget();
-        const int filesBottom = files->mapFrom(m_panelOutline, QPoint(0, m_panelOutline->height())).y();
-        m_fileList->setGeometry(0, 0, std::max(0, panelWidth - 12),
-                                std::max(0, filesBottom - MainLayout::kFileListBottomGap));
     }
     const int snipTabsHeight = std::max(0, m_pageControlLeft->height() - m_groupPasteOption->height() - 100);
     m_pageControlSnips->setGeometry(0, 0, std::max(0, panelWidth - 12), snipTabsHeight);

@@ -31,6 +31,8 @@ class TagInserter;
 class BrowserLink;
 class BrowserPane;
 class MainOptionsHost;
+class MainFilesHost;
+class FilesTab;
 class MainPreviewHost;
 class PreviewController;
 class ProgramLauncher;
@@ -47,6 +49,7 @@ class TForm1 final : public QMainWindow {
     Q_OBJECT
     friend class MainPreviewHost;
     friend class MainOptionsHost;
+    friend class MainFilesHost;
 
 public:
     bool colourStopFlag() const { return m_stopColours; }
@@ -165,6 +168,8 @@ private:
     void buildHelpCommands();
     void buildPreviewCommands();
     void applyHtmlMasks(const HtmlFileMasks &masks);
+    // Loads a page into the editing window as a project page or the Files tab does.
+    bool loadPage(const QString &path);
     int runModal(QDialog &dialog);
     QMenu *menuAt(QMenu *root, const QStringList &path);
     QMenu *subMenu(QMenu *root, const QString &path, QString *itemCaption);
@@ -248,7 +253,7 @@ private:
     QGroupBox *m_groupPasteOption = nullptr;
     QTreeView *m_outline = nullptr;
     ProjectOutlineModel *m_outlineModel = nullptr;
-    QListWidget *m_fileList = nullptr;
+    FilesTab *m_filesTab = nullptr;
     QListWidget *m_listBoxUrl = nullptr;
     QListWidget *m_listBoxMisc = nullptr;
     HtmlEditor *m_editor = nullptr;
@@ -276,6 +281,7 @@ private:
     std::unique_ptr<ProgramLauncher> m_launcher;
     std::unique_ptr<MainPreviewHost> m_previewHost;
     std::unique_ptr<MainOptionsHost> m_optionsHost;
+    std::unique_ptr<MainFilesHost> m_filesHost;
     std::unique_ptr<PreviewController> m_preview;
     BrowserPane *m_browserPane = nullptr;
     TFindDialog *m_findDialog = nullptr;

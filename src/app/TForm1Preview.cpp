@@ -10,6 +10,7 @@
 #include "preview/BrowserLink.h"
 #include "preview/BrowserPane.h"
 #include "preview/ProgramLauncher.h"
+#include "project/FilesTab.h"
 #include "settings/TFormOptions.h"
 
 #include <QApplication>
@@ -48,6 +49,20 @@ QString MainOptionsHost::projectName() const { return m_window.m_projectName; }
 void MainOptionsHost::setProjectPaths(const QStringList &paths)
 {
     m_window.m_project.assign(m_window.m_project.pages(), paths);
+}
+
+Answer MainFilesHost::askToSaveDocument() { return m_window.m_document->askToSave(); }
+
+bool MainFilesHost::loadDocument(const QString &path) { return m_window.loadPage(path); }
+
+void MainFilesHost::showPageInBrowserPane(const QString &path) { m_window.m_preview->showPageInPane(path); }
+EditorAccess &MainFilesHost::editorAccess() { return *m_window.m_editorAccess; }
+void MainFilesHost::setDocumentModified() { m_window.m_document->setModified(true); }
+void MainFilesHost::showStatus(int panel, const QString &text) { m_window.setStatusPanelText(panel, text); }
+
+void MainFilesHost::openPictureInPowerImg(const QString &path)
+{
+    Q_UNUSED(path); // the Power IMG dialog is not part of the program yet
 }
 
 void TForm1::createEmbeddedBrowser()
@@ -122,6 +137,7 @@ void TForm1::applyHtmlMasks(const HtmlFileMasks &masks)
 {
     m_masks = masks;
     m_document->setOpenFilter(masks.openFilter);
+    m_filesTab->setHtmlMasks(masks);
 }
 
 void TForm1::showPageInBrowserPane()

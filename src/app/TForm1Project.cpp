@@ -234,6 +234,16 @@ void TForm1::Outline1Click()
     setStatusPanelText(1, QStringLiteral("Page Location:  ") + path);
 }
 
+bool TForm1::loadPage(const QString &path)
+{
+    m_editorAccess->setPlainText(QString());
+    m_document->setHelpPage(false);
+    setSaveCommandsEnabled(true);
+    m_document->setOpenFileName(path);
+    m_document->setModified(false);
+    return m_document->load(path);
+}
+
 void TForm1::Outline1DblClick()
 {
     const int page = selectedPage();
@@ -241,16 +251,11 @@ void TForm1::Outline1DblClick()
         return;
     if (m_document->askToSave() == Answer::Cancel)
         return;
-    m_editorAccess->setPlainText(QString());
-    m_document->setHelpPage(false);
-    setSaveCommandsEnabled(true);
     QString path = m_project.pathOf(page);
     const bool helpPage = m_helpMode && path.endsWith(QLatin1String(".kvn"), Qt::CaseInsensitive);
     if (helpPage)
         path = m_settings.programFolder() + QStringLiteral("help/") + path;
-    m_document->setOpenFileName(path);
-    m_document->setModified(false);
-    if (!m_document->load(path)) {
+    if (!loadPage(path)) {
         prompts().information(ProjectTexts::cannotOpenPage);
         return;
     }

@@ -14,6 +14,7 @@ public:
 
     enum class Mode { Startup, About };
     TFormSplash(Mode mode, int closeAfterMs, QWidget *parent = nullptr);
+    static QPixmap productImage();
 
 private:
     QTimer *m_timer;

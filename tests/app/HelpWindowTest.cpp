@@ -1,6 +1,7 @@
 #include "editor/HtmlDocument.h"
 #include "editor/RichEditAccess.h"
 #include "platform/IniFile.h"
+#include "platform/TextFile.h"
 #include "settings/TFormHelpOnTop.h"
 #include "settings/TFormSpeedBar.h"
 #include "settings/TTipsForm.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
@@ -177,4 +179,27 @@ TEST_F(HelpWindowTest, AboutAndFaqAreModal)
     trigger("FrequentlyAskedQuestions1");
     EXPECT_EQ(modalWindows.size(), 2);
     EXPECT_EQ(modalWindows.last(), "FAQ");
+}
+
+// The help that ships with the program: every page of its outline exists and opens.
+TEST_F(HelpWindowTest, ShippedHelpOpensEveryPage)
+{
+    const QDir shipped(QStringLiteral(TOVAREL_SOURCE_DIR "/data/help"));
+    for (const QString &name : shipped.entryList(QDir::Files))
+        folder.write("help/" + name, readFileBytes(shipped.filePath(name)).value_or(QByteArray()));
+    TForm1 &w = start();
+    trigger("WelcometoTovarelPro1");
+    ASSERT_GT(w.project().pageCount(), 10);
+    EXPECT_EQ(w.project().paths().size(), w.project().pageCount());
+    EXPECT_TRUE(w.editorAccess().plainText().contains("Tovarel Pro"));
+    for (int page = 0; page < w.project().pageCount(); ++page) {
+        w.selectPage(page);
+        w.Outline1DblClick();
+        const QString text = w.editorAccess().plainText();
+        EXPECT_TRUE(text.startsWith("<HTML>")) << w.project().pathOf(page).toStdString();
+        EXPECT_TRUE(text.contains("<TITLE>" + w.project().pages()[page].title + "</TITLE>"))
+            << w.project().pathOf(page).toStdString();
+        EXPECT_TRUE(w.document().isHelpPage());
+    }
+    EXPECT_TRUE(prompts.shown().empty()) << prompts.last().text.toStdString();
 }

@@ -62,3 +62,16 @@ TEST_F(PreviewWiringTest, ToolButtonsAndTheModeLetter)
     QTest::mouseClick(w.findChild<QWidget *>("PanelIE"), Qt::LeftButton);
     EXPECT_EQ(prompts.last().text, "There is no open HTML data to preview.");
 }
+
+TEST_F(PreviewWiringTest, FilesTabSitsBetweenTheWebSiteAndTheSnips)
+{
+    TForm1 &w = start();
+    auto *left = control<QTabWidget>("PageControlLeft");
+    QStringList tabs;
+    for (int i = 0; i < left->count(); ++i)
+        tabs << left->tabText(i);
+    EXPECT_EQ(tabs, QStringList({"Web Site", "Files", "Snips"}));
+    EXPECT_NE(left->widget(1)->findChild<QWidget *>("ListBox2"), nullptr);
+    EXPECT_NE(left->widget(1)->findChild<QWidget *>("BitBtnInsertLinkImage"), nullptr);
+    Q_UNUSED(w);
+}
