@@ -26,6 +26,7 @@ test: build
 	  ctest --output-on-failure -j $(JOBS) --timeout 300
 
 bench: deps
+	@bash scripts/install-bench-deps.sh
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOVAREL_TESTS=OFF -DTOVAREL_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen build-bench/bench/tovarel_bench

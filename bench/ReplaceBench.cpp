@@ -1,4 +1,5 @@
 #include "BenchHarness.h"
+#include "BenchPrompts.h"
 
 #include "editor/FindReplaceDialogs.h"
 #include "editor/HtmlEditor.h"
@@ -17,20 +18,6 @@
 #include <memory>
 
 namespace {
-// Says Yes to every question and shows nothing.
-class YesPrompts final : public Prompts {
-public:
-    void information(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &) override { return true; }
-    Answer askYesNoCancel(const QString &) override { return Answer::Yes; }
-    QString openFile(const FileDialogRequest &) override { return {}; }
-    QStringList openFiles(const FileDialogRequest &) override { return {}; }
-    QString saveFile(const FileDialogRequest &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
-    bool choosePrinter(QPrinter &) override { return false; }
-};
 
 constexpr qsizetype kTargetSize = 10 * 1000 * 1000;
 
@@ -61,7 +48,7 @@ QByteArray textWithQuotedBackslashes()
 }
 
 struct WindowFixture {
-    YesPrompts prompts;
+    BenchPrompts prompts{true};
     QByteArray bytes;
     QString text;
     std::unique_ptr<HtmlEditor> editor;

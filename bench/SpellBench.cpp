@@ -5,6 +5,7 @@
 // hunspell and the list come from scripts/install-bench-deps.sh; without them the
 // benchmarks say so and are skipped.
 #include "BenchHarness.h"
+#include "BenchPrompts.h"
 
 #include "editor/RichEditAccess.h"
 #include "platform/Prompts.h"
@@ -28,19 +29,6 @@
 #include <numeric>
 
 namespace {
-class SilentPrompts final : public Prompts {
-public:
-    void information(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &) override { return false; }
-    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
-    QString openFile(const FileDialogRequest &) override { return {}; }
-    QStringList openFiles(const FileDialogRequest &) override { return {}; }
-    QString saveFile(const FileDialogRequest &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
-    bool choosePrinter(QPrinter &) override { return false; }
-};
 
 // No window: counts the questioned words, and the loop answers each with Ignore.
 class CountingHost final : public SpellDialogHost {
@@ -146,7 +134,7 @@ std::vector<std::optional<QStringList>> hunspellSuggestions(const QStringList &w
 }
 
 struct SpellFixture {
-    SilentPrompts prompts;
+    BenchPrompts prompts;
     CountingHost host;
     IgnoringLoop loop;
     QTemporaryDir folder;
