@@ -5,6 +5,9 @@
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
 #include "app/MainWindowHosts.h"
+#include "spell/SpellControlAdapters.h"
+#include "spell/SpellDialogHost.h"
+#include "spell/TSpellEngine.h"
 #include "project/FilesTab.h"
 #include "editor/FindReplaceDialogs.h"
 #include "preview/BrowserLink.h"
@@ -658,11 +661,6 @@ void TForm1::postTipOfTheDay()
         QMetaObject::invokeMethod(this, &TForm1::showTipOfTheDay, Qt::QueuedConnection);
 }
 
-void TForm1::configureSpellChecker()
-{
-    m_spellConfigFile = m_settings.programFolder() + QStringLiteral("spell/spell.cfg");
-    m_spellConfigKey = QStringLiteral("default");
-}
 
 
 

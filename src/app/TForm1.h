@@ -28,6 +28,10 @@ class QTreeView;
 class ProjectOutlineModel;
 class RichEditAccess;
 class TagInserter;
+class TSpellEngine;
+class TSpellEngineDialog;
+class ApplicationSpellEventLoop;
+class PlainTextSpellView;
 class BrowserLink;
 class BrowserPane;
 class MainOptionsHost;
@@ -42,6 +46,13 @@ class TReplaceDialog;
 class TFormNewName;
 struct TagCommand;
 enum class CaretRule;
+
+// "Now Checking Spelling.....": shown while a check looks for its first questioned word.
+class TFormSpell final : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormSpell(QWidget *parent = nullptr);
+};
 
 // The main window: the project area on the left, the editing window RE1 on the right,
 // the menus, tool bar, tag bar and status bar around them. It owns the program-wide state.
@@ -130,6 +141,12 @@ public Q_SLOTS:
 
     void PreferencesSettings1Click();
 
+    // Spell check
+    void BitBtnSpellCheckClick();
+    void SpellEngineAfterCreate();
+    void SpellEngineCheckComplete();
+    void SpellEngineCheckCanceled();
+
     // Help and small windows
     void SpeedBar1Click();
     void HelpOnTop1Click();
@@ -168,6 +185,7 @@ private:
     void buildHelpCommands();
     void buildPreviewCommands();
     void applyHtmlMasks(const HtmlFileMasks &masks);
+    void showHelpPage(const QString &path);
     // Loads a page into the editing window as a project page or the Files tab does.
     bool loadPage(const QString &path);
     int runModal(QDialog &dialog);
@@ -238,8 +256,6 @@ private:
     int m_textLimit = 0;
     bool m_stopColours = false; // also stops the precise backslash replacement
     bool m_activatedOnce = false;
-    QString m_spellConfigFile;
-    QString m_spellConfigKey;
 
     // Widgets
     QWidget *m_panelMain = nullptr;
@@ -276,6 +292,11 @@ private:
     std::unique_ptr<RichEditAccess> m_editorAccess;
     std::unique_ptr<HtmlDocument> m_document;
     std::unique_ptr<TagInserter> m_tagInserter;
+    QWidget *m_formSpell = nullptr;
+    std::unique_ptr<ApplicationSpellEventLoop> m_spellLoop;
+    TSpellEngineDialog *m_spellDialog = nullptr;
+    std::unique_ptr<PlainTextSpellView> m_spellView;
+    std::unique_ptr<TSpellEngine> m_spellEngine; // after its dialog: freed first
     std::unique_ptr<SearchSession> m_search;
     std::unique_ptr<BrowserLink> m_browserLink;
     std::unique_ptr<ProgramLauncher> m_launcher;

@@ -1,0 +1,161 @@
+// The spell check of the editing window: the engine, its dialog and the passes of a check.
+#include "app/TForm1.h"
+
+#include "editor/HtmlDocument.h"
+#include "editor/HtmlEditor.h"
+#include "editor/RichEditAccess.h"
+#include "platform/Prompts.h"
+#include "settings/HelpPages.h"
+#include "settings/TFormHelpOnTop.h"
+#include "spell/SpellControlAdapters.h"
+#include "spell/SpellDialogHost.h"
+#include "spell/TSpellEngine.h"
+#include "spell/TSpellEngineDialog.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace SpellTexts {
+const QString checking = QStringLiteral("Now Checking Spelling.....");
+const QString remainderQuestion =
+    QStringLiteral("The selected text has been checked.\nCheck the remainder of the document?");
+const QString complete = QStringLiteral("Spell Check Complete.\n\n");
+} // namespace SpellTexts
+
+TFormSpell::TFormSpell(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
+{
+    setObjectName(QStringLiteral("FormSpell"));
+    setWindowTitle(SpellTexts::checking);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(SpellTexts::checking, this));
+    resize(260, 40);
+}
+
+void TForm1::configureSpellChecker()
+{
+    m_formSpell = new TFormSpell(this);
+    m_spellLoop = std::make_unique<ApplicationSpellEventLoop>();
+    m_spellDialog = new TSpellEngineDialog(m_settings.programFolder(), prompts(), this);
+    m_spellEngine = std::make_unique<TSpellEngine>(m_settings.programFolder(), prompts(), *m_spellDialog, *m_spellLoop);
+    m_spellDialog->setEngine(m_spellEngine.get());
+    m_spellDialog->setHelpOpener([this](const QString &path) { showHelpPage(path); });
+    m_spellView = std::make_unique<PlainTextSpellView>(*m_editor, *m_editorAccess);
+
+    m_spellEngine->setConfigInAppDir(true);
+    m_spellEngine->setConfigFileName(QStringLiteral("spell/spell.cfg"));
+    m_spellEngine->setConfigKey(QStringLiteral("default"));
+    m_spellEngine->setAlwaysActive(false);
+    TSpellProperties &p = m_spellEngine->properties();
+    p.configAvailable = true;
+    p.maxSuggestions = 15;
+    p.maxUndo = 20;
+    p.autoSelectFirst = false;
+    p.selectionBehavior = sbAvoidUpDown;
+    p.initialPosition = ipAvoidControl;
+    p.waitForCompletion = true;
+    p.ignorePrefix = QStringLiteral("'");
+    p.ignoreSuffix = QStringLiteral("';'s");
+    p.backgroundSuggestions = true;
+    p.dialogHourGlass = false;
+    p.defaultMain = QStringLiteral("american.dct");
+    p.defaultUser = QStringLiteral("default.udt");
+    p.defaultOptions = TSpellOptions{soHTML, soInternet, soAutoSuggest, soPrimaryOnly, soRecheck, soRepeated};
+    p.visibleOptions = TSpellOptions{soUpcase, soNumbers, soHTML, soInternet, soRecheck};
+    p.wordCountVisible = true;
+    p.endShowMessage = emExceptCancel;
+    TSpellEvents &events = m_spellEngine->events();
+    events.onAfterCreate = [this] { SpellEngineAfterCreate(); };
+    events.onCheckComplete = [this] { SpellEngineCheckComplete(); };
+    events.onCheckCanceled = [this] { SpellEngineCheckCanceled(); };
+
+    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
+    QAction *check = addCommand(tools, QStringLiteral("SpellCheck2"), QStringLiteral("Spell Check"),
+                                &TForm1::BitBtnSpellCheckClick);
+    check->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+    addCommand(m_editorMenu, QStringLiteral("SpellCheck1"), QStringLiteral("Spell Check"), &TForm1::BitBtnSpellCheckClick);
+    addToolButton(QStringLiteral("BitBtnSpellCheck"), QStringLiteral("Check spelling"), check);
+}
+
+void TForm1::showHelpPage(const QString &path)
+{
+    const QStringList pages = HelpPages::readPageList(m_settings.programFolder()).value_or(QStringList());
+    const int page = std::max<int>(0, int(pages.indexOf(QFileInfo(path).fileName())));
+    (new TFormHelpOnTop(m_settings.programFolder(), pages, page, this))->show();
+}
+
+void TForm1::SpellEngineAfterCreate()
+{
+    QApplication::restoreOverrideCursor();
+    m_formSpell->hide();
+}
+
+void TForm1::SpellEngineCheckComplete()
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    m_formSpell->hide();
+}
+
+void TForm1::SpellEngineCheckCanceled()
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void TForm1::BitBtnSpellCheckClick()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_formSpell->show();
+    const int start = m_editorAccess->selStart();
+    const int length = m_editorAccess->selLength();
+    TSpellEngine &engine = *m_spellEngine;
+    engine.properties().initialPosition = ipAvoidControl;
+    engine.setAlwaysActive(true);
+    engine.setSuppressEndHandling(true);
+
+    bool checkRest = true;
+    if (length > 0) {
+        engine.checkRichEdit(*m_editorAccess, m_spellView.get(), TSpellEngine::Scope::Selection);
+        engine.setResetCountAtStart(false);
+        engine.properties().initialPosition = ipIgnore;
+        checkRest = !engine.cancelled() && prompts().confirm(SpellTexts::remainderQuestion);
+    }
+    if (checkRest) {
+        const int afterSelection = m_editorAccess->selStart() + m_editorAccess->selLength() + 1;
+        engine.checkRichEdit(*m_editorAccess, m_spellView.get(), TSpellEngine::Scope::Range, afterSelection,
+                             m_editorAccess->textLength() + 1);
+        if (length == 0) {
+            engine.setResetCountAtStart(false);
+            engine.properties().initialPosition = ipIgnore;
+        }
+        engine.setSuppressEndHandling(false);
+        if (!engine.cancelled()) {
+            // The part before the starting point gets its own pass, which ends the check with
+            // the engine's message; a check that began at the top has nothing left to do.
+            if (start > 0) {
+                engine.checkRichEdit(*m_editorAccess, m_spellView.get(), TSpellEngine::Scope::Range, 1, start + 1);
+            } else {
+                prompts().information(SpellTexts::complete);
+                engine.releaseDialog();
+            }
+        } else {
+            engine.releaseDialog();
+        }
+    } else {
+        engine.setSuppressEndHandling(false);
+        engine.releaseDialog();
+    }
+    engine.setAlwaysActive(false);
+    engine.setResetCountAtStart(true);
+    m_editorAccess->setSelection(start, length);
+    m_editor->setFocus();
+    m_formSpell->hide();
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
