@@ -37,6 +37,7 @@ fuzz: deps
 	  -DTOVAREL_TESTS=OFF -DTOVAREL_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS)
 	@set -e; for target in build-fuzz/fuzz/fuzz_*; do \
+	  [ -f "$$target" ] && [ -x "$$target" ] || continue; \
 	  name=$$(basename $$target); corpus=fuzz/corpus/$${name#fuzz_}; mkdir -p build-fuzz/corpus-$$name; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
 	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus-$$name $$corpus; \

@@ -152,8 +152,12 @@ QByteArray encodeText(const QString &text, const TextFormat &format, TextFormat 
         if (!fits || wouldReadAsUtf8(encoded))
             actual.encoding = TextEncoding::Utf8;
     }
-    if (actual.encoding == TextEncoding::Utf8)
+    if (actual.encoding == TextEncoding::Utf8) {
         encoded = text.toUtf8();
+        // A text that itself begins with U+FEFF would lose it to the reader's BOM rule.
+        if (text.startsWith(QChar(0xFEFF)))
+            actual.utf8Bom = true;
+    }
     if (used)
         *used = actual;
     const qsizetype prefix = actual.utf8Bom ? kUtf8BomSize : 0;

@@ -317,3 +317,20 @@ TEST(TextFile, AtomicWritesReplaceOrLeaveTheOldFile)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               (QStringList{QStringLiteral("folder.html"), QStringLiteral("page.html"), QStringLiteral("plain")}));
 }
+
+// A text that begins with U+FEFF keeps it through a write and a read, whatever the format asked for.
+TEST(TextFileEdge, LeadingZeroWidthNoBreakSpaceSurvivesARoundTrip)
+{
+    for (const TextFormat format : {TextFormat{TextEncoding::Latin1, LineEnd::CrLf, false},
+                                    TextFormat{TextEncoding::Utf8, LineEnd::Lf, false},
+                                    TextFormat{TextEncoding::Utf8, LineEnd::CrLf, true}}) {
+        const QString text = QString(QChar(0xFEFF)) + QStringLiteral("x\n");
+        TextFormat used;
+        const DecodedText back = decodeText(encodeText(text, format, &used));
+        EXPECT_EQ(back.text, text);
+        EXPECT_TRUE(used.utf8Bom);
+    }
+    const QByteArray twoMarks("\xef\xbb\xbf\xef\xbb\xbf", 6);
+    const DecodedText decoded = decodeText(twoMarks);
+    EXPECT_EQ(encodeText(decoded.text, decoded.format), twoMarks);
+}
