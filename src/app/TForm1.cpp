@@ -51,7 +51,6 @@ constexpr int kFullTextLimit = 2147483647 - 1024;
 // only as the setting's "off" value.
 constexpr int kDefaultTextLimit = 64 * 1024 * 1024;
 
-QString escapeMnemonics(QString caption) { return caption.replace(QLatin1Char('&'), QLatin1String("&&")); }
 } // namespace
 
 TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
@@ -645,14 +644,13 @@ void TForm1::applyFilesUseSel()
 void TForm1::buildRecentItems()
 {
     m_settings.readRecent();
-    const SettingKey keys[4] = {SettingKey::Recent1, SettingKey::Recent2, SettingKey::Recent3, SettingKey::Recent4};
     for (int i = 0; i < 4; ++i) {
-        const QString caption = QStringLiteral("%1: %2").arg(i + 1).arg(m_settings.text(keys[i]));
-        QAction *item = m_fileMenu->addAction(escapeMnemonics(caption));
+        QAction *item = m_fileMenu->addAction(QString());
         item->setObjectName(QStringLiteral("Recent%1").arg(i + 1));
         connect(item, &QAction::triggered, this, [this, i] { openRecentProject(i); });
         m_recentItems[i] = item;
     }
+    refreshRecentItems();
 }
 
 void TForm1::postTipOfTheDay()

@@ -334,9 +334,10 @@ void TForm1::putOnRecentList(const QString &path)
 
 void TForm1::refreshRecentItems()
 {
+    // "&" in a path would otherwise underline the next letter.
     for (int i = 0; i < 4; ++i)
-        m_recentItems[i]->setText(QStringLiteral("%1: %2").arg(i + 1).arg(m_settings.text(kRecentKeys[i])).replace(
-            QLatin1Char('&'), QLatin1String("&&")));
+        m_recentItems[i]->setText(
+            QStringLiteral("%1: %2").arg(i + 1).arg(m_settings.text(kRecentKeys[i])).replace('&', QLatin1String("&&")));
 }
 
 bool TForm1::closeProject(ProjectCloser closer)
