@@ -9,6 +9,7 @@
 #include "settings/TFormHelpOnTop.h"
 #include "spell/SpellControlAdapters.h"
 #include "spell/SpellDialogHost.h"
+#include "spell/SpellLanguage.h"
 #include "spell/TSpellEngine.h"
 #include "spell/TSpellEngineDialog.h"
 
@@ -27,6 +28,17 @@ const QString remainderQuestion =
     QStringLiteral("The selected text has been checked.\nCheck the remainder of the document?");
 const QString complete = QStringLiteral("Spell Check Complete.\n\n");
 } // namespace SpellTexts
+
+namespace {
+// The handler's own ending names the words counted over all passes, as the engine's does.
+QString completionMessage(const TSpellEngine &engine)
+{
+    QString message = SpellTexts::complete;
+    if (engine.properties().wordCountVisible)
+        message += engine.language().text(TLanguageModule::WordsChecked) + QString::number(engine.wordCount());
+    return message;
+}
+} // namespace
 
 TFormSpell::TFormSpell(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
@@ -138,10 +150,12 @@ void TForm1::BitBtnSpellCheckClick()
         if (!engine.cancelled()) {
             // The part before the starting point gets its own pass, which ends the check with
             // the engine's message; a check that began at the top has nothing left to do.
+            // The pass ends at column S, the last character before the start: a word beginning
+            // at the start was checked already and must not be asked twice.
             if (start > 0) {
-                engine.checkRichEdit(*m_editorAccess, m_spellView.get(), TSpellEngine::Scope::Range, 1, start + 1);
+                engine.checkRichEdit(*m_editorAccess, m_spellView.get(), TSpellEngine::Scope::Range, 1, start);
             } else {
-                prompts().information(SpellTexts::complete);
+                prompts().information(completionMessage(engine));
                 engine.releaseDialog();
             }
         } else {

@@ -1,7 +1,14 @@
 #include "editor/HtmlDocument.h"
 #include "editor/RichEditAccess.h"
 #include "platform/TextFile.h"
+#include "spell/TSpellEngineDialog.h"
 #include "testsupport/MainWindowFixture.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 // The main window's spell check with the shipped dictionary in its program folder.
@@ -38,4 +45,145 @@ TEST_F(SpellCheckWindowTest, CaretAtTheEndGivesAnEmptyRemainder)
     trigger("SpellCheck2");
     EXPECT_TRUE(prompts.last().text.startsWith("Spell Check Complete")) << prompts.last().text.toStdString();
     EXPECT_EQ(w.editorAccess().selStart(), 10);
+}
+
+namespace {
+// Runs `act` once the spell dialog shows a questioned word (the check's passes block the
+// handler, so the test acts from inside the engine's wait).
+void whenQuestioned(TForm1 &w, const QString &word, std::function<void(TSpellEngineDialog &)> act)
+{
+    auto *timer = new QTimer(&w);
+    QObject::connect(timer, &QTimer::timeout, &w, [&w, word, act, timer] {
+        auto *dialog = w.findChild<TSpellEngineDialog *>();
+        if (!dialog || !dialog->isVisible() || dialog->notFoundField()->text() != word)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+    });
+    timer->start(10);
+}
+
+QStringList suggestionsShown(TSpellEngineDialog &dialog)
+{
+    QStringList shown;
+    for (int i = 0; i < dialog.suggestionBox()->count(); ++i)
+        shown << dialog.suggestionBox()->item(i)->text();
+    return shown;
+}
+
+void pickSuggestion(TSpellEngineDialog &dialog, const QString &text, bool doubleClick)
+{
+    QListWidget *box = dialog.suggestionBox();
+    const auto found = box->findItems(text, Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty()) << suggestionsShown(dialog).join(',').toStdString();
+    const QPoint at = box->visualItemRect(found.first()).center();
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, at);
+    if (doubleClick)
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, at);
+}
+} // namespace
+
+TEST_F(SpellCheckWindowTest, WholeCheckCorrectsThePageInPlace)
+{
+    TForm1 &w = start();
+    w.editorAccess().setPlainText(
+        "<P>Teh cat sat.</P>\n<P CLASS=\"wrod\">One wrod, one wrod more.</P>\n<A\nTITLE=\"zzqx\">end</A>");
+    w.editorAccess().setSelection(0, 0);
+    whenQuestioned(w, "Teh", [&](TSpellEngineDialog &dialog) {
+        // Nothing to change until a suggestion is picked or the field is typed in.
+        EXPECT_TRUE(dialog.wordEdit()->text().isEmpty());
+        EXPECT_FALSE(dialog.button(SpellElement::Change)->isEnabled());
+        EXPECT_TRUE(w.editorAccess().selectedText() == "Teh");
+        pickSuggestion(dialog, "The", false);
+        EXPECT_TRUE(dialog.button(SpellElement::Change)->isEnabled());
+        QTest::mouseClick(dialog.button(SpellElement::Change), Qt::LeftButton);
+        whenQuestioned(w, "wrod", [&](TSpellEngineDialog &next) {
+            pickSuggestion(next, "word", true); // double click: Change All
+        });
+    });
+    prompts.expectInformation();
+    click("BitBtnSpellCheck");
+    // Both occurrences in the text are changed, none inside a tag, also one spanning lines.
+    // Eleven words: nine, and the two corrections checked again.
+    EXPECT_EQ(w.editorAccess().plainText().toStdString(),
+              "<P>The cat sat.</P>\n<P CLASS=\"wrod\">One word, one word more.</P>\n<A\nTITLE=\"zzqx\">end</A>");
+    ASSERT_EQ(prompts.shown().size(), 1u);
+    EXPECT_EQ(prompts.last().text.toStdString(), "Spell Check Complete.\n\nWords Checked: 11");
+    EXPECT_EQ(w.editorAccess().selStart(), 0);
+    EXPECT_EQ(w.editorAccess().selLength(), 0);
+    EXPECT_FALSE(w.findChild<TSpellEngineDialog *>()->isVisible());
+}
+
+TEST_F(SpellCheckWindowTest, SelectionFirstThenThePartBeforeItWithOneCountOverAllPasses)
+{
+    TForm1 &w = start();
+    const QString text = "Thhe cat. A wrod. End";
+    w.editorAccess().setPlainText(text);
+    const int start = int(text.indexOf("A wrod"));
+    w.editorAccess().setSelection(start, 6);
+    whenQuestioned(w, "wrod", [&](TSpellEngineDialog &dialog) {
+        pickSuggestion(dialog, "word", false);
+        QTest::mouseClick(dialog.button(SpellElement::Change), Qt::LeftButton);
+    });
+    prompts.expectConfirm(true);
+    whenQuestioned(w, "Thhe", [&](TSpellEngineDialog &dialog) {
+        // Typing is an edit: Change follows it.
+        dialog.wordEdit()->setFocus();
+        QTest::keyClicks(dialog.wordEdit(), "The");
+        EXPECT_TRUE(dialog.button(SpellElement::Change)->isEnabled());
+        QTest::mouseClick(dialog.button(SpellElement::Change), Qt::LeftButton);
+    });
+    prompts.expectInformation();
+    click("BitBtnSpellCheck");
+    EXPECT_EQ(w.editorAccess().plainText().toStdString(), "The cat. A word. End");
+    // "A" and "wrod" (again after the change), "End", then "Thhe" (again) and "cat": the
+    // selection's first word is not counted twice by the pass before it.
+    ASSERT_EQ(prompts.shown().size(), 2u);
+    EXPECT_EQ(prompts.last().text.toStdString(), "Spell Check Complete\n\nWords Checked: 7");
+    // The noted selection comes back by position, though the text before it got shorter.
+    EXPECT_EQ(w.editorAccess().selStart(), start);
+    EXPECT_EQ(w.editorAccess().selLength(), 6);
+}
+
+TEST_F(SpellCheckWindowTest, ClickingIntoThePageThenStartResumesAtTheCaretAndCancelEndsSilently)
+{
+    TForm1 &w = start();
+    const QString text = "zzqx cat qwzy blorfq";
+    w.editorAccess().setPlainText(text);
+    w.editorAccess().setSelection(0, 0);
+    whenQuestioned(w, "zzqx", [&](TSpellEngineDialog &dialog) {
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QCoreApplication::sendEvent(&dialog, &deactivate);
+        EXPECT_TRUE(dialog.button(SpellElement::Start)->isEnabled());
+        EXPECT_FALSE(dialog.button(SpellElement::Ignore)->isEnabled());
+        w.editorAccess().setSelection(int(text.indexOf("blorfq")), 0);
+        QTest::mouseClick(dialog.button(SpellElement::Start), Qt::LeftButton);
+        whenQuestioned(w, "blorfq", [&](TSpellEngineDialog &next) {
+            EXPECT_FALSE(next.button(SpellElement::Start)->isEnabled());
+            QTest::mouseClick(next.button(SpellElement::Cancel), Qt::LeftButton);
+        });
+    });
+    click("BitBtnSpellCheck");
+    EXPECT_TRUE(prompts.shown().empty());
+    EXPECT_EQ(w.editorAccess().plainText(), text);
+    EXPECT_EQ(w.editorAccess().selStart(), 0);
+    EXPECT_EQ(w.editorAccess().selLength(), 0);
+}
+
+TEST_F(SpellCheckWindowTest, AllThreeEntryPointsCheckThePage)
+{
+    TForm1 &w = start();
+    for (const char *entry : {"BitBtnSpellCheck", "SpellCheck2", "SpellCheck1"}) {
+        SCOPED_TRACE(entry);
+        w.editorAccess().setPlainText("<P>Two words</P>");
+        w.editorAccess().setSelection(0, 0);
+        prompts.expectInformation();
+        if (QString(entry).startsWith("BitBtn"))
+            click(entry);
+        else
+            trigger(entry);
+        EXPECT_EQ(prompts.last().text.toStdString(), "Spell Check Complete.\n\nWords Checked: 2");
+        EXPECT_FALSE(w.findChild<QWidget *>("FormSpell")->isVisible());
+    }
 }

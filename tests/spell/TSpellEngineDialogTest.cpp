@@ -310,22 +310,27 @@ TEST_F(SpellWindowTest, OptionsOpensTheConfigurationAndItsResetsEmptyTheWorkingL
         // The configuration dialog is modal: work it once its own loop runs.
         QTimer::singleShot(0, &config, [&config] {
             QTest::mouseClick(config.button(38), Qt::LeftButton); // Reset Ignore All
+            QTest::mouseClick(config.button(39), Qt::LeftButton); // Reset Change All
             QTest::mouseClick(config.okButton(), Qt::LeftButton);
         });
     });
-    BufferEditorAccess editor(nullptr, QStringLiteral("zzqx qwzy zzqx"));
+    BufferEditorAccess editor(nullptr, QStringLiteral("zzqx teh qwzy zzqx teh"));
     then([&] { click(IgnoreAll); });
+    then([&] { clickSuggestion(QStringLiteral("the"), true); }); // Change All
     then([&] {
         EXPECT_EQ(engine->ignoreAllList(), QStringList{QStringLiteral("zzqx")});
+        EXPECT_EQ(engine->changeAllWords(), QStringList{QStringLiteral("teh")});
         click(Options);
         EXPECT_EQ(opened, 1);
         EXPECT_TRUE(engine->ignoreAllList().isEmpty());
+        EXPECT_TRUE(engine->changeAllWords().isEmpty());
+        EXPECT_TRUE(engine->changeAllReplacements().isEmpty());
         EXPECT_FALSE(engine->mainDictionaries().empty()); // opened again after OK
         click(Cancel);
     });
     check(editor);
     EXPECT_FALSE(script.ranOut);
-    EXPECT_EQ(script.stepsRun, 2);
+    EXPECT_EQ(script.stepsRun, 3);
 }
 
 TEST_F(SpellWindowTest, ResizingLaysTheControlsOutAgain)
