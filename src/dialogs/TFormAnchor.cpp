@@ -105,6 +105,7 @@ TFormAnchor::TFormAnchor(Prompts &prompts, Clipboard &clipboard, PowerResult &re
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
     resize(560, 380);
+    PowerWidgets::plainLabels(this);
 
     for (QLineEdit *edit : {m_editHref, m_editDesc, m_editRelative})
         connect(edit, &QLineEdit::textChanged, this, &TFormAnchor::rebuild);

@@ -161,6 +161,7 @@ TFormBody::TFormBody(Settings &settings, Prompts &prompts, Clipboard &clipboard,
     buttons->addWidget(close);
     layout->addLayout(buttons);
     resize(640, 560);
+    PowerWidgets::plainLabels(this);
 
     applyColours();
 

@@ -149,6 +149,7 @@ TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResu
     buttons->addWidget(close);
     layout->addLayout(buttons);
     resize(680, 600);
+    PowerWidgets::plainLabels(this);
 
     connect(m_driveBox, &QComboBox::activated, this, &TFormImageView::DriveComboBox1Change);
     connect(m_folders, &DirectoryListBox::directoryChanged, this, &TFormImageView::DirectoryListBox1Change);

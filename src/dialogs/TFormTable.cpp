@@ -122,12 +122,16 @@ TFormTable::TFormTable(Clipboard &clipboard, PowerResult &result, QWidget *paren
     m_sampler = named(new QFrame(design), "PanelSampler");
     m_sampler->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_sampler->setFixedSize(150, 110);
+    m_sampler->setAutoFillBackground(true);
+    m_sampler->setBackgroundRole(QPalette::Mid);
     for (int i = 0; i < 3; ++i) {
         m_cells[i] = named(new QLabel(QStringLiteral("Cell %1").arg(i + 1), m_sampler), i == 0   ? "LabelCell1"
                                                                                         : i == 1 ? "LabelCell2"
                                                                                                  : "LabelCell3");
         m_cells[i]->setAlignment(Qt::AlignCenter);
         m_cells[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_cells[i]->setAutoFillBackground(true);
+        m_cells[i]->setBackgroundRole(QPalette::Base);
     }
     samplerBox->addWidget(m_sampler);
     m_samplerNote = named(new QLabel(TableTexts::samplerNote, design), "LabelSamplerNote");
@@ -158,6 +162,7 @@ TFormTable::TFormTable(Clipboard &clipboard, PowerResult &result, QWidget *paren
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
     resize(620, 560);
+    PowerWidgets::plainLabels(this);
 
     // Laid out once as the sampler's starting values give, note showing.
     const TableBuilder::SamplerGeometry g = TableBuilder::samplerGeometry(0, 0, 0);
