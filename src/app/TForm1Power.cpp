@@ -9,6 +9,7 @@
 #include "dialogs/TFormTable.h"
 #include "editor/RichEditAccess.h"
 #include "editor/TagInsertion.h"
+#include "project/FilesPanel.h"
 #include "project/FilesTab.h"
 
 #include <QHBoxLayout>
@@ -111,7 +112,11 @@ void TForm1::runMailTo(CaretRule rule)
 
 void TForm1::PowerIMG1Click()
 {
-    openPowerImg(m_filesTab->selectedFilePath());
+    // Only a picture the Files tab would open here is taken over: an HTML page selected
+    // there is no broken picture to complain about.
+    const QString selected = m_filesTab->selectedFilePath();
+    const bool picture = !selected.isEmpty() && FilesPanel::openingFor(selected) == FilesPanel::Opening::PowerImg;
+    openPowerImg(picture ? selected : QString());
 }
 
 void TForm1::openPowerImg(const QString &picture)

@@ -2,6 +2,7 @@
 
 #include "app/ColorNames.h"
 #include "app/Settings.h"
+#include "dialogs/HtmlColour.h"
 #include "dialogs/PowerHandOver.h"
 #include "dialogs/PowerWidgets.h"
 #include "imaging/TPictureView.h"
@@ -43,7 +44,7 @@ public:
 void setTextColour(QWidget *widget, quint32 colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, toQColor(colour));
+    palette.setColor(QPalette::WindowText, toQColor(HtmlColour::resolve(colour)));
     widget->setPalette(palette);
 }
 } // namespace
@@ -219,7 +220,7 @@ void TFormBody::rebuild()
 void TFormBody::applyColours()
 {
     QPalette palette = m_panel->palette();
-    palette.setColor(QPalette::Window, toQColor(m_colours.background));
+    palette.setColor(QPalette::Window, toQColor(HtmlColour::resolve(m_colours.background)));
     m_panel->setPalette(palette);
     const quint32 labelColours[4] = {m_colours.text, m_colours.link, m_colours.visitedLink, m_colours.activeLink};
     for (int i = 0; i < 4; ++i)
@@ -228,7 +229,7 @@ void TFormBody::applyColours()
 
 bool TFormBody::pickColour(quint32 &colour)
 {
-    const std::optional<QColor> chosen = m_prompts.chooseColor(toQColor(colour));
+    const std::optional<QColor> chosen = m_prompts.chooseColor(toQColor(HtmlColour::resolve(colour)));
     if (!chosen)
         return false;
     colour = fromQColor(*chosen); // a plain RGB value from now on

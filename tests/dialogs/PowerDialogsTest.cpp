@@ -141,14 +141,16 @@ TEST_F(PowerDialogsTest, BodyOpensWithItsControls)
 
 TEST_F(PowerDialogsTest, BodyColoursComeFromOptionsAndPathFromTheSetting)
 {
-    folder.write("OPTIONS.INI", "[Colors]\r\nBG=0x0000FF\r\nText=65280\r\n");
+    // Link: the button face system colour, written signed.
+    folder.write("OPTIONS.INI", "[Colors]\r\nBG=0x0000FF\r\nText=65280\r\nLink=-16777201\r\n");
     settings.setInMemory(SettingKey::RelImage, "pics/");
     TFormBody dialog(settings, prompts, clipboard, result);
     EXPECT_EQ(find<QLineEdit>(dialog, "EditPath")->text(), "pics/");
     EXPECT_EQ(find<QFrame>(dialog, "PanelPreview")->palette().color(QPalette::Window), QColor(255, 0, 0));
     find<QCheckBox>(dialog, "CheckEndBodyTag")->setChecked(true);
     EXPECT_EQ(find<QLineEdit>(dialog, "EditBodyTag")->text(),
-              "<BODY BGCOLOR=#FF0000 TEXT=\"#00FF00\" LINK=#0000FF ALINK=#0000A0 VLINK=#800080>");
+              "<BODY BGCOLOR=#FF0000 TEXT=\"#00FF00\" LINK=#C0C0C0 ALINK=#0000A0 VLINK=#800080>");
+    EXPECT_EQ(find<QLabel>(dialog, "LabelLink")->palette().color(QPalette::WindowText), QColor(192, 192, 192));
     EXPECT_EQ(find<QLineEdit>(dialog, "EditBodyTag")->selectedText(), find<QLineEdit>(dialog, "EditBodyTag")->text());
 }
 

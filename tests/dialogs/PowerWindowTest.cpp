@@ -316,6 +316,17 @@ TEST_F(PowerWindowTest, FilesTabPictureOpensPowerImgAndTheRelativePathIsShared)
     EXPECT_EQ(clipboard.text(), "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"logo.gif\">");
     EXPECT_EQ(w.editorAccess().plainText(), "pic: " + tag); // Copy only
     EXPECT_EQ(ini("DEFAULT.INI", "Location", "RelImage"), "bg/");
+
+    // An HTML page selected there is not taken for a broken picture.
+    list->setCurrentItem(list->findItems("page.html", Qt::MatchExactly).value(0));
+    ASSERT_EQ(tab->selectedFileName(), "page.html");
+    QString htmlSource = "unset";
+    whenModal([&](QDialog *d) {
+        htmlSource = in<QLineEdit>(d, "EditIMGSource")->text();
+        press(d, "Button1");
+    });
+    click("BitBtnPowerImage");
+    EXPECT_EQ(htmlSource, "");
 }
 
 TEST_F(PowerWindowTest, TableGoesInFrontOfTheSelection)
