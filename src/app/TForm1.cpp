@@ -72,6 +72,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     buildSearchCommands();
     buildProjectCommands();
     buildHelpCommands();
+    buildPowerCommands();
     FormCreate();
 }
 

@@ -3,6 +3,7 @@
 #include "app/AppEnvironment.h"
 #include "app/HtmlExtensions.h"
 #include "app/Settings.h"
+#include "dialogs/PowerHandOver.h"
 #include "project/ProjectModel.h"
 
 #include <QMainWindow>
@@ -221,6 +222,18 @@ private:
     void configureSpellChecker();
 
     Prompts &prompts() { return *m_env.prompts; }
+
+    // Power BODY, Power A HREF and Mail To, Power IMG, Power TABLE (TForm1Power.cpp)
+    void buildPowerCommands();
+    void PowerBODY1Click();
+    void PowerAHREF1Click();
+    void MailTo1Click(); // Tags menu and tool button: caret before "</A>"
+    void MailTo2Click(); // editing window's menu: the link stays selected
+    void runMailTo(CaretRule rule);
+    void PowerIMG1Click();
+    void openPowerImg(const QString &picture); // picture: the Files tab's file, or empty
+    void PowerTABLE1Click();
+    PowerResult m_powerResult; // the dialogs' insert flag and result length
 
     // Later features hook in here.
     void showTipOfTheDay();

@@ -60,10 +60,7 @@ EditorAccess &MainFilesHost::editorAccess() { return *m_window.m_editorAccess; }
 void MainFilesHost::setDocumentModified() { m_window.m_document->setModified(true); }
 void MainFilesHost::showStatus(int panel, const QString &text) { m_window.setStatusPanelText(panel, text); }
 
-void MainFilesHost::openPictureInPowerImg(const QString &path)
-{
-    Q_UNUSED(path); // the Power IMG dialog is not part of the program yet
-}
+void MainFilesHost::openPictureInPowerImg(const QString &path) { m_window.openPowerImg(path); }
 
 void TForm1::createEmbeddedBrowser()
 {

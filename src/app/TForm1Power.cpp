@@ -1,0 +1,138 @@
+// The Power dialogs and Mail To: their menu items, buttons and the step after each dialog.
+#include "app/TForm1.h"
+
+#include "dialogs/AnchorBuilder.h"
+#include "dialogs/TFormAnchor.h"
+#include "dialogs/TFormBody.h"
+#include "dialogs/TFormEmail.h"
+#include "dialogs/TFormImageView.h"
+#include "dialogs/TFormTable.h"
+#include "editor/RichEditAccess.h"
+#include "editor/TagInsertion.h"
+#include "project/FilesPanel.h"
+#include "project/FilesTab.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+void TForm1::buildPowerCommands()
+{
+    m_tagsMenu->addSeparator();
+    QAction *body = addCommand(m_tagsMenu, QStringLiteral("PowerBODY1"), QStringLiteral("Power <&BODY>"),
+                               &TForm1::PowerBODY1Click, QKeySequence(Qt::CTRL | Qt::Key_B));
+    QAction *anchor = addCommand(m_tagsMenu, QStringLiteral("PowerAHREF1"), QStringLiteral("Power <&A HREF>"),
+                                 &TForm1::PowerAHREF1Click, QKeySequence(Qt::CTRL | Qt::Key_H));
+    QAction *mailTo = addCommand(m_tagsMenu, QStringLiteral("MailTo1"), QStringLiteral("Mail To:"),
+                                 &TForm1::MailTo1Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    QAction *image = addCommand(m_tagsMenu, QStringLiteral("PowerIMG1"), QStringLiteral("Power <&IMG>"),
+                                &TForm1::PowerIMG1Click, QKeySequence(Qt::CTRL | Qt::Key_I));
+    QAction *table = addCommand(m_tagsMenu, QStringLiteral("PowerTABLE1"), QStringLiteral("Power <&TABLE>"),
+                                &TForm1::PowerTABLE1Click, QKeySequence(Qt::CTRL | Qt::Key_T));
+
+    QMenu *power = menuAt(m_editorMenu, {QStringLiteral("Power...")});
+    addCommand(power, QStringLiteral("PowerBODY2"), QStringLiteral("<BODY>"), &TForm1::PowerBODY1Click);
+    addCommand(power, QStringLiteral("PowerAHREF2"), QStringLiteral("<A HREF>"), &TForm1::PowerAHREF1Click);
+    addCommand(power, QStringLiteral("PowerIMG2"), QStringLiteral("<IMG>"), &TForm1::PowerIMG1Click);
+    addCommand(power, QStringLiteral("PowerTABLE2"), QStringLiteral("<TABLE>"), &TForm1::PowerTABLE1Click);
+    // Run from the editing window's menu, Mail To leaves its whole link selected.
+    addCommand(m_editorMenu, QStringLiteral("MailTo2"), QStringLiteral("Mail To:"), &TForm1::MailTo2Click);
+
+    m_toolBar->addSeparator();
+    const std::pair<const char *, const char *> glyphs[] = {
+        {"BitBtnPowerBody", "BODY"}, {"BitBtnPowerAnchor", "A"},  {"BitBtnEmail", "@"},
+        {"BitBtnPowerImage", "IMG"}, {"BitBtnPowerTable", "TBL"},
+    };
+    const QString hints[] = {QStringLiteral("Power Body Tag"), QStringLiteral("Power Anchor Tag"),
+                             QStringLiteral("Insert <Mailto:> Tag"), QStringLiteral("Power Image Tag/Preview"),
+                             QStringLiteral("Power Table Tag")};
+    QAction *actions[] = {body, anchor, mailTo, image, table};
+    for (int i = 0; i < 5; ++i)
+        addToolButton(QLatin1String(glyphs[i].first), hints[i], actions[i])->setText(QLatin1String(glyphs[i].second));
+
+    // The tag bar's Table tab has its own Power TABLE button.
+    QWidget *tableTab = m_pageControlTags->findChild<QWidget *>(QStringLiteral("TabSheetTable"));
+    auto *tableButton = new QToolButton(tableTab);
+    tableButton->setObjectName(QStringLiteral("BitBtn3"));
+    tableButton->setText(QStringLiteral("Power"));
+    tableButton->setToolTip(QStringLiteral("POWER Table Tag"));
+    auto *row = static_cast<QHBoxLayout *>(tableTab->layout());
+    row->insertWidget(row->count() - 1, tableButton); // before the closing stretch
+    connect(tableButton, &QToolButton::clicked, table, &QAction::trigger);
+}
+
+void TForm1::PowerBODY1Click()
+{
+    TFormBody dialog(m_settings, prompts(), *m_env.clipboard, m_powerResult, this);
+    dialog.exec();
+    m_settings.store(SettingKey::RelImage, dialog.relativeImagePath()); // however it was closed
+    if (m_powerResult.insert)
+        m_tagInserter->pasteAndSelect(m_powerResult.length, true); // in front of a selection
+}
+
+void TForm1::PowerAHREF1Click()
+{
+    TFormAnchor dialog(prompts(), *m_env.clipboard, m_powerResult, m_editorAccess->selectedText(),
+                       m_settings.flag(SettingKey::UseAnchor), m_settings.text(SettingKey::AnchorPath), m_masks.masks,
+                       m_settings.text(SettingKey::StartLocation), this);
+    dialog.exec();
+    // Remembered for this run whatever closed it; written only with an insertion.
+    m_settings.setInMemory(SettingKey::UseAnchor, dialog.useRelativePath() ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setInMemory(SettingKey::AnchorPath, dialog.relativePrefix());
+    if (!m_powerResult.insert)
+        return;
+    m_tagInserter->pasteAndSelect(m_powerResult.length, false); // replaces the selection
+    m_settings.storeFlag(SettingKey::UseAnchor, dialog.useRelativePath());
+    m_settings.store(SettingKey::AnchorPath, dialog.relativePrefix());
+}
+
+void TForm1::MailTo1Click()
+{
+    runMailTo(CaretRule::BeforeClosingTag);
+}
+
+void TForm1::MailTo2Click()
+{
+    runMailTo(CaretRule::SelectInserted);
+}
+
+void TForm1::runMailTo(CaretRule rule)
+{
+    TFormEmail dialog(m_settings.text(SettingKey::Email), this);
+    dialog.exec();
+    if (!dialog.confirmed())
+        return;
+    const QString address = dialog.address();
+    m_tagInserter->wrapInPlace(
+        AnchorBuilder::mailToOpenTag(address) + m_editorAccess->selectedText() + AnchorBuilder::mailToCloseTag, rule);
+    m_settings.store(SettingKey::Email, address);
+}
+
+void TForm1::PowerIMG1Click()
+{
+    // Only a picture the Files tab would open here is taken over: an HTML page selected
+    // there is no broken picture to complain about.
+    const QString selected = m_filesTab->selectedFilePath();
+    const bool picture = !selected.isEmpty() && FilesPanel::openingFor(selected) == FilesPanel::Opening::PowerImg;
+    openPowerImg(picture ? selected : QString());
+}
+
+void TForm1::openPowerImg(const QString &picture)
+{
+    TFormImageView dialog(prompts(), *m_env.clipboard, m_powerResult, m_settings.text(SettingKey::RelImage),
+                          m_settings.text(SettingKey::StartLocation), picture, this);
+    dialog.exec();
+    m_settings.store(SettingKey::RelImage, dialog.relativeImagePath());
+    if (m_powerResult.insert)
+        m_tagInserter->pasteAndSelect(m_powerResult.length, false); // replaces the selection
+}
+
+void TForm1::PowerTABLE1Click()
+{
+    TFormTable dialog(*m_env.clipboard, m_powerResult, this);
+    dialog.exec();
+    if (m_powerResult.insert)
+        m_tagInserter->pasteAndSelect(m_powerResult.length, true); // in front of a selection
+}

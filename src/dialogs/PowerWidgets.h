@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+
+// Small pieces the Power dialogs share.
+namespace PowerWidgets {
+
+// The field that shows the built tag: yellow text on black.
+inline QLineEdit *resultField(const char *objectName, const QString &initialText, QWidget *parent)
+{
+    auto *edit = new QLineEdit(initialText, parent);
+    edit->setObjectName(QLatin1String(objectName));
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Text, Qt::yellow);
+    edit->setPalette(palette);
+    return edit;
+}
+
+// Shows a freshly built tag, selected whole so that a copy takes it at once.
+inline void showBuilt(QLineEdit *edit, const QString &text)
+{
+    edit->setText(text);
+    edit->selectAll();
+}
+
+// Captions such as "<IMG> Tag" are shown as typed, never read as markup.
+inline void plainLabels(QWidget *dialog)
+{
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
+}
+
+template <typename T> T *named(T *widget, const char *objectName)
+{
+    widget->setObjectName(QLatin1String(objectName));
+    return widget;
+}
+
+} // namespace PowerWidgets
