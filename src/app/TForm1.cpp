@@ -21,6 +21,8 @@
 #include "platform/Clipboard.h"
 #include "platform/TextFile.h"
 #include "settings/TFormSplash.h"
+#include "dialogs/CustomTagList.h"
+#include "dialogs/SnipPage.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -72,6 +74,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     buildSearchCommands();
     buildProjectCommands();
     buildHelpCommands();
+    buildFrameCommands();
     FormCreate();
 }
 
@@ -278,14 +281,10 @@ void TForm1::buildProjectPanel()
     snips->setObjectName(QStringLiteral("TabSheetSnips"));
     m_pageControlSnips = new QTabWidget(snips);
     m_pageControlSnips->setObjectName(QStringLiteral("PageControlSnips"));
-    m_listBoxUrl = new QListWidget;
-    m_listBoxUrl->setObjectName(QStringLiteral("ListBoxURL"));
-    m_listBoxUrl->setSortingEnabled(true);
-    m_listBoxMisc = new QListWidget;
-    m_listBoxMisc->setObjectName(QStringLiteral("ListBoxMisc"));
-    m_listBoxMisc->setSortingEnabled(true);
-    m_pageControlSnips->addTab(m_listBoxUrl, QStringLiteral("URL Manager"));
-    m_pageControlSnips->addTab(m_listBoxMisc, QStringLiteral("Misc Text"));
+    m_snipPageUrl = new SnipPage(QStringLiteral("URL"), *m_env.prompts, *m_env.clipboard, m_pageControlSnips);
+    m_snipPageMisc = new SnipPage(QStringLiteral("Misc"), *m_env.prompts, *m_env.clipboard, m_pageControlSnips);
+    m_pageControlSnips->addTab(m_snipPageUrl, QStringLiteral("URL Manager"));
+    m_pageControlSnips->addTab(m_snipPageMisc, QStringLiteral("Misc Text"));
     m_groupPasteOption = new QGroupBox(QStringLiteral("Paste Option"), snips);
     m_groupPasteOption->setObjectName(QStringLiteral("GroupPasteOption"));
     auto *pasteLayout = new QVBoxLayout(m_groupPasteOption);
@@ -572,26 +571,6 @@ void TForm1::showSplash()
 void TForm1::readHtmlExtensionList()
 {
     applyHtmlMasks(buildHtmlFileMasks(readHtmlExtensions(m_settings.programFolder())));
-}
-
-void TForm1::loadCustomTags()
-{
-    // The custom-tag box of the tag bar comes with the custom tags; nothing to read yet.
-}
-
-void TForm1::loadSnips()
-{
-    const auto load = [this](const char *fileName, QListWidget *list) {
-        const std::optional<DecodedText> file = readTextFile(m_settings.programFolder() + QLatin1String(fileName));
-        if (!file)
-            return;
-        QStringList entries = file->text.split(QLatin1Char('\n'));
-        if (!entries.isEmpty() && entries.last().isEmpty())
-            entries.removeLast();
-        list->addItems(entries);
-    };
-    load("urlsnips.dat", m_listBoxUrl);
-    load("missnips.dat", m_listBoxMisc);
 }
 
 void TForm1::createProgramFolders()

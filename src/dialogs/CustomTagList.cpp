@@ -39,11 +39,24 @@ void CustomTagList::replaceAll(const QStringList &entries)
     sortEntries(m_entries);
 }
 
+namespace {
+// The field already holds the brackets the normalisation added, so typing them as well
+// would double them ("<B>>"); no tag starts with "<<" or ends with ">>".
+QString withoutDoubledBrackets(QString text)
+{
+    if (text.startsWith(QStringLiteral("<<")))
+        text.remove(0, 1);
+    if (text.endsWith(QStringLiteral(">>")))
+        text.chop(1);
+    return text;
+}
+} // namespace
+
 NormalisedStart normaliseStartTag(const QString &typed)
 {
     if (typed.isEmpty())
         return {{typed, 0}, std::nullopt};
-    QString text = typed;
+    QString text = withoutDoubledBrackets(typed);
     if (!text.startsWith(QLatin1Char('<')))
         text.prepend(QLatin1Char('<'));
     if (!text.endsWith(QLatin1Char('>')))
@@ -55,7 +68,9 @@ NormalisedTag normaliseEndTag(const QString &typed)
 {
     if (typed.isEmpty())
         return {typed, 0};
-    QString text = typed;
+    QString text = withoutDoubledBrackets(typed);
+    if (text.startsWith(QStringLiteral("<//")))
+        text.remove(1, 1);
     if (!text.startsWith(QLatin1Char('<')))
         text.prepend(QLatin1Char('<'));
     if (text.size() < 2 || text.at(1) != QLatin1Char('/'))

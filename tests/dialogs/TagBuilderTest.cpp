@@ -96,7 +96,8 @@ TEST(CustomTags, StartTagNormalisationAndTheEndTagItGives)
     const Case cases[] = {
         {"<B>", "<B>", 2, "</B>"},   {"B", "<B>", 2, "</B>"},
         {"<BI", "<BI>", 3, "</BI>"}, {"FONT COLOR=\"red\">", "<FONT COLOR=\"red\">", 17, "</FONT COLOR=\"red\">"},
-        {"<", "<>", 1, "</>"},
+        {"<", "<>", 1, "</>"},       {"<B>>", "<B>", 2, "</B>"}, // ">" typed over the one already there
+        {"<<>", "<>", 1, "</>"},
     };
     for (const Case &c : cases) {
         const NormalisedStart n = normaliseStartTag(QLatin1String(c.typed));
@@ -111,7 +112,8 @@ TEST(CustomTags, StartTagNormalisationAndTheEndTagItGives)
 TEST(CustomTags, EndTagNormalisation)
 {
     const std::tuple<const char *, const char *, int> cases[] = {
-        {"</B>", "</B>", 3}, {"B", "</B>", 3}, {"<B>", "</B>", 3}, {"/B", "</B>", 3}, {"<", "</>", 2}, {"", "", 0}};
+        {"</B>", "</B>", 3}, {"B", "</B>", 3},   {"<B>", "</B>", 3},  {"/B", "</B>", 3}, {"<", "</>", 2},
+        {"", "", 0},         {"<//>", "</>", 2}, {"</B>>", "</B>", 3}}; // typed over what the field already had
     for (const auto &[typed, expected, caret] : cases) {
         const NormalisedTag n = normaliseEndTag(QLatin1String(typed));
         EXPECT_EQ(n.text, QLatin1String(expected)) << typed;
