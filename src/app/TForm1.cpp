@@ -245,7 +245,7 @@ void TForm1::buildTagBar(QWidget *parent)
         row->addStretch(1);
         m_pageControlTags->addTab(page, QLatin1String(caption));
     }
-    m_pageControlTags->setMaximumHeight(64);
+    m_pageControlTags->setMaximumHeight(76); // room for the Custom page's Add/Delete group
 }
 
 void TForm1::buildProjectPanel()
@@ -288,6 +288,8 @@ void TForm1::buildProjectPanel()
     m_groupPasteOption = new QGroupBox(QStringLiteral("Paste Option"), snips);
     m_groupPasteOption->setObjectName(QStringLiteral("GroupPasteOption"));
     auto *pasteLayout = new QVBoxLayout(m_groupPasteOption);
+    pasteLayout->setContentsMargins(6, 2, 6, 2);
+    pasteLayout->setSpacing(0);
     auto *radioPaste = new QRadioButton(QStringLiteral("Paste into HTML Editor"), m_groupPasteOption);
     radioPaste->setObjectName(QStringLiteral("RadioPaste"));
     radioPaste->setChecked(true);

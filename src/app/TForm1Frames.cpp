@@ -100,7 +100,8 @@ void TForm1::buildFrameCommands()
     auto *addDelete = new QGroupBox(QStringLiteral("Add/Delete"), customPage);
     addDelete->setObjectName(QStringLiteral("GroupBoxCustom"));
     auto *addDeleteRow = new QHBoxLayout(addDelete);
-    addDeleteRow->setContentsMargins(4, 0, 4, 0);
+    addDeleteRow->setContentsMargins(4, 0, 4, 2);
+    addDeleteRow->setSpacing(2);
     auto *add = new QToolButton(addDelete);
     add->setObjectName(QStringLiteral("BitBtnCustomAdd"));
     add->setText(QStringLiteral("+"));
@@ -109,6 +110,8 @@ void TForm1::buildFrameCommands()
     remove->setObjectName(QStringLiteral("BitBtnCustomDelete"));
     remove->setText(QStringLiteral("-"));
     remove->setToolTip(QStringLiteral("Delete"));
+    for (QToolButton *button : {add, remove})
+        button->setFixedSize(26, 18);
     addDeleteRow->addWidget(add);
     addDeleteRow->addWidget(remove);
     customRow->insertWidget(0, m_comboCustom);

@@ -19,6 +19,7 @@ SnipPage::SnipPage(const QString &suffix, Prompts &prompts, Clipboard &clipboard
     setObjectName(QStringLiteral("TabSheet") + suffix);
     m_list->setObjectName(QStringLiteral("ListBox") + suffix);
     m_edit->setObjectName(QStringLiteral("Edit") + suffix);
+    m_edit->setCursorPosition(0); // show the prompt from its start
     m_add->setObjectName(QStringLiteral("ButtonAdd") + suffix);
     m_add->setToolTip(QStringLiteral("Add URL to list"));
     m_delete->setObjectName(QStringLiteral("ButtonDel") + suffix);

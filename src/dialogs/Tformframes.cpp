@@ -27,6 +27,7 @@ constexpr int kAreaHeight = 240;
 constexpr int kAreaLeft = 10;
 const QColor kYellow(255, 255, 0);
 const QColor kPink(255, 160, 200);
+constexpr int kPickButtonWidth = 30;
 
 const char *const kStep1Notes[] = {
     "Using the Frame Builder is easy. Follow the steps below to build your own custom frame layout, or click the "
@@ -244,6 +245,7 @@ QWidget *Tformframes::buildWizardPage()
     m_editUrl->setObjectName(QStringLiteral("EditURL"));
     auto *openUrl = new QPushButton(QStringLiteral("..."), m_dataPanel);
     openUrl->setObjectName(QStringLiteral("BitBtnOpenURL"));
+    openUrl->setFixedWidth(kPickButtonWidth);
     auto *urlRow = new QHBoxLayout;
     urlRow->addWidget(m_editUrl, 1);
     urlRow->addWidget(openUrl);
@@ -306,6 +308,7 @@ QGroupBox *Tformframes::buildTemplateGroup(const QString &colour, const QString 
     fields.border->setObjectName(QStringLiteral("CheckBox") + colour + QStringLiteral("Border"));
     auto *pick = new QPushButton(QStringLiteral("..."), group);
     pick->setObjectName(QStringLiteral("BitBtnOpenURL") + colour);
+    pick->setFixedWidth(kPickButtonWidth);
     QLineEdit *url = fields.url;
     connect(pick, &QPushButton::clicked, this, [this, url] { pickFileInto(url); });
     auto *urlRow = new QHBoxLayout;
