@@ -204,11 +204,8 @@ void TForm1::HorizontalRule1Click()
 
 void TForm1::ColorPicker1Click()
 {
-    const std::optional<QColor> chosen = prompts().chooseColor(m_pickedColour);
-    if (!chosen)
-        return;
-    m_pickedColour = *chosen;
-    m_tagInserter->wrapInPlace(ColourText::quotedHtmlColour(*chosen));
+    if (const std::optional<QString> text = pickColourText(prompts(), m_pickedColour))
+        m_tagInserter->wrapInPlace(*text);
 }
 
 void TForm1::ComboCustomChange(int index)

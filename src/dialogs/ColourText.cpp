@@ -1,5 +1,7 @@
 #include "dialogs/ColourText.h"
 
+#include "platform/Prompts.h"
+
 namespace ColourText {
 QString htmlColour(const QColor &colour)
 {
@@ -16,3 +18,12 @@ QString quotedHtmlColour(const QColor &colour)
     return QLatin1Char('"') + htmlColour(colour) + QLatin1Char('"');
 }
 } // namespace ColourText
+
+std::optional<QString> pickColourText(Prompts &prompts, QColor &last)
+{
+    const std::optional<QColor> chosen = prompts.chooseColor(last);
+    if (!chosen)
+        return std::nullopt;
+    last = *chosen;
+    return ColourText::quotedHtmlColour(*chosen);
+}

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
@@ -303,4 +305,27 @@ TEST_F(CustomSnipsWindowTest, DoubleClickPastesOrOnlyCopies)
     EXPECT_EQ(w.editorAccess().plainText(), "1 Hello 2");
     EXPECT_EQ(w.editorAccess().selectedText(), "1");
     EXPECT_FALSE(w.document().isModified());
+}
+
+TEST_F(CustomSnipsWindowTest, SnipPageControlsFollowThePageHeight)
+{
+    TForm1 &w = start();
+    w.show();
+    control<QTabWidget>(QStringLiteral("PageControlLeft"))->setCurrentIndex(2);
+    for (int height : {700, 500}) {
+        w.resize(1000, height);
+        QApplication::processEvents();
+        SnipPage *url = page("URL");
+        const QRect listArea = list("URL")->geometry();
+        const QRect field = entry("URL")->geometry();
+        const auto at = [&](const char *name) {
+            return url->findChild<QWidget *>(QLatin1String(name) + QStringLiteral("URL"))->geometry();
+        };
+        ASSERT_GT(url->height(), 100) << height;
+        EXPECT_EQ(listArea.height(), url->height() - at("ButtonAdd").height() - field.height() - 58) << height;
+        EXPECT_EQ(field.top(), listArea.bottom() + 1 + 5) << height;
+        EXPECT_EQ(at("ButtonAdd").top(), field.bottom() + 1 + 8) << height;
+        EXPECT_EQ(at("ButtonDel").top(), at("ButtonAdd").top()) << height;
+        EXPECT_EQ(at("ButtonEdit").top(), at("ButtonAdd").top()) << height;
+    }
 }

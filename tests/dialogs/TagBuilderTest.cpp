@@ -5,6 +5,7 @@
 #include "editor/BufferEditorAccess.h"
 #include "editor/TagInsertion.h"
 #include "platform/Clipboard.h"
+#include "platform/Prompts.h"
 
 #include <gtest/gtest.h>
 
@@ -167,4 +168,41 @@ TEST(CustomTags, ApplyingAnEntryWrapsTheSelection)
         EXPECT_EQ(editor.selStart(), 2);
         EXPECT_TRUE(modified);
     }
+}
+
+namespace {
+// Answers the colour dialog with the colours given, in order, and records where it started.
+class ColourPrompts final : public Prompts {
+public:
+    std::vector<std::optional<QColor>> answers;
+    std::vector<QColor> initials;
+
+    std::optional<QColor> chooseColor(const QColor &initial) override
+    {
+        initials.push_back(initial);
+        const std::optional<QColor> answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+    void information(const QString &) override { ADD_FAILURE(); }
+    void error(const QString &) override { ADD_FAILURE(); }
+    bool confirm(const QString &) override { return false; }
+    Answer askYesNoCancel(const QString &) override { return Answer::Cancel; }
+    QString openFile(const FileDialogRequest &) override { return {}; }
+    QStringList openFiles(const FileDialogRequest &) override { return {}; }
+    QString saveFile(const FileDialogRequest &) override { return {}; }
+    QString chooseFolder(const QString &, const QString &) override { return {}; }
+    bool choosePrinter(QPrinter &) override { return false; }
+};
+} // namespace
+
+TEST(ColourText, PickerStartsFromTheLastChoiceAndACancelKeepsIt)
+{
+    ColourPrompts prompts;
+    prompts.answers = {QColor(255, 255, 255), std::nullopt, QColor(1, 2, 3)};
+    QColor last(Qt::black);
+    EXPECT_EQ(pickColourText(prompts, last), std::optional<QString>(QStringLiteral("\"#FFFFFF\"")));
+    EXPECT_EQ(pickColourText(prompts, last), std::nullopt);
+    EXPECT_EQ(pickColourText(prompts, last), std::optional<QString>(QStringLiteral("\"#010203\"")));
+    EXPECT_EQ(prompts.initials, std::vector<QColor>({QColor(Qt::black), QColor(255, 255, 255), QColor(255, 255, 255)}));
 }
