@@ -21,6 +21,8 @@
 #include "platform/Clipboard.h"
 #include "platform/TextFile.h"
 #include "settings/TFormSplash.h"
+#include "dialogs/CustomTagList.h"
+#include "dialogs/SnipPage.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -73,6 +75,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     buildProjectCommands();
     buildHelpCommands();
     buildPowerCommands();
+    buildFrameCommands();
     FormCreate();
 }
 
@@ -243,7 +246,7 @@ void TForm1::buildTagBar(QWidget *parent)
         row->addStretch(1);
         m_pageControlTags->addTab(page, QLatin1String(caption));
     }
-    m_pageControlTags->setMaximumHeight(64);
+    m_pageControlTags->setMaximumHeight(76); // room for the Custom page's Add/Delete group
 }
 
 void TForm1::buildProjectPanel()
@@ -279,17 +282,15 @@ void TForm1::buildProjectPanel()
     snips->setObjectName(QStringLiteral("TabSheetSnips"));
     m_pageControlSnips = new QTabWidget(snips);
     m_pageControlSnips->setObjectName(QStringLiteral("PageControlSnips"));
-    m_listBoxUrl = new QListWidget;
-    m_listBoxUrl->setObjectName(QStringLiteral("ListBoxURL"));
-    m_listBoxUrl->setSortingEnabled(true);
-    m_listBoxMisc = new QListWidget;
-    m_listBoxMisc->setObjectName(QStringLiteral("ListBoxMisc"));
-    m_listBoxMisc->setSortingEnabled(true);
-    m_pageControlSnips->addTab(m_listBoxUrl, QStringLiteral("URL Manager"));
-    m_pageControlSnips->addTab(m_listBoxMisc, QStringLiteral("Misc Text"));
+    m_snipPageUrl = new SnipPage(QStringLiteral("URL"), *m_env.prompts, *m_env.clipboard, m_pageControlSnips);
+    m_snipPageMisc = new SnipPage(QStringLiteral("Misc"), *m_env.prompts, *m_env.clipboard, m_pageControlSnips);
+    m_pageControlSnips->addTab(m_snipPageUrl, QStringLiteral("URL Manager"));
+    m_pageControlSnips->addTab(m_snipPageMisc, QStringLiteral("Misc Text"));
     m_groupPasteOption = new QGroupBox(QStringLiteral("Paste Option"), snips);
     m_groupPasteOption->setObjectName(QStringLiteral("GroupPasteOption"));
     auto *pasteLayout = new QVBoxLayout(m_groupPasteOption);
+    pasteLayout->setContentsMargins(6, 2, 6, 2);
+    pasteLayout->setSpacing(0);
     auto *radioPaste = new QRadioButton(QStringLiteral("Paste into HTML Editor"), m_groupPasteOption);
     radioPaste->setObjectName(QStringLiteral("RadioPaste"));
     radioPaste->setChecked(true);
@@ -573,26 +574,6 @@ void TForm1::showSplash()
 void TForm1::readHtmlExtensionList()
 {
     applyHtmlMasks(buildHtmlFileMasks(readHtmlExtensions(m_settings.programFolder())));
-}
-
-void TForm1::loadCustomTags()
-{
-    // The custom-tag box of the tag bar comes with the custom tags; nothing to read yet.
-}
-
-void TForm1::loadSnips()
-{
-    const auto load = [this](const char *fileName, QListWidget *list) {
-        const std::optional<DecodedText> file = readTextFile(m_settings.programFolder() + QLatin1String(fileName));
-        if (!file)
-            return;
-        QStringList entries = file->text.split(QLatin1Char('\n'));
-        if (!entries.isEmpty() && entries.last().isEmpty())
-            entries.removeLast();
-        list->addItems(entries);
-    };
-    load("urlsnips.dat", m_listBoxUrl);
-    load("missnips.dat", m_listBoxMisc);
 }
 
 void TForm1::createProgramFolders()

@@ -6,6 +6,7 @@
 #include "dialogs/PowerHandOver.h"
 #include "project/ProjectModel.h"
 
+#include <QColor>
 #include <QMainWindow>
 
 #include <array>
@@ -45,6 +46,11 @@ class SearchSession;
 class TFindDialog;
 class TReplaceDialog;
 class TFormNewName;
+class CustomTagList;
+class SnipPage;
+class TFormFrameDialog;
+class QComboBox;
+
 struct TagCommand;
 enum class CaretRule;
 
@@ -157,6 +163,17 @@ public Q_SLOTS:
     void ShowTipoftheDay1Click();
     void About1Click();
 
+    // Frame Builder, FRAMESET and FRAME, LIST and HR, custom tags, colour picker
+    void PowerFrame1Click();
+    void FramesetDialog1Click();
+    void FrameDialog1Click();
+    void PowerList1Click();
+    void HorizontalRule1Click();
+    void ColorPicker1Click();
+    void ComboCustomChange(int index);
+    void BitBtnCustomAddClick();
+    void BitBtnCustomDeleteClick();
+
     void FormActivate();
     void FormResize();
     void PanelOutlineResize();
@@ -259,6 +276,16 @@ private:
     void setProjectModified();
     void showPageInBrowserPane();
 
+    // Frame Builder, FRAMESET and FRAME, LIST and HR, custom tags, snips, colour picker (TForm1Frames.cpp)
+    void buildFrameCommands();
+    void pastePowerResult(const PowerResult &result, bool collapseFirst);
+    void saveCustomTags();
+    void pasteSnip();
+    std::unique_ptr<CustomTagList> m_customTags;
+    QComboBox *m_comboCustom = nullptr;
+    TFormFrameDialog *m_formFrameDialog = nullptr;
+    QColor m_pickedColour{Qt::black}; // the colour picker starts from the last choice of the run
+
     AppEnvironment m_env;
     Settings m_settings;
     HtmlFileMasks m_masks;
@@ -283,8 +310,8 @@ private:
     QTreeView *m_outline = nullptr;
     ProjectOutlineModel *m_outlineModel = nullptr;
     FilesTab *m_filesTab = nullptr;
-    QListWidget *m_listBoxUrl = nullptr;
-    QListWidget *m_listBoxMisc = nullptr;
+    SnipPage *m_snipPageUrl = nullptr;
+    SnipPage *m_snipPageMisc = nullptr;
     HtmlEditor *m_editor = nullptr;
     QCheckBox *m_checkWrap = nullptr;
     QCheckBox *m_checkColored = nullptr;

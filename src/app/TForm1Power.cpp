@@ -68,8 +68,7 @@ void TForm1::PowerBODY1Click()
     TFormBody dialog(m_settings, prompts(), *m_env.clipboard, m_powerResult, this);
     dialog.exec();
     m_settings.store(SettingKey::RelImage, dialog.relativeImagePath()); // however it was closed
-    if (m_powerResult.insert)
-        m_tagInserter->pasteAndSelect(m_powerResult.length, true); // in front of a selection
+    pastePowerResult(m_powerResult, true); // in front of a selection
 }
 
 void TForm1::PowerAHREF1Click()
@@ -125,14 +124,12 @@ void TForm1::openPowerImg(const QString &picture)
                           m_settings.text(SettingKey::StartLocation), picture, this);
     dialog.exec();
     m_settings.store(SettingKey::RelImage, dialog.relativeImagePath());
-    if (m_powerResult.insert)
-        m_tagInserter->pasteAndSelect(m_powerResult.length, false); // replaces the selection
+    pastePowerResult(m_powerResult, false); // replaces the selection
 }
 
 void TForm1::PowerTABLE1Click()
 {
     TFormTable dialog(*m_env.clipboard, m_powerResult, this);
     dialog.exec();
-    if (m_powerResult.insert)
-        m_tagInserter->pasteAndSelect(m_powerResult.length, true); // in front of a selection
+    pastePowerResult(m_powerResult, true); // in front of a selection
 }

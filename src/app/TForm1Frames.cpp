@@ -1,0 +1,257 @@
+// The tag builder dialogs of frames, lists and rules, the custom tags, the snips and the
+// colour picker, as the main window offers them.
+#include "app/TForm1.h"
+
+#include "dialogs/ColourText.h"
+#include "dialogs/CustomTagList.h"
+#include "dialogs/SnipPage.h"
+#include "dialogs/TFormCustom.h"
+#include "dialogs/TFormFrameDialog.h"
+#include "dialogs/TFormFrameSet.h"
+#include "dialogs/TFormHoriz.h"
+#include "dialogs/TFormList.h"
+#include "dialogs/Tformframes.h"
+#include "editor/HtmlDocument.h"
+#include "editor/RichEditAccess.h"
+#include "editor/TagInsertion.h"
+#include "platform/Clipboard.h"
+#include "platform/Prompts.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+QToolButton *tagBarButton(QTabWidget *tags, const char *tab, const char *name, const QString &caption,
+                          const QString &hint, QAction *command)
+{
+    QWidget *page = tags->findChild<QWidget *>(QStringLiteral("TabSheet") + QLatin1String(tab));
+    auto *button = new QToolButton(page);
+    button->setObjectName(QLatin1String(name));
+    button->setText(caption);
+    button->setToolTip(hint);
+    auto *row = static_cast<QHBoxLayout *>(page->layout());
+    row->insertWidget(row->count() - 1, button); // before the closing stretch
+    QObject::connect(button, &QToolButton::clicked, command, &QAction::trigger);
+    return button;
+}
+} // namespace
+
+void TForm1::buildFrameCommands()
+{
+    using Handler = void (TForm1::*)();
+    const auto item = [this](QMenu *menu, const char *name, const char *caption, Handler handler,
+                             const QKeySequence &shortcut = {}) {
+        return addCommand(menu, QLatin1String(name), QLatin1String(caption), handler, shortcut);
+    };
+    m_tagsMenu->addSeparator();
+    QAction *powerFrame = item(m_tagsMenu, "PowerFrame1", "Power <&FRAME>", &TForm1::PowerFrame1Click,
+                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    QAction *powerList =
+        item(m_tagsMenu, "PowerList1", "Power &LIST", &TForm1::PowerList1Click, QKeySequence(Qt::CTRL | Qt::Key_L));
+    item(m_tagsMenu, "HorizontalRule1", "Horizontal Rule <HR>", &TForm1::HorizontalRule1Click);
+    QMenu *frames = menuAt(m_tagsMenu, {QStringLiteral("Frames")});
+    frames->addSeparator();
+    QAction *framesetDialog = item(frames, "FRAMESETDialog1", "FRAMESET Dialog", &TForm1::FramesetDialog1Click);
+    QAction *frameDialog = item(frames, "FRAMEDialog1", "FRAME Dialog", &TForm1::FrameDialog1Click);
+
+    // The same commands in the editing window's menu.
+    QMenu *power = menuAt(m_editorMenu, {QStringLiteral("Power...")});
+    item(power, "PowerFrame2", "<FRAME>", &TForm1::PowerFrame1Click);
+    item(power, "PowerList2", "<LIST>", &TForm1::PowerList1Click);
+    item(power, "HorizontalRule3", "<HR>", &TForm1::HorizontalRule1Click);
+    item(menuAt(m_editorMenu, {QStringLiteral("Format...")}), "HorizontalRule2", "Horizontal Rule <HR>",
+         &TForm1::HorizontalRule1Click);
+    QMenu *frameMenu = menuAt(m_editorMenu, {QStringLiteral("Frame...")});
+    frameMenu->addSeparator();
+    item(frameMenu, "FRAMESETDialog2", "FRAMESET Dialog", &TForm1::FramesetDialog1Click);
+    item(frameMenu, "FRAMEDialog2", "FRAME Dialog", &TForm1::FrameDialog1Click);
+
+    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
+    item(tools, "ColorPicker1", "Color Picker...", &TForm1::ColorPicker1Click);
+    item(m_editorMenu, "ColorPicker2", "Color Picker", &TForm1::ColorPicker1Click);
+
+    m_toolBar->addSeparator();
+    addToolButton(QStringLiteral("BitBtnPowerFrame"), QStringLiteral("POWER Frame Tag"), powerFrame)
+        ->setText(QStringLiteral("Frame"));
+    addToolButton(QStringLiteral("BitBtnPowerList"), QStringLiteral("Power List Tag"), powerList)
+        ->setText(QStringLiteral("List"));
+    tagBarButton(m_pageControlTags, "Frames", "BitBtnPFrame", QStringLiteral("Power"), QStringLiteral("POWER Frame"),
+                 powerFrame);
+    tagBarButton(m_pageControlTags, "Frames", "BitBtnSetDialog", QStringLiteral("SET..."),
+                 QStringLiteral("FRAMESET Dialog"), framesetDialog);
+    tagBarButton(m_pageControlTags, "Frames", "BitBtnFrameDialog", QStringLiteral("FRA..."),
+                 QStringLiteral("FRAME Dialog"), frameDialog);
+    tagBarButton(m_pageControlTags, "List", "BitBtnList", QStringLiteral("Power"), QStringLiteral("Power LIST Tag"),
+                 powerList);
+
+    // The "Custom" page of the tag bar.
+    QWidget *customPage = m_pageControlTags->findChild<QWidget *>(QStringLiteral("TabSheetCustom"));
+    auto *customRow = static_cast<QHBoxLayout *>(customPage->layout());
+    m_comboCustom = new QComboBox(customPage);
+    m_comboCustom->setObjectName(QStringLiteral("ComboCustom"));
+    m_comboCustom->setMinimumWidth(260);
+    auto *addDelete = new QGroupBox(QStringLiteral("Add/Delete"), customPage);
+    addDelete->setObjectName(QStringLiteral("GroupBoxCustom"));
+    auto *addDeleteRow = new QHBoxLayout(addDelete);
+    addDeleteRow->setContentsMargins(4, 0, 4, 2);
+    addDeleteRow->setSpacing(2);
+    auto *add = new QToolButton(addDelete);
+    add->setObjectName(QStringLiteral("BitBtnCustomAdd"));
+    add->setText(QStringLiteral("+"));
+    add->setToolTip(QStringLiteral("Add"));
+    auto *remove = new QToolButton(addDelete);
+    remove->setObjectName(QStringLiteral("BitBtnCustomDelete"));
+    remove->setText(QStringLiteral("-"));
+    remove->setToolTip(QStringLiteral("Delete"));
+    for (QToolButton *button : {add, remove})
+        button->setFixedSize(26, 18);
+    addDeleteRow->addWidget(add);
+    addDeleteRow->addWidget(remove);
+    customRow->insertWidget(0, m_comboCustom);
+    customRow->insertWidget(1, addDelete);
+    connect(m_comboCustom, &QComboBox::activated, this, &TForm1::ComboCustomChange);
+    connect(add, &QToolButton::clicked, this, &TForm1::BitBtnCustomAddClick);
+    connect(remove, &QToolButton::clicked, this, &TForm1::BitBtnCustomDeleteClick);
+    m_customTags = std::make_unique<CustomTagList>();
+
+    m_snipPageUrl->setPicked([this] { pasteSnip(); });
+    m_snipPageMisc->setPicked([this] { pasteSnip(); });
+
+    m_formFrameDialog = new TFormFrameDialog(*m_env.clipboard, this);
+}
+
+// Start-up: the custom tags with the two header items on top, the first one showing.
+void TForm1::loadCustomTags()
+{
+    m_customTags->load(m_settings.programFolder() + CustomTagTexts::fileName);
+    m_comboCustom->clear();
+    m_comboCustom->addItems(m_customTags->comboItems());
+    m_comboCustom->setCurrentIndex(0);
+}
+
+void TForm1::loadSnips()
+{
+    m_snipPageUrl->load(m_settings.programFolder() + QStringLiteral("urlsnips.dat"));
+    m_snipPageMisc->load(m_settings.programFolder() + QStringLiteral("missnips.dat"));
+}
+
+void TForm1::pastePowerResult(const PowerResult &result, bool collapseFirst)
+{
+    if (result.insert)
+        m_tagInserter->pasteAndSelect(result.length, collapseFirst);
+}
+
+void TForm1::PowerFrame1Click()
+{
+    Tformframes dialog(*m_env.clipboard, prompts(), this);
+    dialog.exec();
+    pastePowerResult(dialog.result(), true);
+}
+
+void TForm1::FramesetDialog1Click()
+{
+    m_env.clipboard->clear();
+    m_editorAccess->setFocus();
+    const int start = m_editorAccess->selStart();
+    const QString cut = m_editorAccess->selectedText();
+    if (!cut.isEmpty()) {
+        m_env.clipboard->setText(cut);
+        m_editorAccess->replaceSelection(QString());
+    }
+    TFormFrameSet dialog(*m_env.clipboard, this);
+    dialog.exec();
+    if (dialog.result().insert) {
+        pastePowerResult(dialog.result(), true);
+        return;
+    }
+    // Cancelled: the cut text goes back as it was. It is kept here rather than taken from
+    // the clipboard, which the user may have used meanwhile.
+    if (!cut.isEmpty()) {
+        m_editorAccess->setSelection(start, 0);
+        m_editorAccess->replaceSelection(cut);
+        m_editorAccess->setSelection(start, int(cut.size()));
+    }
+}
+
+void TForm1::FrameDialog1Click()
+{
+    m_env.clipboard->clear();
+    m_formFrameDialog->prepare();
+    m_formFrameDialog->exec();
+    pastePowerResult(m_formFrameDialog->result(), true);
+}
+
+void TForm1::PowerList1Click()
+{
+    TFormList dialog(*m_env.clipboard, this);
+    dialog.exec();
+    pastePowerResult(dialog.result(), true);
+}
+
+void TForm1::HorizontalRule1Click()
+{
+    TFormHoriz dialog(*m_env.clipboard, this);
+    dialog.exec();
+    pastePowerResult(dialog.result(), false); // the rule replaces a selection
+}
+
+void TForm1::ColorPicker1Click()
+{
+    if (const std::optional<QString> text = pickColourText(prompts(), m_pickedColour))
+        m_tagInserter->wrapInPlace(*text);
+}
+
+void TForm1::ComboCustomChange(int index)
+{
+    if (CustomTagList::isHeaderItem(index))
+        return;
+    m_tagInserter->customPairWrap(m_comboCustom->itemText(index));
+    m_comboCustom->setCurrentIndex(0);
+}
+
+void TForm1::saveCustomTags()
+{
+    const QString path = m_settings.programFolder() + CustomTagTexts::fileName;
+    const TextFileResult written = m_customTags->save(path);
+    m_comboCustom->clear();
+    m_comboCustom->addItems(m_customTags->comboItems());
+    m_comboCustom->setCurrentIndex(0);
+    if (!written.ok)
+        prompts().error(cannotWriteDataFile(written.error));
+}
+
+void TForm1::BitBtnCustomAddClick()
+{
+    TFormCustom dialog(TFormCustom::Mode::Add, {}, prompts(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_customTags->add(CustomTagList::entryLine(dialog.name(), dialog.startTag(), dialog.endTag()));
+        saveCustomTags();
+    }
+    m_comboCustom->setCurrentIndex(0);
+}
+
+void TForm1::BitBtnCustomDeleteClick()
+{
+    TFormCustom dialog(TFormCustom::Mode::Delete, m_customTags->entries(), prompts(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_customTags->replaceAll(dialog.remainingEntries());
+        saveCustomTags();
+    }
+    m_comboCustom->setCurrentIndex(0);
+}
+
+void TForm1::pasteSnip()
+{
+    if (!findChild<QRadioButton *>(QStringLiteral("RadioPaste"))->isChecked())
+        return;
+    m_editorAccess->setFocus();
+    m_document->setModified(true);
+    m_editorAccess->paste();
+}

@@ -1,0 +1,33 @@
+#include "dialogs/TFormEditSnip.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFormEditSnip::TFormEditSnip(const QString &text, QWidget *parent) : QDialog(parent), m_edit1(new QLineEdit(text, this))
+{
+    setObjectName(QStringLiteral("FormEditSnip"));
+    setWindowTitle(QStringLiteral("Edit Entry"));
+    m_edit1->setObjectName(QStringLiteral("Edit1"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_edit1);
+    auto *buttons = new QHBoxLayout;
+    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("ButtonOK"));
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("ButtonCancel"));
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    resize(420, 90);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QString TFormEditSnip::text() const
+{
+    return m_edit1->text();
+}
