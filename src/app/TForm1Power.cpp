@@ -68,7 +68,7 @@ void TForm1::PowerBODY1Click()
     TFormBody dialog(m_settings, prompts(), *m_env.clipboard, m_powerResult, this);
     dialog.exec();
     m_settings.store(SettingKey::RelImage, dialog.relativeImagePath()); // however it was closed
-    pastePowerResult(m_powerResult, true); // in front of a selection
+    pastePowerResult(m_powerResult, true);                              // in front of a selection
 }
 
 void TForm1::PowerAHREF1Click()

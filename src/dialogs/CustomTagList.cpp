@@ -7,22 +7,6 @@ QString CustomTagList::entryLine(const QString &name, const QString &startTag, c
     return name + QStringLiteral(" * ") + startTag + endTag;
 }
 
-void CustomTagList::load(const QString &path)
-{
-    m_entries.clear();
-    m_format = {};
-    if (const std::optional<LineList> file = readLineList(path)) {
-        m_entries = file->lines;
-        m_format = file->format;
-        sortEntries(m_entries);
-    }
-}
-
-TextFileResult CustomTagList::save(const QString &path) const
-{
-    return writeLineList(path, m_entries, m_format);
-}
-
 QStringList CustomTagList::comboItems() const
 {
     return QStringList{CustomTagTexts::selectHeader, CustomTagTexts::noneHeader} + m_entries;

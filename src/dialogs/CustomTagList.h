@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/LineListFile.h"
+#include "dialogs/SortedEntries.h"
 
 #include <QStringList>
 
@@ -13,26 +13,16 @@ inline const QString noneHeader = QStringLiteral(" NONE");
 inline const QString fileName = QStringLiteral("custom.dat");
 } // namespace CustomTagTexts
 
-class CustomTagList final {
+class CustomTagList final : public SortedLineFile {
 public:
     static QString entryLine(const QString &name, const QString &startTag, const QString &endTag);
 
-    // Reads custom.dat; a missing or unreadable file leaves the list empty.
-    void load(const QString &path);
-    // Writes the whole list. On failure the file keeps its old content and the list stays.
-    TextFileResult save(const QString &path) const;
-
-    const QStringList &entries() const { return m_entries; }
     // The drop-down's items: the two header items on top, then the entries.
     QStringList comboItems() const;
     static bool isHeaderItem(int comboIndex) { return comboIndex < 2; }
 
     int add(const QString &entry);
     void replaceAll(const QStringList &entries);
-
-private:
-    QStringList m_entries;
-    TextFormat m_format;
 };
 
 // Typing in the add dialog's tag fields normalises them after each key.

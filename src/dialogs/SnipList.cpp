@@ -12,22 +12,6 @@ QString oneLine(const QString &text)
 }
 } // namespace
 
-void SnipList::load(const QString &path)
-{
-    m_entries.clear();
-    m_format = {};
-    if (const std::optional<LineList> file = readLineList(path)) {
-        m_entries = file->lines;
-        m_format = file->format;
-        sortEntries(m_entries);
-    }
-}
-
-TextFileResult SnipList::save(const QString &path) const
-{
-    return writeLineList(path, m_entries, m_format);
-}
-
 int SnipList::add(const QString &text)
 {
     return insertSorted(m_entries, oneLine(text));

@@ -20,3 +20,19 @@ void sortEntries(QStringList &entries)
 {
     std::stable_sort(entries.begin(), entries.end(), entryLessThan);
 }
+
+void SortedLineFile::load(const QString &path)
+{
+    m_entries.clear();
+    m_format = {};
+    if (const std::optional<LineList> file = readLineList(path)) {
+        m_entries = file->lines;
+        m_format = file->format;
+        sortEntries(m_entries);
+    }
+}
+
+TextFileResult SortedLineFile::save(const QString &path) const
+{
+    return writeLineList(path, m_entries, m_format);
+}

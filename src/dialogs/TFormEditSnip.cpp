@@ -1,5 +1,7 @@
 #include "dialogs/TFormEditSnip.h"
 
+#include "platform/DialogButtons.h"
+
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,16 +14,8 @@ TFormEditSnip::TFormEditSnip(const QString &text, QWidget *parent) : QDialog(par
     m_edit1->setObjectName(QStringLiteral("Edit1"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_edit1);
-    auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("ButtonOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = addOkCancelRow(this, layout, QStringLiteral("ButtonOK"), QStringLiteral("ButtonCancel"),
+                                             QStringLiteral("Cancel"));
     resize(420, 90);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

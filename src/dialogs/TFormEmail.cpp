@@ -1,5 +1,7 @@
 #include "dialogs/TFormEmail.h"
 
+#include "platform/DialogButtons.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -17,17 +19,7 @@ TFormEmail::TFormEmail(const QString &address, QWidget *parent)
     m_editAddress->setParent(group);
     (new QVBoxLayout(group))->addWidget(m_editAddress);
     layout->addWidget(group);
-    auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("Button1"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Button2"));
-    cancel->setAutoDefault(false);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = addOkCancelRow(this, layout, QStringLiteral("Button1"), QStringLiteral("Button2"));
     resize(340, 130);
     connect(ok, &QPushButton::clicked, this, &TFormEmail::Button1Click);
     connect(cancel, &QPushButton::clicked, this, &TFormEmail::Button2Click);

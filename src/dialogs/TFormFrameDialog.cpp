@@ -3,6 +3,8 @@
 #include "dialogs/FrameSetBuilder.h"
 #include "platform/Clipboard.h"
 
+#include "platform/DialogButtons.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -50,16 +52,7 @@ TFormFrameDialog::TFormFrameDialog(Clipboard &clipboard, QWidget *parent)
                    this);
     note->setWordWrap(true);
     layout->addWidget(note);
-    auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("ButtonOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = addOkCancelRow(this, layout);
     resize(440, 260);
     connect(ok, &QPushButton::clicked, this, &TFormFrameDialog::ButtonOKClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -4,6 +4,8 @@
 #include "editor/EditorAccess.h"
 #include "platform/Clipboard.h"
 
+#include "platform/DialogButtons.h"
+
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,16 +38,7 @@ TFormFrameSet::TFormFrameSet(Clipboard &clipboard, QWidget *parent)
         label->setWordWrap(true);
         layout->addWidget(label);
     }
-    auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("ButtonOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = addOkCancelRow(this, layout);
     resize(440, 240);
     connect(ok, &QPushButton::clicked, this, &TFormFrameSet::ButtonOKClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

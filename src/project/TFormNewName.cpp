@@ -3,6 +3,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 
+#include "platform/DialogButtons.h"
+
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -42,20 +44,11 @@ TFormNewName::TFormNewName(Prompts &prompts, QWidget *parent)
     pathRow->addWidget(m_edit2, 1);
     pathRow->addWidget(select);
     pathLayout->addLayout(pathRow);
-    pathLayout->addWidget(
-        new QLabel(QStringLiteral("(ex: c:\\webfiles\\homepage.html       --- or click Select button to find it)"), pathGroup));
+    pathLayout->addWidget(new QLabel(
+        QStringLiteral("(ex: c:\\webfiles\\homepage.html       --- or click Select button to find it)"), pathGroup));
     layout->addWidget(pathGroup);
 
-    auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("ButtonOK"));
-    ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("ButtonCancel"));
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const auto [ok, cancel] = addOkCancelRow(this, layout);
     setFixedSize(520, 360);
 
     connect(select, &QPushButton::clicked, this, &TFormNewName::ButtonSelectHTMLClick);
