@@ -43,13 +43,15 @@ fuzz: deps
 	  $$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus-$$name $$corpus; \
 	done
 
-# The tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The tests under AddressSanitizer and UndefinedBehaviorSanitizer. Qt WebEngine's own
+# Chromium code frees some objects through a base of another size, so that one check is off.
 asan: deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined" \
 	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 	cmake --build build-asan -j $(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS) --timeout 600
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0 \
+	  QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu" ctest --output-on-failure -j $(JOBS) --timeout 600
 
 clean:
 	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan
