@@ -1,26 +1,37 @@
 #include "dialogs/LineListFile.h"
 
-std::optional<LineList> readLineList(const QString &path)
+LineList parseLineList(const QByteArray &bytes)
 {
-    const std::optional<DecodedText> file = readTextFile(path);
-    if (!file)
-        return std::nullopt;
-    LineList list{{}, file->format};
-    if (!file->text.isEmpty()) {
-        list.lines = file->text.split(QLatin1Char('\n'));
+    const DecodedText file = decodeText(bytes);
+    LineList list{{}, file.format};
+    if (!file.text.isEmpty()) {
+        list.lines = file.text.split(QLatin1Char('\n'));
         if (list.lines.last().isEmpty())
             list.lines.removeLast();
     }
     return list;
 }
 
-TextFileResult writeLineList(const QString &path, const QStringList &lines, TextFormat format)
+QByteArray encodeLineList(const QStringList &lines, TextFormat format)
 {
     format.lineEnd = LineEnd::CrLf;
     QString text;
     for (const QString &line : lines)
         text += line + QLatin1Char('\n');
-    return writeTextFileAtomically(path, text, format);
+    return encodeText(text, format);
+}
+
+std::optional<LineList> readLineList(const QString &path)
+{
+    const std::optional<QByteArray> bytes = readFileBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    return parseLineList(*bytes);
+}
+
+TextFileResult writeLineList(const QString &path, const QStringList &lines, TextFormat format)
+{
+    return writeFileAtomically(path, encodeLineList(lines, format));
 }
 
 QString cannotWriteDataFile(const QString &error)

@@ -13,6 +13,11 @@ struct LineList {
     TextFormat format; // kept, so that an entry in Latin-1 is written back as it was read
 };
 
+// The file's bytes and back; a break at the end of the last line does not make a further,
+// empty entry.
+LineList parseLineList(const QByteArray &bytes);
+QByteArray encodeLineList(const QStringList &lines, TextFormat format);
+
 // Nothing when the file is missing or cannot be read. A break at the end of the last line
 // does not make a further, empty entry.
 std::optional<LineList> readLineList(const QString &path);
