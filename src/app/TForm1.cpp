@@ -21,6 +21,7 @@
 #include "platform/Clipboard.h"
 #include "platform/TextFile.h"
 #include "settings/TFormSplash.h"
+#include "tools/TFormLoadSize.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -72,6 +73,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     buildSearchCommands();
     buildProjectCommands();
     buildHelpCommands();
+    buildSiteToolCommands();
     FormCreate();
 }
 

@@ -44,6 +44,7 @@ class SearchSession;
 class TFindDialog;
 class TReplaceDialog;
 class TFormNewName;
+struct AnalysisMemory;
 struct TagCommand;
 enum class CaretRule;
 
@@ -140,6 +141,12 @@ public Q_SLOTS:
     void PrintProjectOutline1Click();
 
     void PreferencesSettings1Click();
+
+    // Site tools (TForm1SiteTools.cpp)
+    void GetPageLoadingData1Click();
+    void AnalyzeWebPage1Click(const QString &path);
+    void BitBtnReplaceAllClick();
+    void BitBtnBackupClick();
 
     // Spell check
     void BitBtnSpellCheckClick();
@@ -246,6 +253,10 @@ private:
     void setProjectModified();
     void showPageInBrowserPane();
 
+    // Site tools (TForm1SiteTools.cpp)
+    void buildSiteToolCommands();
+    void openAnalysis(const QString &filesTabPath);
+
     AppEnvironment m_env;
     Settings m_settings;
     HtmlFileMasks m_masks;
@@ -307,4 +318,5 @@ private:
     BrowserPane *m_browserPane = nullptr;
     TFindDialog *m_findDialog = nullptr;
     TReplaceDialog *m_replaceDialog = nullptr;
+    std::unique_ptr<AnalysisMemory> m_analysisMemory; // outlives each analysis window
 };
