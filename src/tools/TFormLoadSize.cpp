@@ -227,6 +227,9 @@ void TFormLoadSize::buildSiteTab(QWidget *page)
     m_grid->setRootIsDecorated(false);
     m_grid->setUniformRowHeights(true);
     m_grid->setHeaderLabels(T::gridHeadings);
+    m_grid->setColumnWidth(0, 140);
+    for (int column = 1; column < 6; ++column)
+        m_grid->setColumnWidth(column, 90);
     layout->addWidget(m_grid, 1, 2, 3, 2);
     layout->addWidget(new QLabel(T::pageSummary, page), 4, 2);
     m_pageSummary = reportList(QStringLiteral("ListBox3"), page);
@@ -266,17 +269,19 @@ void TFormLoadSize::buildSiteTab(QWidget *page)
 void TFormLoadSize::buildListTab(QWidget *page)
 {
     auto *layout = new QGridLayout(page);
-    layout->addWidget(new QLabel(T::selectSite, page), 0, 0);
+    auto *left = new QVBoxLayout;
+    left->addWidget(new QLabel(T::selectSite, page));
     m_comboLinks = new QComboBox(page);
     m_comboLinks->setObjectName(QStringLiteral("ComboLinks"));
-    layout->addWidget(m_comboLinks, 1, 0);
+    left->addWidget(m_comboLinks);
     m_outlineLinks = new QTreeView(page);
     m_outlineLinks->setObjectName(QStringLiteral("OutlineLinks"));
     m_outlineLinks->setHeaderHidden(true);
     m_outlineLinks->setUniformRowHeights(true);
     m_outlineLinks->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_outlineLinks->setModel(m_outlineModel);
-    layout->addWidget(m_outlineLinks, 2, 0, 3, 1);
+    left->addWidget(m_outlineLinks, 1);
+    layout->addLayout(left, 0, 0, 5, 1);
 
     auto *group = new QGroupBox(T::listingRequested, page);
     group->setObjectName(QStringLiteral("RadioGroupListing"));
@@ -291,7 +296,7 @@ void TFormLoadSize::buildListTab(QWidget *page)
     groupLayout->addWidget(m_radioLinks);
     groupLayout->addWidget(m_radioImages);
     groupLayout->addWidget(m_radioBoth);
-    layout->addWidget(group, 0, 1, 2, 1);
+    layout->addWidget(group, 0, 1);
     auto *buttons = new QHBoxLayout;
     auto *analyzePage = new QPushButton(T::analyzePage, page);
     analyzePage->setObjectName(QStringLiteral("BitBtnLinksPage"));
@@ -309,9 +314,9 @@ void TFormLoadSize::buildListTab(QWidget *page)
     buttons->addStretch(1);
     buttons->addWidget(print);
     buttons->addWidget(close);
-    layout->addLayout(buttons, 2, 1);
+    layout->addLayout(buttons, 1, 1);
     m_listing = reportList(QStringLiteral("ListBoxLinks"), page);
-    layout->addWidget(m_listing, 3, 1);
+    layout->addWidget(m_listing, 2, 1, 2, 1);
     auto *note = new QLabel(T::listNote, page);
     note->setWordWrap(true);
     layout->addWidget(note, 4, 1);
