@@ -200,6 +200,21 @@ TEST_F(SiteToolsWindowTest, SiteAnalysisReportsAMissingPageAndGoesOn)
     EXPECT_TRUE(form->gridRows().isEmpty());
 }
 
+TEST_F(SiteToolsWindowTest, MissingSecondPageGivesAnErrorRowAndTheThirdIsStillAnalyzed)
+{
+    writeSite("gap.out", {"One|one.html|<P>one</P>", "Two|two.html|", "Three|three.html|<P>three</P>"});
+    auto form = analysis();
+    form->ComboProjectsChange(in<QComboBox>(form.get(), "ComboProjects")->findText("GAP.OUT"));
+    prompts.expectInformation();
+    form->BitBtnAnalyzeSiteClick();
+    EXPECT_EQ(prompts.shownTexts(), QStringList({"Could not open file \"" + folder.file("site/two.html") + "\"."}));
+    const QList<QStringList> rows = form->gridRows();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[1].value(1), "ERROR");
+    EXPECT_EQ(rows[2], QStringList({"Three", "0KB", "0", "0KB", "0 sec", "0 sec"}));
+    EXPECT_EQ(memory.pageTitle, "Three");
+}
+
 TEST_F(SiteToolsWindowTest, MissingPictureMarksTheRowAndShowsTheNote)
 {
     writeStandardSite();
