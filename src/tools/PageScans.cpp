@@ -72,32 +72,35 @@ QString decodePiece(QByteArrayView piece)
 
 QStringList pictures(QByteArrayView bytes)
 {
+    // The quotes of a line pair up in order, each pair's text one value; a quote left
+    // without a partner at the end of its line pairs with nothing.
     QStringList found;
-    forEachLine(bytes, [&found](QByteArrayView line, int) {
-        // The quotes pair up in order: each pair's text is one value.
-        qsizetype from = 0;
-        while (true) {
-            const qsizetype open = line.indexOf('"', from);
-            if (open < 0)
-                break;
-            const qsizetype close = line.indexOf('"', open + 1);
-            if (close < 0)
-                break;
-            const QByteArrayView value = line.sliced(open + 1, close - open - 1);
-            if (isAscii(value)) {
-                if (endsWithPictureExtension(value))
-                    found << bareName(QString::fromLatin1(value).toLower());
-            } else {
-                const QString lower = decodePiece(value).toLower();
-                if (lower.endsWith(QLatin1String(".gif")) || lower.endsWith(QLatin1String(".jpg")))
-                    found << bareName(lower);
-            }
-            if (close >= line.size() - 1)
-                break;
-            from = close + 1;
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    const auto nextQuote = [data, size](qsizetype from) -> qsizetype {
+        const void *at = from < size ? std::memchr(data + from, '"', size_t(size - from)) : nullptr;
+        return at ? static_cast<const char *>(at) - data : -1;
+    };
+    for (qsizetype open = nextQuote(0); open >= 0;) {
+        const qsizetype close = nextQuote(open + 1);
+        if (close < 0)
+            break;
+        const size_t span = size_t(close - open - 1);
+        if (std::memchr(data + open + 1, '\n', span) || std::memchr(data + open + 1, '\r', span)) {
+            open = close; // the first quote of a later line
+            continue;
         }
-        return true;
-    });
+        const QByteArrayView value(data + open + 1, qsizetype(span));
+        if (isAscii(value)) {
+            if (endsWithPictureExtension(value))
+                found << bareName(QString::fromLatin1(value).toLower());
+        } else {
+            const QString lower = decodePiece(value).toLower();
+            if (lower.endsWith(QLatin1String(".gif")) || lower.endsWith(QLatin1String(".jpg")))
+                found << bareName(lower);
+        }
+        open = nextQuote(close + 1);
+    }
     return found;
 }
 
@@ -154,43 +157,119 @@ TextSearch::TextSearch(const QString &text) : m_lower(text.toLower())
 {
     bool ascii = true;
     for (QChar c : std::as_const(m_lower))
-        ascii = ascii && c.unicode() < 0x80;
+        ascii = ascii && c.unicode() < 0x80 && c != QLatin1Char('\n') && c != QLatin1Char('\r');
     m_ascii = ascii && !m_lower.isEmpty();
-    if (m_ascii) {
-        m_needle = m_lower.toLatin1();
-        m_matcher.setPattern(m_needle);
+    if (!m_ascii)
+        return;
+    m_needle = m_lower.toLatin1();
+    const qsizetype size = m_needle.size();
+    for (qsizetype &skip : m_skip)
+        skip = size;
+    for (qsizetype i = 0; i + 1 < size; ++i) {
+        const auto c = static_cast<unsigned char>(m_needle[i]);
+        m_skip[c] = size - 1 - i;
+        if (c >= 'a' && c <= 'z')
+            m_skip[c - 32] = size - 1 - i;
     }
 }
+
+qsizetype TextSearch::find(const unsigned char *bytes, qsizetype size, qsizetype from) const
+{
+    const auto *needle = reinterpret_cast<const unsigned char *>(m_needle.constData());
+    const qsizetype last = m_needle.size() - 1;
+    const auto fold = [](unsigned char c) { return static_cast<unsigned char>(c + ((unsigned(c - 'A') < 26u) << 5)); };
+    for (qsizetype at = from; at + last < size;) {
+        const unsigned char tail = bytes[at + last];
+        if (fold(tail) == needle[last]) {
+            qsizetype i = last - 1;
+            while (i >= 0 && fold(bytes[at + i]) == needle[i])
+                --i;
+            if (i < 0)
+                return at;
+        }
+        at += m_skip[tail];
+    }
+    return -1;
+}
+
+namespace {
+// Line breaks in [from, to): each LF, each CR, less each CR LF pair.
+int lineBreaks(const unsigned char *bytes, qsizetype from, qsizetype to, qsizetype size)
+{
+    qsizetype lf = 0, cr = 0, pairs = 0;
+    for (qsizetype i = from; i < to; ++i) {
+        lf += bytes[i] == '\n';
+        cr += bytes[i] == '\r';
+        pairs += bytes[i] == '\r' && i + 1 < size && bytes[i + 1] == '\n';
+    }
+    return int(lf + cr - pairs);
+}
+
+int countByte(const unsigned char *bytes, qsizetype from, qsizetype to, unsigned char c)
+{
+    int count = 0;
+    for (const void *at; from < to && (at = std::memchr(bytes + from, c, size_t(to - from)));) {
+        ++count;
+        from = static_cast<const unsigned char *>(at) - bytes + 1;
+    }
+    return count;
+}
+
+bool holdsByte(QByteArrayView bytes, char c)
+{
+    return std::memchr(bytes.data(), c, size_t(bytes.size())) != nullptr;
+}
+
+// True when some CR is not followed by LF (a line end of its own).
+bool hasLoneCr(const unsigned char *bytes, qsizetype size)
+{
+    for (qsizetype from = 0; from < size;) {
+        const void *at = std::memchr(bytes + from, '\r', size_t(size - from));
+        if (!at)
+            return false;
+        const qsizetype cr = static_cast<const unsigned char *>(at) - bytes;
+        if (cr + 1 >= size || bytes[cr + 1] != '\n')
+            return true;
+        from = cr + 2;
+    }
+    return false;
+}
+} // namespace
 
 QList<int> TextSearch::matchingLines(QByteArrayView bytes) const
 {
     if (m_lower.isEmpty())
         return {};
     // Lower-casing any character other than these two never gives an ASCII letter, so
-    // without them an ASCII text can be looked for in the bytes lower-cased letter by letter.
-    if (!m_ascii || bytes.indexOf("\xC4\xB0") >= 0 || bytes.indexOf("\xE2\x84\xAA") >= 0)
+    // without them an ASCII text can be looked for letter by letter in the bytes.
+    const bool special = (holdsByte(bytes, '\xC4') && bytes.indexOf("\xC4\xB0") >= 0) ||
+                         (holdsByte(bytes, '\xE2') && bytes.indexOf("\xE2\x84\xAA") >= 0);
+    if (!m_ascii || special)
         return slowMatchingLines(bytes);
-    QByteArray lower(bytes.size(), Qt::Uninitialized);
-    char *out = lower.data();
-    const char *in = bytes.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = lowerAscii(in[i]);
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
     QList<int> numbers;
-    qsizetype match = m_matcher.indexIn(lower.constData(), lower.size(), 0);
-    if (match < 0)
+    qsizetype at = find(data, size, 0);
+    if (at < 0)
         return numbers;
-    const char *base = lower.constData();
-    forEachLine(lower, [&](QByteArrayView line, int number) {
-        const qsizetype start = line.data() - base;
-        const qsizetype end = start + line.size();
-        if (match < end) { // the text holds no line break, so the match lies inside this line
-            numbers << number;
-            // Resume at the next line.
-            match = m_matcher.indexIn(base, lower.size(), end);
-            return match >= 0;
+    // Lines end at LF (alone or after CR) unless a CR stands alone somewhere.
+    const bool loneCr = hasLoneCr(data, size);
+    int line = 0;
+    qsizetype counted = 0; // the line breaks before here are in `line`
+    for (; at >= 0; at = find(data, size, counted)) {
+        line += loneCr ? lineBreaks(data, counted, at, size) : countByte(data, counted, at, '\n');
+        numbers << line;
+        // On with the next line: this one is in the list already.
+        qsizetype end = at;
+        if (loneCr) {
+            while (end < size && data[end] != '\n' && data[end] != '\r')
+                ++end;
+        } else {
+            const void *lf = std::memchr(data + at, '\n', size_t(size - at));
+            end = lf ? static_cast<const unsigned char *>(lf) - data : size;
         }
-        return true;
-    });
+        counted = end;
+    }
     return numbers;
 }
 

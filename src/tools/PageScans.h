@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayMatcher>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -34,10 +33,12 @@ public:
 
 private:
     QList<int> slowMatchingLines(QByteArrayView bytes) const;
+    // The next place of the ASCII text, letters compared without case (Horspool).
+    qsizetype find(const unsigned char *bytes, qsizetype size, qsizetype from) const;
 
     QString m_lower;
     bool m_ascii = false;
-    QByteArray m_needle;
-    QByteArrayMatcher m_matcher;
+    QByteArray m_needle; // lower case
+    qsizetype m_skip[256] = {};
 };
 } // namespace PageScans

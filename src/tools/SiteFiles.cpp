@@ -4,22 +4,30 @@
 
 #include <QByteArrayMatcher>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace SiteFiles {
 namespace {
-char upperAscii(char c)
-{
-    return (c >= 'a' && c <= 'z') ? char(c - ('a' - 'A')) : c;
-}
-
 QByteArray upperAsciiCopy(QByteArrayView text)
 {
     QByteArray upper(text.size(), Qt::Uninitialized);
     char *out = upper.data();
-    for (qsizetype i = 0; i < text.size(); ++i)
-        out[i] = upperAscii(text[i]);
+    const char *in = text.data();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(in[i]);
+        out[i] = char(c - ((unsigned(c - 'a') < 26u) << 5)); // branch-free, so the loop vectorises
+    }
     return upper;
 }
 
@@ -114,9 +122,94 @@ QString replaceText(const QString &text, const QString &search, const QString &r
     return result;
 }
 
+bool readWhole(const QString &path, QByteArray &buffer)
+{
+#ifdef Q_OS_UNIX
+    if (path.isEmpty())
+        return false;
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    buffer.resize(qsizetype(info.st_size));
+    qsizetype have = 0;
+    // The size the file had when opened is what is read; one more read would only find its end.
+    while (have < buffer.size()) {
+        const ssize_t got = ::read(fd, buffer.data() + have, size_t(buffer.size() - have));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            ::close(fd);
+            return false;
+        }
+        if (got == 0)
+            break;
+        have += got;
+    }
+    ::close(fd);
+    buffer.resize(have);
+    return true;
+#else
+    std::optional<QByteArray> bytes = readFileBytes(path);
+    if (bytes)
+        buffer = std::move(*bytes);
+    return bytes.has_value();
+#endif
+}
+
+std::optional<QByteArray> readWhole(const QString &path)
+{
+    QByteArray bytes;
+    if (!readWhole(path, bytes))
+        return std::nullopt;
+    return bytes;
+}
+
+bool replaceWhole(const QString &path, const QByteArray &bytes)
+{
+#ifdef Q_OS_UNIX
+    QString target = path;
+    if (QFileInfo(path).isSymLink()) {
+        target = QFileInfo(path).canonicalFilePath();
+        if (target.isEmpty())
+            return false;
+    }
+    const QByteArray native = QFile::encodeName(target);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    const qsizetype slash = native.lastIndexOf('/');
+    QByteArray temporary = native.left(slash + 1) + '.' + native.mid(slash + 1) + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return false;
+    bool ok = ::fchmod(fd, info.st_mode & 07777) == 0;
+    for (qsizetype done = 0; ok && done < bytes.size();) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        ok = wrote > 0;
+        done += std::max<ssize_t>(wrote, 0);
+    }
+    ok = (::close(fd) == 0) && ok;
+    if (ok)
+        ok = ::rename(temporary.constData(), native.constData()) == 0;
+    if (!ok)
+        ::unlink(temporary.constData());
+    return ok;
+#else
+    return writeFileAtomically(path, bytes).ok;
+#endif
+}
+
 FileOutcome replaceInFile(const QString &path, const QString &search, const QString &replacement, bool matchCase)
 {
-    const std::optional<QByteArray> bytes = readFileBytes(path);
+    const std::optional<QByteArray> bytes = readWhole(path);
     if (!bytes)
         return FileOutcome::Unreadable;
     int count = 0;
@@ -142,7 +235,7 @@ FileOutcome replaceInFile(const QString &path, const QString &search, const QStr
     }
     if (count == 0)
         return FileOutcome::Unchanged;
-    return writeFileAtomically(path, result).ok ? FileOutcome::Replaced : FileOutcome::WriteFailed;
+    return replaceWhole(path, result) ? FileOutcome::Replaced : FileOutcome::WriteFailed;
 }
 
 QList<Copy> planCopies(const QStringList &sources, const QStringList &reserved)

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Replace across files and the copies of the two backups.
 namespace SiteFiles {
 // Month, day and the full year, no leading zeros: 12_7_2026.
@@ -23,6 +25,18 @@ QByteArray replaceBytes(QByteArrayView text, QByteArrayView search, QByteArrayVi
                         int *count = nullptr);
 QString replaceText(const QString &text, const QString &search, const QString &replacement, bool matchCase,
                     int *count = nullptr);
+
+// The whole file, read with as few system calls as the platform allows; nothing when it
+// cannot be read (missing, a folder, no permission).
+std::optional<QByteArray> readWhole(const QString &path);
+// The same into a buffer that keeps its memory from one file to the next.
+bool readWhole(const QString &path, QByteArray &buffer);
+
+// Replaces a file through a temporary file beside it and a rename, so a failure leaves the
+// old file as it was. The file keeps its permissions; a link is followed to its target.
+// Unlike a document save, each file is not flushed to disk on its own: a site-wide run
+// writes thousands of them and would mostly wait for the disk.
+bool replaceWhole(const QString &path, const QByteArray &bytes);
 
 enum class FileOutcome { Unchanged, Replaced, Unreadable, WriteFailed };
 // Replaces in one file on disk. The file is only ever replaced whole (atomically) and only

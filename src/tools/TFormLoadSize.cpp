@@ -10,6 +10,7 @@
 #include "project/ProjectPrinting.h"
 #include "tools/PageScans.h"
 #include "tools/SiteAnalysis.h"
+#include "tools/SiteFiles.h"
 #include "tools/SiteProjects.h"
 
 #include <QApplication>
@@ -524,6 +525,14 @@ void TFormLoadSize::setBusy(bool busy, int steps)
     }
 }
 
+void TFormLoadSize::advanceProgress(int done)
+{
+    // The bar repaints at once on a visible change; a step of about a pixel is enough.
+    const int step = std::max(1, m_progress->maximum() / 400);
+    if (done % step == 0 || done == m_progress->maximum())
+        m_progress->setValue(done);
+}
+
 void TFormLoadSize::setStatus(const QString &text)
 {
     m_status->setText(text);
@@ -536,11 +545,11 @@ QString TFormLoadSize::status() const
 
 void TFormLoadSize::analyzeOne(int page, QStringList &summary, QList<QTreeWidgetItem *> &rows)
 {
-    SiteAnalysis::PictureSizes sizes;
     const QString path = page >= 0 ? m_site.pathOf(page) : m_context.memory->pagePath;
     const QString title = page >= 0 ? m_site.pages().value(page).title : m_context.memory->pageTitle;
-    const SiteAnalysis::PageReport report = SiteAnalysis::analyzePage(title, path, readFileBytes(path), imageFolder(),
-                                                                      sizes, [this] { return m_context.memory->stop; });
+    const SiteAnalysis::PageReport report =
+        SiteAnalysis::analyzePage(title, path, SiteFiles::readWhole(path), imageFolder(), m_pictureSizes,
+                                  [this] { return m_context.memory->stop; });
     if (report.outcome == SiteAnalysis::PageReport::Outcome::Unreadable)
         m_context.prompts->information(report.message);
     summary << report.summary;
@@ -560,6 +569,7 @@ void TFormLoadSize::flushSiteLists(QStringList &summary, QList<QTreeWidgetItem *
 
 void TFormLoadSize::BitBtnAnalyzePageClick()
 {
+    m_pictureSizes = {};
     m_pageSummary->clear();
     QStringList summary;
     QList<QTreeWidgetItem *> rows;
@@ -572,6 +582,7 @@ void TFormLoadSize::BitBtnAnalyzeSiteClick()
 {
     m_outline1->expandAll();
     m_context.memory->stop = false;
+    m_pictureSizes = {};
     const int pages = m_site.pageCount();
     setBusy(true, pages);
     m_pageSummary->clear();
@@ -583,7 +594,7 @@ void TFormLoadSize::BitBtnAnalyzeSiteClick()
         m_context.pump->processEvents();
         if (m_context.memory->stop)
             break;
-        m_progress->setValue(page + 1);
+        advanceProgress(page + 1);
         makeCurrent(page);
         analyzeOne(page, summary, rows);
         if ((page + 1) % kPagesPerBatch == 0) {
@@ -625,7 +636,7 @@ bool TFormLoadSize::collectLinks(bool site, QStringList &links)
 {
     setStatus(T::extracting);
     if (!site) {
-        if (const std::optional<QByteArray> bytes = readFileBytes(m_context.memory->pagePath))
+        if (const std::optional<QByteArray> bytes = SiteFiles::readWhole(m_context.memory->pagePath))
             links = PageScans::links(*bytes);
         return true;
     }
@@ -635,9 +646,9 @@ bool TFormLoadSize::collectLinks(bool site, QStringList &links)
             setStatus(T::aborted);
             return false;
         }
-        m_progress->setValue(page + 1);
+        advanceProgress(page + 1);
         makeCurrent(page);
-        if (const std::optional<QByteArray> bytes = readFileBytes(m_site.pathOf(page)))
+        if (const std::optional<QByteArray> bytes = SiteFiles::readWhole(m_site.pathOf(page)))
             links << PageScans::links(*bytes);
     }
     return true;
@@ -647,7 +658,7 @@ bool TFormLoadSize::collectPictures(bool site, QStringList &pictures)
 {
     setStatus(T::scanning);
     if (!site) {
-        if (const std::optional<QByteArray> bytes = readFileBytes(m_context.memory->pagePath))
+        if (const std::optional<QByteArray> bytes = SiteFiles::readWhole(m_context.memory->pagePath))
             pictures = PageScans::pictures(*bytes);
         return true;
     }
@@ -657,9 +668,9 @@ bool TFormLoadSize::collectPictures(bool site, QStringList &pictures)
             setStatus(T::searchAborted);
             return false;
         }
-        m_progress->setValue(page + 1);
+        advanceProgress(page + 1);
         makeCurrent(page);
-        if (const std::optional<QByteArray> bytes = readFileBytes(m_site.pathOf(page)))
+        if (const std::optional<QByteArray> bytes = SiteFiles::readWhole(m_site.pathOf(page)))
             pictures << PageScans::pictures(*bytes);
     }
     return true;
@@ -728,19 +739,19 @@ void TFormLoadSize::BitBtnFindClick()
     const PageScans::TextSearch search(text);
     const bool nameOnly = m_fileNameOnly->isChecked();
     QStringList found;
+    QByteArray buffer;
     for (int page = 0; page < m_site.pageCount(); ++page) {
         m_context.pump->processEvents();
         if (m_context.memory->stop) {
             setStatus(T::searchAborted);
             break;
         }
-        m_progress->setValue(page + 1);
+        advanceProgress(page + 1);
         makeCurrent(page);
         const QString &path = m_site.paths().at(page);
-        const std::optional<QByteArray> bytes = readFileBytes(path);
-        if (!bytes)
+        if (!SiteFiles::readWhole(path, buffer))
             continue;
-        const QList<int> lines = search.matchingLines(*bytes);
+        const QList<int> lines = search.matchingLines(buffer);
         if (!lines.isEmpty())
             found << SiteAnalysis::foundLine(path, lines, nameOnly);
         if ((page + 1) % kPagesPerBatch == 0) {

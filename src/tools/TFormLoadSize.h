@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/ProjectModel.h"
+#include "tools/SiteAnalysis.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -110,11 +111,13 @@ private:
     bool collectPictures(bool site, QStringList &pictures);
     void setBusy(bool busy, int steps = 0);
     void setStatus(const QString &text);
+    void advanceProgress(int done);
     void printList(const QListWidget *list);
 
     LoadSizeContext m_context;
     ProjectModel m_site;
     int m_currentPage = -1;
+    SiteAnalysis::PictureSizes m_pictureSizes; // one look-up per picture and run
     int m_busyDepth = 0;
 
     QTabWidget *m_pages = nullptr;

@@ -37,6 +37,7 @@ TEST(PageScans, PicturesAreQuotedGifAndJpgValuesCutToTheirNames)
         {"<IMG SRC=\"split\r\n.gif\">", {}}, // a value over two lines
         {"<IMG ALT=\"x\" SRC=\"one.gif\" TITLE=\"two.jpg\">", {"one.gif", "two.jpg"}},
         {"\"a.gif\" \"unclosed.gif", {"a.gif"}},
+        {"<A HREF=\"x\r<IMG SRC=\"b.gif\">\n\"c.jpg\"", {"b.gif", "c.jpg"}}, // an unpaired quote ends with its line
         {"<IMG SRC=\"\xC3\x89t\xC3\xA9.GIF\">", {QString::fromUtf8("\xC3\xA9t\xC3\xA9.gif")}},
     };
     for (const auto &c : cases)
@@ -77,6 +78,9 @@ TEST(PageScans, SearchIsCaseInsensitiveAndNumbersLinesFromZero)
         {"\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89\r\nete", {0}}, // accented text, lower-cased
         {"caf\xC3\xA9", "CAF\xC9\n", {0}},                      // a Latin-1 page
         {"a", "a\ra\na\r\n", {0, 1, 2}},
+        {"b", "a\rb\r\nb b\nb", {1, 2, 3}}, // a line with two matches counts once
+        {"end", "a\r\n\r\nthe END", {2}},
+        {"x", "x", {0}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(PageScans::TextSearch(QString::fromUtf8(c.text)).matchingLines(c.page), c.lines) << c.text;
