@@ -6,6 +6,10 @@
 
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace PageScans {
 namespace {
 bool isAscii(QByteArrayView bytes)
@@ -178,15 +182,37 @@ qsizetype TextSearch::find(const unsigned char *bytes, qsizetype size, qsizetype
     const auto *needle = reinterpret_cast<const unsigned char *>(m_needle.constData());
     const qsizetype last = m_needle.size() - 1;
     const auto fold = [](unsigned char c) { return static_cast<unsigned char>(c + ((unsigned(c - 'A') < 26u) << 5)); };
-    for (qsizetype at = from; at + last < size;) {
-        const unsigned char tail = bytes[at + last];
-        if (fold(tail) == needle[last]) {
-            qsizetype i = last - 1;
-            while (i >= 0 && fold(bytes[at + i]) == needle[i])
-                --i;
-            if (i < 0)
-                return at;
+    const auto matchesAt = [&](qsizetype at) {
+        for (qsizetype i = 0; i < last; ++i)
+            if (fold(bytes[at + i]) != needle[i])
+                return false;
+        return true;
+    };
+    qsizetype at = from;
+#ifdef __SSE2__
+    // Sixteen places at a time: those whose first and last letters fit (a letter OR 0x20 is
+    // its small form) are checked in full.
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    const __m128i first = _mm_set1_epi8(char(needle[0] | 0x20));
+    const __m128i lastByte = _mm_set1_epi8(char(needle[last] | 0x20));
+    for (; at + last + 16 <= size; at += 16) {
+        const __m128i head = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + at)), caseBit);
+        const __m128i tail =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + at + last)), caseBit);
+        unsigned mask =
+            unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(head, first), _mm_cmpeq_epi8(tail, lastByte))));
+        while (mask) {
+            const int bit = __builtin_ctz(mask);
+            if (fold(bytes[at + bit + last]) == needle[last] && matchesAt(at + bit))
+                return at + bit;
+            mask &= mask - 1;
         }
+    }
+#endif
+    while (at + last < size) {
+        const unsigned char tail = bytes[at + last];
+        if (fold(tail) == needle[last] && matchesAt(at))
+            return at;
         at += m_skip[tail];
     }
     return -1;

@@ -87,6 +87,31 @@ TEST(PageScans, SearchIsCaseInsensitiveAndNumbersLinesFromZero)
     EXPECT_EQ(PageScans::TextSearch(QString()).matchingLines("anything"), QList<int>());
 }
 
+TEST(PageScans, SearchAgreesWithLowerCasedLinesOnLongPages)
+{
+    // Matches at every offset of long lines, in mixed case, near-misses and line ends of
+    // every kind, checked against a plain lower-cased comparison of each line.
+    const QByteArray variants[] = {"Old Address", "OLD ADDRESS",  "old addresS",
+                                   "old adress",  "old  address", "ld address"};
+    const char *breaks[] = {"\r\n", "\n", "\r"};
+    for (const char *lineBreak : breaks) {
+        QByteArray page;
+        for (int line = 0; line < 120; ++line) {
+            page += QByteArray(line % 37, 'x');
+            if (line % 3 != 1)
+                page += variants[line % 6];
+            page += QByteArray(line % 5, ' ') + lineBreak;
+        }
+        QList<int> expected;
+        const QStringList lines = QString::fromLatin1(page).split(QString::fromLatin1(lineBreak));
+        for (int i = 0; i < lines.size(); ++i)
+            if (lines[i].toLower().contains("old address"))
+                expected << i;
+        EXPECT_EQ(PageScans::TextSearch("old ADDRESS").matchingLines(page), expected) << lineBreak;
+        EXPECT_FALSE(expected.isEmpty());
+    }
+}
+
 TEST(SiteAnalysis, OneUniqueImageFromTwoSpellings)
 {
     TempProgramFolder folder;
