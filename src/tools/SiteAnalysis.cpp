@@ -33,7 +33,7 @@ std::optional<qint64> PictureSizes::size(const QString &path)
     return bytes;
 }
 
-PageReport analyzePage(const QString &title, const QString &path, const std::optional<QByteArray> &bytes,
+PageReport analyzePage(const QString &title, const QString &path, std::optional<QByteArrayView> bytes,
                        const QString &imageFolder, PictureSizes &sizes, const std::function<bool()> &stop)
 {
     using namespace AnalysisTexts;

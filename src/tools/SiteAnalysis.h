@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QHash>
 #include <QList>
@@ -82,7 +83,7 @@ struct PageReport {
 
 // The size analysis of one page. `bytes` is the page file (nothing when it cannot be read);
 // `imageFolder` ends in a separator; `stop` is asked between pictures.
-PageReport analyzePage(const QString &title, const QString &path, const std::optional<QByteArray> &bytes,
+PageReport analyzePage(const QString &title, const QString &path, std::optional<QByteArrayView> bytes,
                        const QString &imageFolder, PictureSizes &sizes, const std::function<bool()> &stop = {});
 
 QStringList linkReport(const QString &title, const QString &path, const QStringList &links);

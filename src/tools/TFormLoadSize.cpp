@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -96,9 +97,9 @@ const QStringList printHeadings{QStringLiteral("Page"),           QStringLiteral
                                 QStringLiteral("Est. 28.8 Time"), QStringLiteral("Est. 14.4 Time")};
 } // namespace T
 
-// Lists and the grid are filled in batches, so that a site of thousands of pages does not
-// pay for one widget update per line.
-constexpr int kPagesPerBatch = 250;
+// Lists and the grid are filled about once a second: each addition lays a list out again
+// whole, which a site of thousands of pages must not pay for page after page.
+constexpr qint64 kShowEveryMs = 1000;
 
 QListWidget *reportList(const QString &name, QWidget *parent)
 {
@@ -528,7 +529,7 @@ void TFormLoadSize::setBusy(bool busy, int steps)
 void TFormLoadSize::advanceProgress(int done)
 {
     // The bar repaints at once on a visible change; a step of about a pixel is enough.
-    const int step = std::max(1, m_progress->maximum() / 400);
+    const int step = std::max(1, m_progress->maximum() / 200);
     if (done % step == 0 || done == m_progress->maximum())
         m_progress->setValue(done);
 }
@@ -547,9 +548,10 @@ void TFormLoadSize::analyzeOne(int page, QStringList &summary, QList<QTreeWidget
 {
     const QString path = page >= 0 ? m_site.pathOf(page) : m_context.memory->pagePath;
     const QString title = page >= 0 ? m_site.pages().value(page).title : m_context.memory->pageTitle;
+    const bool readable = SiteFiles::readWhole(path, m_pageBuffer);
     const SiteAnalysis::PageReport report =
-        SiteAnalysis::analyzePage(title, path, SiteFiles::readWhole(path), imageFolder(), m_pictureSizes,
-                                  [this] { return m_context.memory->stop; });
+        SiteAnalysis::analyzePage(title, path, readable ? std::optional<QByteArrayView>(m_pageBuffer) : std::nullopt,
+                                  imageFolder(), m_pictureSizes, [this] { return m_context.memory->stop; });
     if (report.outcome == SiteAnalysis::PageReport::Outcome::Unreadable)
         m_context.prompts->information(report.message);
     summary << report.summary;
@@ -590,6 +592,8 @@ void TFormLoadSize::BitBtnAnalyzeSiteClick()
     m_errorNote->hide();
     QStringList summary;
     QList<QTreeWidgetItem *> rows;
+    QElapsedTimer sinceShown;
+    sinceShown.start();
     for (int page = 0; page < pages; ++page) {
         m_context.pump->processEvents();
         if (m_context.memory->stop)
@@ -597,9 +601,11 @@ void TFormLoadSize::BitBtnAnalyzeSiteClick()
         advanceProgress(page + 1);
         makeCurrent(page);
         analyzeOne(page, summary, rows);
-        if ((page + 1) % kPagesPerBatch == 0) {
+        // Adding to the lists lays them out again whole: now and then is enough to watch.
+        if (sinceShown.elapsed() >= kShowEveryMs) {
             flushSiteLists(summary, rows);
             showCurrentInOutlines();
+            sinceShown.restart();
         }
     }
     flushSiteLists(summary, rows);
@@ -739,7 +745,8 @@ void TFormLoadSize::BitBtnFindClick()
     const PageScans::TextSearch search(text);
     const bool nameOnly = m_fileNameOnly->isChecked();
     QStringList found;
-    QByteArray buffer;
+    QElapsedTimer sinceShown;
+    sinceShown.start();
     for (int page = 0; page < m_site.pageCount(); ++page) {
         m_context.pump->processEvents();
         if (m_context.memory->stop) {
@@ -748,15 +755,16 @@ void TFormLoadSize::BitBtnFindClick()
         }
         advanceProgress(page + 1);
         makeCurrent(page);
-        const QString &path = m_site.paths().at(page);
-        if (!SiteFiles::readWhole(path, buffer))
-            continue;
-        const QList<int> lines = search.matchingLines(buffer);
-        if (!lines.isEmpty())
-            found << SiteAnalysis::foundLine(path, lines, nameOnly);
-        if ((page + 1) % kPagesPerBatch == 0) {
+        const QString path = m_site.pathOf(page);
+        if (SiteFiles::readWhole(path, m_pageBuffer)) {
+            const QList<int> lines = search.matchingLines(m_pageBuffer);
+            if (!lines.isEmpty())
+                found << SiteAnalysis::foundLine(path, lines, nameOnly);
+        }
+        if (sinceShown.elapsed() >= kShowEveryMs) {
             m_found->addItems(found);
             found.clear();
+            sinceShown.restart();
         }
     }
     m_found->addItems(found);

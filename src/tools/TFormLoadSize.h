@@ -118,6 +118,7 @@ private:
     ProjectModel m_site;
     int m_currentPage = -1;
     SiteAnalysis::PictureSizes m_pictureSizes; // one look-up per picture and run
+    QByteArray m_pageBuffer;                   // reused from page to page
     int m_busyDepth = 0;
 
     QTabWidget *m_pages = nullptr;
