@@ -9,6 +9,7 @@
 #include "project/ProjectOutlineModel.h"
 #include "project/ProjectPrinting.h"
 #include "tools/PageScans.h"
+#include "tools/ReportList.h"
 #include "tools/SiteAnalysis.h"
 #include "tools/SiteFiles.h"
 #include "tools/SiteProjects.h"
@@ -101,23 +102,12 @@ const QStringList printHeadings{QStringLiteral("Page"),           QStringLiteral
 // whole, which a site of thousands of pages must not pay for page after page.
 constexpr qint64 kShowEveryMs = 1000;
 
-QListWidget *reportList(const QString &name, QWidget *parent)
+ReportList *reportList(const QString &name, QWidget *parent)
 {
-    auto *list = new QListWidget(parent);
+    auto *list = new ReportList(parent);
     list->setObjectName(name);
-    list->setUniformItemSizes(true);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->setMinimumWidth(200);
     return list;
-}
-
-QStringList itemsOf(const QListWidget *list)
-{
-    QStringList lines;
-    lines.reserve(list->count());
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
 }
 
 QPushButton *stopButton(const QString &name, QWidget *parent, TFormLoadSize *form)
@@ -777,7 +767,7 @@ void TFormLoadSize::BitBtnFindClick()
 // ---------------------------------------------------------------------------------------
 // Printing
 
-void TFormLoadSize::printList(const QListWidget *list)
+void TFormLoadSize::printList(const ReportList *list)
 {
     if (list->count() == 0) {
         m_context.prompts->information(LoadSizeTexts::nothingToPrint);
@@ -786,7 +776,7 @@ void TFormLoadSize::printList(const QListWidget *list)
     QPrinter printer;
     if (!m_context.prompts->choosePrinter(printer))
         return;
-    printLines(printer, itemsOf(list), font()); // printing problems are not reported
+    printLines(printer, list->lines(), font()); // printing problems are not reported
 }
 
 void TFormLoadSize::BitBtnPrintPageClick()

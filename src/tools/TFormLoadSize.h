@@ -23,6 +23,7 @@ class QTabWidget;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
+class ReportList;
 class Settings;
 
 namespace LoadSizeTexts {
@@ -112,7 +113,7 @@ private:
     void setBusy(bool busy, int steps = 0);
     void setStatus(const QString &text);
     void advanceProgress(int done);
-    void printList(const QListWidget *list);
+    void printList(const ReportList *list);
 
     LoadSizeContext m_context;
     ProjectModel m_site;
@@ -130,17 +131,17 @@ private:
     QTreeView *m_outlineLinks = nullptr;
     QListWidget *m_listBoxFiles = nullptr;
     QTreeWidget *m_grid = nullptr;
-    QListWidget *m_pageSummary = nullptr;
+    ReportList *m_pageSummary = nullptr;
     QLabel *m_errorNote = nullptr;
     QRadioButton *m_radioLinks = nullptr;
     QRadioButton *m_radioImages = nullptr;
     QRadioButton *m_radioBoth = nullptr;
-    QListWidget *m_listing = nullptr;
+    ReportList *m_listing = nullptr;
     QLabel *m_siteLabel = nullptr;
     QLineEdit *m_searchText = nullptr;
     QPushButton *m_findButton = nullptr;
     QCheckBox *m_fileNameOnly = nullptr;
-    QListWidget *m_found = nullptr;
+    ReportList *m_found = nullptr;
     QLabel *m_status = nullptr;
     QProgressBar *m_progress = nullptr;
 };
