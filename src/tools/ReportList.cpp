@@ -16,7 +16,10 @@ void ReportLinesModel::clear()
     endResetModel();
 }
 
-int ReportLinesModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_lines.size()); }
+int ReportLinesModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_lines.size());
+}
 
 QVariant ReportLinesModel::data(const QModelIndex &index, int role) const
 {

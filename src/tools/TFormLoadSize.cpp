@@ -101,6 +101,7 @@ const QStringList printHeadings{QStringLiteral("Page"),           QStringLiteral
 // Lists and the grid are filled about once a second: each addition lays a list out again
 // whole, which a site of thousands of pages must not pay for page after page.
 constexpr qint64 kShowEveryMs = 1000;
+constexpr qint64 kProgressEveryMs = 50;
 
 ReportList *reportList(const QString &name, QWidget *parent)
 {
@@ -250,6 +251,7 @@ void TFormLoadSize::buildSiteTab(QWidget *page)
     connect(browse, &QPushButton::clicked, this, &TFormLoadSize::BitBtnImagePathClick);
     connect(m_comboProjects, &QComboBox::activated, this, &TFormLoadSize::ComboProjectsChange);
     connect(m_outline1, &QTreeView::clicked, this, &TFormLoadSize::Outline1Click);
+    connect(m_outline1, &QTreeView::collapsed, this, [this] { m_outlinesExpanded = false; });
     connect(analyzePage, &QPushButton::clicked, this, &TFormLoadSize::BitBtnAnalyzePageClick);
     connect(analyzeSite, &QPushButton::clicked, this, &TFormLoadSize::BitBtnAnalyzeSiteClick);
     connect(clear, &QPushButton::clicked, this, &TFormLoadSize::BitBtnClearGridClick);
@@ -317,6 +319,7 @@ void TFormLoadSize::buildListTab(QWidget *page)
 
     connect(m_comboLinks, &QComboBox::activated, this, &TFormLoadSize::ComboLinksChange);
     connect(m_outlineLinks, &QTreeView::clicked, this, &TFormLoadSize::Outline1Click);
+    connect(m_outlineLinks, &QTreeView::collapsed, this, [this] { m_outlinesExpanded = false; });
     connect(analyzePage, &QPushButton::clicked, this, &TFormLoadSize::BitBtnLinksPageClick);
     connect(analyzeSite, &QPushButton::clicked, this, &TFormLoadSize::BitBtnLinksSiteClick);
     connect(print, &QPushButton::clicked, this, &TFormLoadSize::BitBtnPrintListingClick);
@@ -388,9 +391,9 @@ void TFormLoadSize::FormCreate()
     }
     m_site = m_context.project;
     m_outlineModel->reload();
+    m_outlinesExpanded = false; // a new tree starts collapsed
     m_listBoxFiles->addItems(m_site.paths());
-    m_outline1->expandAll();
-    m_outlineLinks->expandAll();
+    expandOutlines();
     if (!m_context.projectName.isEmpty() && m_context.selectedPage >= 0 && m_context.selectedPage < m_site.pageCount())
         makeCurrent(m_context.selectedPage);
     showCurrentInOutlines();
@@ -409,11 +412,11 @@ void TFormLoadSize::chooseProject(int index)
     const std::optional<ProjectModel> project = SiteProjects::read(m_context.projectsFolder, shown);
     m_site = project.value_or(ProjectModel());
     m_outlineModel->reload();
+    m_outlinesExpanded = false; // a new tree starts collapsed
     m_listBoxFiles->clear();
     m_listBoxFiles->addItems(m_site.paths());
     m_pageSummary->clear();
-    m_outline1->expandAll();
-    m_outlineLinks->expandAll();
+    expandOutlines();
     m_currentPage = -1;
     if (!project)
         m_context.prompts->error(QStringLiteral("Cannot read the project %1.").arg(shown));
@@ -433,6 +436,16 @@ void TFormLoadSize::ComboProjectsChange(int index)
 void TFormLoadSize::ComboLinksChange(int index)
 {
     chooseProject(index);
+}
+
+void TFormLoadSize::expandOutlines()
+{
+    // Laying out thousands of pages again costs more than a search: only after a collapse.
+    if (m_outlinesExpanded)
+        return;
+    m_outline1->expandAll();
+    m_outlineLinks->expandAll();
+    m_outlinesExpanded = true;
 }
 
 void TFormLoadSize::makeCurrent(int page)
@@ -507,6 +520,7 @@ void TFormLoadSize::setBusy(bool busy, int steps)
         m_progress->setRange(0, std::max(steps, 1));
         m_progress->setValue(0);
         m_progress->show();
+        m_sinceProgress.invalidate();
     } else {
         m_progress->hide();
         if (m_busyDepth > 0) {
@@ -518,10 +532,11 @@ void TFormLoadSize::setBusy(bool busy, int steps)
 
 void TFormLoadSize::advanceProgress(int done)
 {
-    // The bar repaints at once on a visible change; a step of about a pixel is enough.
-    const int step = std::max(1, m_progress->maximum() / 200);
-    if (done % step == 0 || done == m_progress->maximum())
-        m_progress->setValue(done);
+    // The bar repaints at once on each visible change: a few times a second is enough.
+    if (m_sinceProgress.isValid() && m_sinceProgress.elapsed() < kProgressEveryMs && done != m_progress->maximum())
+        return;
+    m_progress->setValue(done);
+    m_sinceProgress.start();
 }
 
 void TFormLoadSize::setStatus(const QString &text)
@@ -572,7 +587,7 @@ void TFormLoadSize::BitBtnAnalyzePageClick()
 
 void TFormLoadSize::BitBtnAnalyzeSiteClick()
 {
-    m_outline1->expandAll();
+    expandOutlines();
     m_context.memory->stop = false;
     m_pictureSizes = {};
     const int pages = m_site.pageCount();
@@ -729,7 +744,7 @@ void TFormLoadSize::BitBtnFindClick()
     m_found->clear();
     m_context.memory->stop = false;
     setBusy(true, m_site.pageCount());
-    m_outline1->expandAll();
+    expandOutlines();
     m_found->addItems(SiteAnalysis::searchHeader(m_context.clock->now(), m_comboProjects->currentText(), text));
     setStatus(T::finding);
     const PageScans::TextSearch search(text);

@@ -4,6 +4,7 @@
 #include "tools/SiteAnalysis.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QStringList>
 
 class Clock;
@@ -103,6 +104,7 @@ private:
     void FormCreate();
     void chooseProject(int index);
     void makeCurrent(int page);
+    void expandOutlines();
     void showCurrentInOutlines();
     QString imageFolder() const;
     void analyzeOne(int page, QStringList &summary, QList<QTreeWidgetItem *> &rows);
@@ -118,8 +120,10 @@ private:
     LoadSizeContext m_context;
     ProjectModel m_site;
     int m_currentPage = -1;
+    bool m_outlinesExpanded = false;
     SiteAnalysis::PictureSizes m_pictureSizes; // one look-up per picture and run
-    QByteArray m_pageBuffer;                   // reused from page to page
+    QElapsedTimer m_sinceProgress;
+    QByteArray m_pageBuffer; // reused from page to page
     int m_busyDepth = 0;
 
     QTabWidget *m_pages = nullptr;

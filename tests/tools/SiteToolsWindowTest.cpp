@@ -22,7 +22,10 @@
 #include <QTreeView>
 
 namespace {
-QStringList itemsOf(const ReportList *list) { return list->lines(); }
+QStringList itemsOf(const ReportList *list)
+{
+    return list->lines();
+}
 
 QStringList itemsOf(const QListWidget *list)
 {
