@@ -576,6 +576,8 @@ void TFormLoadSize::flushSiteLists(QStringList &summary, QList<QTreeWidgetItem *
 
 void TFormLoadSize::BitBtnAnalyzePageClick()
 {
+    // A stop pressed in an earlier run must not cut this page's analysis short.
+    m_context.memory->stop = false;
     m_pictureSizes = {};
     m_pageSummary->clear();
     QStringList summary;
