@@ -4,7 +4,9 @@
 #include "tools/SiteFiles.h"
 #include "tools/SiteProjects.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -259,6 +261,24 @@ TEST(SiteFiles, FilesAreReplacedWholeAndOnlyWhenTheyMatch)
     const QString stuck = folder.write(longName, "old text\r\n");
     EXPECT_EQ(SiteFiles::replaceInFile(stuck, "old", "new", false), SiteFiles::FileOutcome::WriteFailed);
     EXPECT_EQ(folder.read(longName), QByteArray("old text\r\n"));
+}
+
+TEST(SiteFiles, ReplacedFilesKeepTheirPermissionsAndLinks)
+{
+    TempProgramFolder folder;
+    const QString page = folder.write("site/a.html", "old");
+    const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QFile::setPermissions(page, mode);
+    ASSERT_TRUE(QFile::link(page, folder.file("site/link.html")));
+    EXPECT_EQ(SiteFiles::replaceInFile(folder.file("site/link.html"), "old", "new", false),
+              SiteFiles::FileOutcome::Replaced);
+    EXPECT_TRUE(QFileInfo(folder.file("site/link.html")).isSymLink());
+    EXPECT_EQ(folder.read("site/a.html"), QByteArray("new"));
+    const int ownerGroupOther = 0x7077;
+    EXPECT_EQ(int(QFile::permissions(page)) & ownerGroupOther, int(mode) & ownerGroupOther);
+    // No temporary file is left beside the page.
+    EXPECT_EQ(QDir(folder.file("site")).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 2);
+    EXPECT_FALSE(SiteFiles::readWhole(folder.file("site")).has_value()); // a folder is no page
 }
 
 TEST(SiteFiles, DateFolderAndSafeNames)
