@@ -1,28 +1,29 @@
 #include "app/TForm1.h"
 
 #include "app/MainLayout.h"
+#include "app/MainWindowHosts.h"
+#include "dialogs/CustomTagList.h"
+#include "dialogs/SnipPage.h"
+#include "editor/FindReplaceDialogs.h"
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
-#include "app/MainWindowHosts.h"
-#include "spell/SpellControlAdapters.h"
-#include "spell/SpellDialogHost.h"
-#include "spell/TSpellEngine.h"
-#include "project/FilesTab.h"
-#include "editor/FindReplaceDialogs.h"
-#include "preview/BrowserLink.h"
-#include "preview/BrowserPane.h"
-#include "preview/ProgramLauncher.h"
 #include "editor/SearchReplace.h"
 #include "editor/TagColouring.h"
 #include "editor/TagCommands.h"
 #include "editor/TagInsertion.h"
-#include "platform/Clock.h"
 #include "platform/Clipboard.h"
+#include "platform/Clock.h"
 #include "platform/TextFile.h"
+#include "preview/BrowserLink.h"
+#include "preview/BrowserPane.h"
+#include "preview/ProgramLauncher.h"
+#include "project/FilesTab.h"
 #include "settings/TFormSplash.h"
-#include "dialogs/CustomTagList.h"
-#include "dialogs/SnipPage.h"
+#include "spell/SpellControlAdapters.h"
+#include "spell/SpellDialogHost.h"
+#include "spell/TSpellEngine.h"
+#include "tools/TFormLoadSize.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -68,24 +69,28 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     hooks.openSettings = [this](int page) { openSettingsDialog(page); };
     hooks.repaint = [this] { m_editor->viewport()->update(); };
     m_document = std::make_unique<HtmlDocument>(*m_editorAccess, *m_env.prompts, m_settings, *m_env.clipboard, hooks);
-    m_tagInserter = std::make_unique<TagInserter>(*m_editorAccess, *m_env.clipboard,
-                                                  [this] { m_document->setModified(true); });
+    m_tagInserter =
+        std::make_unique<TagInserter>(*m_editorAccess, *m_env.clipboard, [this] { m_document->setModified(true); });
     buildTagCommands();
     buildSearchCommands();
     buildProjectCommands();
     buildHelpCommands();
     buildPowerCommands();
     buildFrameCommands();
+    buildSiteToolCommands();
     FormCreate();
 }
 
-TForm1::~TForm1() { FormDestroy(); }
+TForm1::~TForm1()
+{
+    FormDestroy();
+}
 
 // ---------------------------------------------------------------------------------------
 // Widgets
 
-QAction *TForm1::addCommand(QMenu *menu, const QString &objectName, const QString &caption,
-                            void (TForm1::*handler)(), const QKeySequence &shortcut)
+QAction *TForm1::addCommand(QMenu *menu, const QString &objectName, const QString &caption, void (TForm1::*handler)(),
+                            const QKeySequence &shortcut)
 {
     QAction *action = menu->addAction(caption);
     action->setObjectName(objectName);
@@ -185,8 +190,12 @@ void TForm1::buildMenus()
 
     // The menus that later features fill.
     const std::pair<const char *, QString> laterMenus[] = {
-        {"Search1", tr("Se&arch")}, {"Tags1", tr("T&ags")},           {"Tools1", tr("&Tools")},
-        {"Settings1", tr("Settin&gs")}, {"HelperApps1", QStringLiteral("He&lper Apps")}, {"Help1", tr("&Help")},
+        {"Search1", tr("Se&arch")},
+        {"Tags1", tr("T&ags")},
+        {"Tools1", tr("&Tools")},
+        {"Settings1", tr("Settin&gs")},
+        {"HelperApps1", QStringLiteral("He&lper Apps")},
+        {"Help1", tr("&Help")},
     };
     for (const auto &[name, caption] : laterMenus) {
         QMenu *menu = bar->addMenu(caption);
@@ -221,8 +230,8 @@ void TForm1::buildToolBar()
     addToolButton(QStringLiteral("BitBtnOpenHTMLFile"), QStringLiteral("Open HTML file"), action("OpenHTMLFile1"));
     addToolButton(QStringLiteral("BitBtnLoadFromTemplate"), QStringLiteral("Load HTML Template"),
                   action("OpenHTMLTemplate1"));
-    QToolButton *save = addToolButton(QStringLiteral("BitBtnSaveHTML"), QStringLiteral("Save HTML File"),
-                                      action("SaveHTMLFile1"));
+    QToolButton *save =
+        addToolButton(QStringLiteral("BitBtnSaveHTML"), QStringLiteral("Save HTML File"), action("SaveHTMLFile1"));
     connect(action("SaveHTMLFile1"), &QAction::enabledChanged, save, &QToolButton::setEnabled);
     m_toolBar->addSeparator();
     addToolButton(QStringLiteral("BitBtnUndo"), QStringLiteral("Undo"), action("Undo1"));
@@ -347,7 +356,6 @@ void TForm1::buildHtmlPanel()
     stripLayout->addStretch(1);
     stripLayout->addWidget(m_labelBrowserMode);
     strip->setGeometry(0, 0, 400, MainLayout::kEditorHeightMargin);
-
 }
 
 void TForm1::buildStatusBar()
@@ -361,7 +369,10 @@ void TForm1::buildStatusBar()
     }
 }
 
-void TForm1::showEditorMenu(const QPoint &position) { m_editorMenu->popup(m_editor->mapToGlobal(position)); }
+void TForm1::showEditorMenu(const QPoint &position)
+{
+    m_editorMenu->popup(m_editor->mapToGlobal(position));
+}
 
 void TForm1::setSaveCommandsEnabled(bool enabled)
 {
@@ -369,11 +380,20 @@ void TForm1::setSaveCommandsEnabled(bool enabled)
         action->setEnabled(enabled);
 }
 
-void TForm1::setStatusPanelText(int panel, const QString &text) { m_statusPanels.at(panel)->setText(text); }
+void TForm1::setStatusPanelText(int panel, const QString &text)
+{
+    m_statusPanels.at(panel)->setText(text);
+}
 
-QString TForm1::statusPanelText(int panel) const { return m_statusPanels.at(panel)->text(); }
+QString TForm1::statusPanelText(int panel) const
+{
+    return m_statusPanels.at(panel)->text();
+}
 
-int TForm1::projectPanelWidth() const { return m_panelOutline->width(); }
+int TForm1::projectPanelWidth() const
+{
+    return m_panelOutline->width();
+}
 
 // ---------------------------------------------------------------------------------------
 // Tag commands: the Tags menu, the tag bar and the editing window's sub-menus share one
@@ -444,15 +464,16 @@ void TForm1::buildTagCommands()
                     [this, &command] { runTagCommand(command, CaretRule::SelectInserted); });
         }
         if (*command.button) {
-            QWidget *tab = m_pageControlTags->findChild<QWidget *>(QStringLiteral("TabSheet") +
-                                                                   QLatin1String(command.buttonTab));
+            QWidget *tab =
+                m_pageControlTags->findChild<QWidget *>(QStringLiteral("TabSheet") + QLatin1String(command.buttonTab));
             auto *button = new QToolButton(tab);
             button->setObjectName(QLatin1String(command.button));
             button->setText(QLatin1String(command.buttonCaption));
             button->setToolTip(caption);
             auto *row = static_cast<QHBoxLayout *>(tab->layout());
             row->insertWidget(row->count() - 1, button); // before the closing stretch
-            connect(button, &QToolButton::clicked, this, [this, &command, menuRule] { runTagCommand(command, menuRule); });
+            connect(button, &QToolButton::clicked, this,
+                    [this, &command, menuRule] { runTagCommand(command, menuRule); });
         }
         if (QLatin1String(command.handler) == QLatin1String("Caption1Click")) {
             const QStringList table{QStringLiteral("Table...")};
@@ -464,7 +485,8 @@ void TForm1::buildTagCommands()
 
 void TForm1::buildSearchCommands()
 {
-    m_search = std::make_unique<SearchSession>(*m_editorAccess, *m_env.prompts, [this] { m_document->setModified(true); });
+    m_search =
+        std::make_unique<SearchSession>(*m_editorAccess, *m_env.prompts, [this] { m_document->setModified(true); });
     m_search->setEditorHooks(editorHooksFor(*m_editor));
     m_findDialog = new TFindDialog(this);
     m_replaceDialog = new TReplaceDialog(this);
@@ -495,15 +517,30 @@ void TForm1::buildSearchCommands()
     addCommand(m_editorMenu, QStringLiteral("Replace2"), SearchTexts::replaceEditorMenu, &TForm1::Replace1Click);
 }
 
-void TForm1::BitBtnFindClick() { m_findDialog->execute(m_search->startCommand()); }
+void TForm1::BitBtnFindClick()
+{
+    m_findDialog->execute(m_search->startCommand());
+}
 
-void TForm1::FindNext1Click() { m_search->findNextCommand(m_findDialog->findText()); }
+void TForm1::FindNext1Click()
+{
+    m_search->findNextCommand(m_findDialog->findText());
+}
 
-void TForm1::Replace1Click() { m_replaceDialog->execute(m_search->startCommand()); }
+void TForm1::Replace1Click()
+{
+    m_replaceDialog->execute(m_search->startCommand());
+}
 
-void TForm1::Replaceallwith1Click() { m_search->replaceAllBackslashes(); }
+void TForm1::Replaceallwith1Click()
+{
+    m_search->replaceAllBackslashes();
+}
 
-void TForm1::Replaceprecisewithonlyintags1Click() { m_search->replaceBackslashesInTags(*m_env.eventPump, m_stopColours); }
+void TForm1::Replaceprecisewithonlyintags1Click()
+{
+    m_search->replaceBackslashesInTags(*m_env.eventPump, m_stopColours);
+}
 
 void TForm1::BitBtnColorNowClick()
 {
@@ -512,15 +549,22 @@ void TForm1::BitBtnColorNowClick()
     colourTags();
 }
 
-void TForm1::BitBtnStopColorsMouseDown() { m_stopColours = true; }
+void TForm1::BitBtnStopColorsMouseDown()
+{
+    m_stopColours = true;
+}
 
-void TForm1::TagColorOptions1Click() { openSettingsDialog(kSettingsPageTagOptions); }
+void TForm1::TagColorOptions1Click()
+{
+    openSettingsDialog(kSettingsPageTagOptions);
+}
 
 void TForm1::runTagCommand(const TagCommand &command, CaretRule rule)
 {
     switch (command.kind) {
     case TagCommandKind::Wrap: {
-        const WrapTags tags = wrapTagsOf(command, m_settings.flag(SettingKey::TagsStrong), m_settings.flag(SettingKey::TagsEm));
+        const WrapTags tags =
+            wrapTagsOf(command, m_settings.flag(SettingKey::TagsStrong), m_settings.flag(SettingKey::TagsEm));
         m_tagInserter->wrapSelection(tags.open, tags.close, rule);
         break;
     }
@@ -539,27 +583,30 @@ void TForm1::runTagCommand(const TagCommand &command, CaretRule rule)
     }
 }
 
-void TForm1::runQuickTable(int rows, int columns) { m_tagInserter->quickTable(rows, columns); }
+void TForm1::runQuickTable(int rows, int columns)
+{
+    m_tagInserter->quickTable(rows, columns);
+}
 
 // ---------------------------------------------------------------------------------------
 // Start-up
 
 void TForm1::FormCreate()
 {
-    showSplash();                // 2
-    readHtmlExtensionList();     // 3
-    loadCustomTags();            // 4
-    loadSnips();                 // 5
-    createProgramFolders();      // 6
-    readDefaultSettings();       // 7
-    readOptionSettings();        // 8
-    createEmbeddedBrowser();     // 9
-    layOutAtStartup();           // 10, 12
-    startUntitledDocument();     // 11
-    applyFilesUseSel();          // 13
-    buildRecentItems();          // 14
-    postTipOfTheDay();           // 15; 16, the browser's control panel, is placed with the pane in 9
-    configureSpellChecker();     // 17
+    showSplash();            // 2
+    readHtmlExtensionList(); // 3
+    loadCustomTags();        // 4
+    loadSnips();             // 5
+    createProgramFolders();  // 6
+    readDefaultSettings();   // 7
+    readOptionSettings();    // 8
+    createEmbeddedBrowser(); // 9
+    layOutAtStartup();       // 10, 12
+    startUntitledDocument(); // 11
+    applyFilesUseSel();      // 13
+    buildRecentItems();      // 14
+    postTipOfTheDay();       // 15; 16, the browser's control panel, is placed with the pane in 9
+    configureSpellChecker(); // 17
     setWindowTitle(QLatin1String(kApplicationTitle));
 }
 
@@ -597,8 +644,10 @@ void TForm1::readDefaultSettings()
     m_editor->setWordWrap(m_checkWrap->isChecked());
 }
 
-void TForm1::readOptionSettings() { m_settings.readOptionsIni(); }
-
+void TForm1::readOptionSettings()
+{
+    m_settings.readOptionsIni();
+}
 
 void TForm1::layOutAtStartup()
 {
@@ -641,15 +690,11 @@ void TForm1::postTipOfTheDay()
         QMetaObject::invokeMethod(this, &TForm1::showTipOfTheDay, Qt::QueuedConnection);
 }
 
-
-
-
 void TForm1::colourTags()
 {
     WordWrapControl wrap{[this](bool on) { m_editor->setWordWrap(on); }, [this] { return m_checkWrap->isChecked(); }};
     ColourPass(*m_editorAccess, *m_env.eventPump, m_stopColours, tagColoursFrom(m_settings)).run(wrap);
 }
-
 
 void TForm1::FormActivate()
 {
@@ -706,9 +751,15 @@ void TForm1::applySplitterPosition(int mouseXInWindow)
         m_panelOutline->setFixedWidth(*width);
 }
 
-void TForm1::PanelSplitterStartDrag() { m_timerSplitter->start(); }
+void TForm1::PanelSplitterStartDrag()
+{
+    m_timerSplitter->start();
+}
 
-void TForm1::TimerSplitterTimer() { applySplitterPosition(QCursor::pos().x() - frameGeometry().left()); }
+void TForm1::TimerSplitterTimer()
+{
+    applySplitterPosition(QCursor::pos().x() - frameGeometry().left());
+}
 
 void TForm1::PanelSplitterEndDrag()
 {
@@ -750,7 +801,10 @@ bool TForm1::event(QEvent *event)
 // ---------------------------------------------------------------------------------------
 // Closing
 
-void TForm1::Quit1Click() { close(); }
+void TForm1::Quit1Click()
+{
+    close();
+}
 
 bool TForm1::FormCloseQuery()
 {
@@ -777,12 +831,30 @@ void TForm1::FormDestroy()
 // ---------------------------------------------------------------------------------------
 // Document commands
 
-void TForm1::NewHTMLFile1Click() { m_document->newFile(); }
-void TForm1::OpenHTMLFile1Click() { m_document->openFile(); }
-void TForm1::BitBtnLoadFromTemplateClick() { m_document->openTemplate(); }
-void TForm1::SaveHTMLFile1Click() { m_document->save(); }
-void TForm1::SaveHTMLFileAs1Click() { m_document->saveAs(); }
-void TForm1::CloseHTMLFile1Click() { m_document->close(); }
+void TForm1::NewHTMLFile1Click()
+{
+    m_document->newFile();
+}
+void TForm1::OpenHTMLFile1Click()
+{
+    m_document->openFile();
+}
+void TForm1::BitBtnLoadFromTemplateClick()
+{
+    m_document->openTemplate();
+}
+void TForm1::SaveHTMLFile1Click()
+{
+    m_document->save();
+}
+void TForm1::SaveHTMLFileAs1Click()
+{
+    m_document->saveAs();
+}
+void TForm1::CloseHTMLFile1Click()
+{
+    m_document->close();
+}
 
 void TForm1::markModifiedIfChanged(int revisionBefore)
 {
@@ -819,7 +891,10 @@ void TForm1::Paste1Click()
     markModifiedIfChanged(before);
 }
 
-void TForm1::SelectAll1Click() { m_editorAccess->setSelection(0, m_editorAccess->textLength()); }
+void TForm1::SelectAll1Click()
+{
+    m_editorAccess->setSelection(0, m_editorAccess->textLength());
+}
 
 void TForm1::CheckWrapClick()
 {
@@ -827,4 +902,7 @@ void TForm1::CheckWrapClick()
     m_settings.storeFlag(SettingKey::FormatWrap, m_checkWrap->isChecked());
 }
 
-void TForm1::CheckBoxColoredTagsClick() { m_settings.storeFlag(SettingKey::TagsColored, m_checkColored->isChecked()); }
+void TForm1::CheckBoxColoredTagsClick()
+{
+    m_settings.storeFlag(SettingKey::TagsColored, m_checkColored->isChecked());
+}

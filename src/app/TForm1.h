@@ -51,6 +51,7 @@ class SnipPage;
 class TFormFrameDialog;
 class QComboBox;
 
+struct AnalysisMemory;
 struct TagCommand;
 enum class CaretRule;
 
@@ -147,6 +148,12 @@ public Q_SLOTS:
     void PrintProjectOutline1Click();
 
     void PreferencesSettings1Click();
+
+    // Site tools (TForm1SiteTools.cpp)
+    void GetPageLoadingData1Click();
+    void AnalyzeWebPage1Click(const QString &path);
+    void BitBtnReplaceAllClick();
+    void BitBtnBackupClick();
 
     // Spell check
     void BitBtnSpellCheckClick();
@@ -286,6 +293,10 @@ private:
     TFormFrameDialog *m_formFrameDialog = nullptr;
     QColor m_pickedColour{Qt::black}; // the colour picker starts from the last choice of the run
 
+    // Site tools (TForm1SiteTools.cpp)
+    void buildSiteToolCommands();
+    void openAnalysis(const QString &filesTabPath);
+
     AppEnvironment m_env;
     Settings m_settings;
     HtmlFileMasks m_masks;
@@ -347,4 +358,5 @@ private:
     BrowserPane *m_browserPane = nullptr;
     TFindDialog *m_findDialog = nullptr;
     TReplaceDialog *m_replaceDialog = nullptr;
+    std::unique_ptr<AnalysisMemory> m_analysisMemory; // outlives each analysis window
 };

@@ -177,7 +177,6 @@ void TForm1::buildProjectCommands()
     m_outlineMenu->addSeparator();
     QAction *analysis = m_outlineMenu->addAction(QStringLiteral("Page/Site Analysis"));
     analysis->setObjectName(QStringLiteral("PageSiteAnalysis2"));
-    analysis->setEnabled(false); // the analysis window is not part of the program yet
 
     m_outline->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_outline, &QWidget::customContextMenuRequested, this,
@@ -361,11 +360,6 @@ void TForm1::runBackupReminder()
         return;
     if (prompts().confirm(BackupReminder::question))
         openBackupDialog(m_projectName);
-}
-
-void TForm1::openBackupDialog(const QString &projectName)
-{
-    Q_UNUSED(projectName); // the backup window is not part of the program yet
 }
 
 void TForm1::NewProject1Click()

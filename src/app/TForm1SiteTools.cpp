@@ -1,0 +1,117 @@
+// The site tools of the main window: page and site analysis, replace across files, backup.
+#include "app/TForm1.h"
+
+#include "editor/HtmlDocument.h"
+#include "editor/RichEditAccess.h"
+#include "platform/Prompts.h"
+#include "project/FilesTab.h"
+#include "tools/TFormBackup.h"
+#include "tools/TFormBigReplace.h"
+#include "tools/TFormLoadSize.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
+
+void TForm1::buildSiteToolCommands()
+{
+    m_analysisMemory = std::make_unique<AnalysisMemory>();
+    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
+    QMenu *edit = menuBar()->findChild<QMenu *>(QStringLiteral("Edit1"));
+    tools->addSeparator();
+    QAction *analysis = addCommand(tools, QStringLiteral("GetPageLoadingData1"), QStringLiteral("Analyze Page/Site"),
+                                   &TForm1::GetPageLoadingData1Click, QKeySequence(Qt::CTRL | Qt::Key_F2));
+    analysis->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+    QAction *backup = addCommand(tools, QStringLiteral("BackupHTMLfiles1"), QStringLiteral("Backup HTML files"),
+                                 &TForm1::BitBtnBackupClick, QKeySequence(Qt::CTRL | Qt::Key_F1));
+    backup->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
+    edit->addSeparator();
+    QAction *replace = addCommand(edit, QStringLiteral("ExtendedReplace1"), QStringLiteral("&Extended Replace"),
+                                  &TForm1::BitBtnReplaceAllClick, QKeySequence(Qt::CTRL | Qt::Key_E));
+    replace->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+
+    m_toolBar->addSeparator();
+    addToolButton(QStringLiteral("BitBtnGetPageLoadingData"), QStringLiteral("Analyze Page/Site"), analysis);
+    addToolButton(QStringLiteral("BitBtnReplaceAll"), QStringLiteral("Extended Replace"), replace);
+    addToolButton(QStringLiteral("BitBtnBackup"), QStringLiteral("Backup Project Files"), backup);
+
+    if (QAction *popupItem = m_outlineMenu->findChild<QAction *>(QStringLiteral("PageSiteAnalysis2")))
+        connect(popupItem, &QAction::triggered, this, &TForm1::GetPageLoadingData1Click);
+    connect(m_filesTab, &FilesTab::analyzeWebPageRequested, this, &TForm1::AnalyzeWebPage1Click);
+}
+
+void TForm1::openAnalysis(const QString &filesTabPath)
+{
+    LoadSizeContext context;
+    context.settings = &m_settings;
+    context.prompts = m_env.prompts;
+    context.clock = m_env.clock;
+    context.pump = m_env.eventPump;
+    context.memory = m_analysisMemory.get();
+    context.projectsFolder = projectsFolder();
+    context.projectName = m_projectName;
+    context.project = m_project;
+    context.selectedPage = selectedPage();
+    context.filesTabPath = filesTabPath;
+    TFormLoadSize form(std::move(context), this);
+    runModal(form);
+}
+
+void TForm1::GetPageLoadingData1Click()
+{
+    openAnalysis(QString());
+}
+
+void TForm1::AnalyzeWebPage1Click(const QString &path)
+{
+    if (path.isEmpty()) {
+        prompts().information(LoadSizeTexts::noPageSelected);
+        return;
+    }
+    prompts().information(LoadSizeTexts::alreadyLoaded);
+    openAnalysis(path);
+}
+
+void TForm1::BitBtnReplaceAllClick()
+{
+    // The pages are changed on disk, so the editing window lets go of its document first.
+    if (m_document->isModified()) {
+        prompts().information(BigReplaceTexts::closeFilesFirst);
+        if (m_document->askToSave() == Answer::Cancel)
+            return;
+    }
+    m_editorAccess->setPlainText(QString());
+    m_document->setHelpPage(false);
+    m_document->startUntitled();
+    setSaveCommandsEnabled(true);
+
+    BigReplaceContext context;
+    context.settings = &m_settings;
+    context.prompts = m_env.prompts;
+    context.clock = m_env.clock;
+    context.pump = m_env.eventPump;
+    context.programFolder = m_settings.programFolder();
+    context.projectsFolder = projectsFolder();
+    context.projectName = m_projectName;
+    TFormBigReplace form(std::move(context), this);
+    runModal(form);
+}
+
+void TForm1::BitBtnBackupClick()
+{
+    openBackupDialog(m_projectName);
+}
+
+void TForm1::openBackupDialog(const QString &projectName)
+{
+    BackupContext context;
+    context.prompts = m_env.prompts;
+    context.clock = m_env.clock;
+    context.pump = m_env.eventPump;
+    context.programFolder = m_settings.programFolder();
+    context.projectsFolder = projectsFolder();
+    context.projectName = projectName;
+    TFormBackup form(std::move(context), this);
+    runModal(form);
+}

@@ -1,0 +1,149 @@
+#include "tools/SiteAnalysis.h"
+
+#include "platform/ProgramFolder.h"
+#include "tools/PageScans.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace SiteAnalysis {
+QStringList sortedUnique(QStringList entries)
+{
+    // Equal texts end up side by side, so each is dropped once whatever the case of the others.
+    std::stable_sort(entries.begin(), entries.end(), [](const QString &a, const QString &b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+    return entries;
+}
+
+std::optional<qint64> PictureSizes::size(const QString &path)
+{
+    const auto known = m_known.constFind(path);
+    if (known != m_known.cend())
+        return *known;
+    const QFileInfo file(path);
+    std::optional<qint64> bytes;
+    if (file.isFile() && file.isReadable())
+        bytes = file.size();
+    m_known.insert(path, bytes);
+    return bytes;
+}
+
+PageReport analyzePage(const QString &title, const QString &path, std::optional<QByteArrayView> bytes,
+                       const QString &imageFolder, PictureSizes &sizes, const std::function<bool()> &stop)
+{
+    using namespace AnalysisTexts;
+    PageReport report;
+    if (!bytes) {
+        report.outcome = PageReport::Outcome::Unreadable;
+        report.message = cannotOpenPrefix + QLatin1Char('"') + path + QStringLiteral("\".");
+        report.summary << errorForPage + title << rule << movedOrDeleted << QStringLiteral(" ");
+        report.row << title << errorCell << QString() << QString() << cannotAccessCell << QString();
+        return report;
+    }
+    report.summary << dataForPage + title << fileLocation + path.toUpper() << rule << embeddedImages;
+    QStringList names = PageScans::pictures(*bytes);
+    std::sort(names.begin(), names.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    QStringList unique;
+    for (const QString &name : std::as_const(names)) {
+        if (stop && stop()) {
+            report.outcome = PageReport::Outcome::Stopped;
+            return report;
+        }
+        if (unique.isEmpty() || unique.last() != name)
+            unique << name;
+    }
+    qint64 imageKb = 0;
+    for (const QString &name : std::as_const(unique)) {
+        const QString picture = imageFolder + name;
+        if (const std::optional<qint64> size = sizes.size(picture)) {
+            imageKb += kilobytes(*size);
+            report.summary << QString::number(kilobytes(*size)) + QStringLiteral("KB       ") + picture;
+        } else {
+            report.summary << cannotAccessPicture + picture << makeSureExists;
+            report.pictureError = true;
+        }
+    }
+    const QString htmlKb = QString::number(kilobytes(bytes->size()));
+    const qint64 totalKb = imageKb + kilobytes(bytes->size());
+    report.summary
+        << starLine
+        << QStringLiteral("Unique Images: %1   Total File Size of Images: %2KB").arg(unique.size()).arg(imageKb)
+        << QStringLiteral("HTML File Size: %1KB   Total Files to Load: %2KB").arg(htmlKb).arg(totalKb) << starLine
+        << QStringLiteral(" ");
+    report.row << title << htmlKb + QStringLiteral("KB") << QString::number(unique.size())
+               << (report.pictureError ? QStringLiteral("**") : QString()) + QString::number(imageKb) +
+                      QStringLiteral("KB")
+               << QString::number(seconds28(totalKb)) + QStringLiteral(" sec")
+               << QString::number(seconds14(totalKb)) + QStringLiteral(" sec");
+    return report;
+}
+
+QStringList linkReport(const QString &title, const QString &path, const QStringList &links)
+{
+    using namespace AnalysisTexts;
+    QStringList lines{linkReportFor + title, fileLocation + path.toUpper(), linksFound, longRule};
+    return lines << sortedUnique(links);
+}
+
+namespace {
+QStringList pictureLines(const QString &imageFolder, const QStringList &pictures)
+{
+    QStringList lines;
+    for (const QString &name : sortedUnique(pictures))
+        lines << imageFolder + name;
+    return lines << QStringLiteral(" ");
+}
+} // namespace
+
+QStringList pageImageReport(const QString &title, const QString &path, const QString &imageFolder,
+                            const QStringList &pictures)
+{
+    using namespace AnalysisTexts;
+    QStringList lines{AnalysisTexts::pageImageReport + title, fileLocation + path.toUpper(), pageImages, rule};
+    return lines << pictureLines(imageFolder, pictures);
+}
+
+QStringList siteImageReport(const QString &projectText, const QString &imageFolder, const QStringList &pictures)
+{
+    using namespace AnalysisTexts;
+    QStringList lines{AnalysisTexts::siteImageReport + projectText.toUpper(), siteImages, rule};
+    return lines << pictureLines(imageFolder, pictures);
+}
+
+QStringList bothSeparator()
+{
+    return {QStringLiteral("  "), QStringLiteral("================================================"),
+            QStringLiteral("  "), QStringLiteral("  ")};
+}
+
+QString withSeparator(const QString &folder)
+{
+    return withTrailingSeparator(folder);
+}
+
+QStringList searchHeader(const QDateTime &now, const QString &projectText, const QString &searchText)
+{
+    using namespace AnalysisTexts;
+    return {reportGenerated + QLocale::c().toString(now.time(), QStringLiteral("h:mm:ss AP")),
+            QStringLiteral(" "),
+            showMeWhereFor + projectText.chopped(std::min<qsizetype>(4, projectText.size())).toUpper(),
+            searchFor + searchText,
+            foundOn,
+            longRule};
+}
+
+QString foundLine(const QString &path, const QList<int> &lines, bool fileNameOnly)
+{
+    QString numbers;
+    for (int line : lines)
+        numbers += (numbers.isEmpty() ? QStringLiteral("Line#") : QStringLiteral(", #")) + QString::number(line);
+    return AnalysisTexts::htmlFile + (fileNameOnly ? fileNamePart(path) : path).toUpper() + QStringLiteral("   ") +
+           numbers;
+}
+} // namespace SiteAnalysis

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class Clock;
+class DirectoryListBox;
+class EventPump;
+class Prompts;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+namespace BackupTexts {
+inline const QString caption = QStringLiteral("Backup Project Files");
+inline const QString cannotType =
+    QStringLiteral("You cannot type in a project name. You must select it from the list.");
+inline const QString notValid = QStringLiteral("You have not selected a valid project. Please choose from the list.");
+inline const QString copyingPrefix = QStringLiteral("Status: Copying ");
+inline const QString complete = QStringLiteral("Status: Backup complete");
+inline const QString finished = QStringLiteral("Backup finished.");
+inline const QString someFailed = QStringLiteral(" However, as reported, at least one file could not be backed up.");
+inline const QString projectFileFailed = QStringLiteral("Error copying the project file. Not backed up!");
+inline const QString idle = QStringLiteral("Status:");
+
+inline QString pageFailed(const QString &path)
+{
+    return QStringLiteral("Error copying HTML file: ") + path + QStringLiteral(". Not backed up!");
+}
+} // namespace BackupTexts
+
+struct BackupContext {
+    Prompts *prompts = nullptr;
+    Clock *clock = nullptr;
+    EventPump *pump = nullptr;
+    QString programFolder;
+    QString projectsFolder;
+    QString projectName; // the project to back up, may be empty
+};
+
+// "Backup Project Files": copies a project's page files and its two project files into a
+// folder, by default a new dated sub-folder of the program's backup folder.
+class TFormBackup final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormBackup(BackupContext context, QWidget *parent = nullptr);
+    ~TFormBackup() override;
+
+    QString status() const;
+
+public Q_SLOTS:
+    void ComboProjectsChange();
+    void DriveComboBox1Change(int index);
+    void DirectoryListBox1Change(const QString &folder);
+    void ButtonNewSubClick();
+    void EditBackupPathChange(const QString &text);
+    void BitBtnBackupClick();
+
+private:
+    QString treeFolder() const;
+    QString suggestedName() const;
+    void fillDrives();
+
+    BackupContext m_context;
+    QComboBox *m_projects = nullptr;
+    QComboBox *m_drives = nullptr;
+    DirectoryListBox *m_tree = nullptr;
+    QLineEdit *m_newSub = nullptr;
+    QLineEdit *m_target = nullptr;
+    QPushButton *m_backupNow = nullptr;
+    QListWidget *m_pages = nullptr;
+    QLabel *m_status = nullptr;
+    QProgressBar *m_progress = nullptr;
+    bool m_busy = false;
+};

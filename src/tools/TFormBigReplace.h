@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class Clock;
+class EventPump;
+class Prompts;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class Settings;
+
+namespace BigReplaceTexts {
+inline const QString caption = QStringLiteral("Extended Replace");
+inline const QString closeFilesFirst = QStringLiteral(
+    "To guarantee file integrity, all open files must be closed before doing a global replace. You will now have "
+    "the option of saving your open HTML file...");
+inline const QString selectProjectFirst = QStringLiteral("You must select a project from the list first.");
+inline const QString selectFileFirst = QStringLiteral("You must select at least one file to search first.");
+inline const QString areYouSure =
+    QStringLiteral("Are you sure you want to replace this text in all the selected files?");
+inline const QString cannotCreateBackup = QStringLiteral(
+    "Could not create backup directory. Make sure you have provided a valid directory name (no slashes). Exiting...");
+inline const QString processing = QStringLiteral("Processing...");
+inline const QString finished = QStringLiteral("Finished.");
+} // namespace BigReplaceTexts
+
+struct BigReplaceContext {
+    Settings *settings = nullptr;
+    Prompts *prompts = nullptr;
+    Clock *clock = nullptr;
+    EventPump *pump = nullptr;
+    QString programFolder;
+    QString projectsFolder;
+    QString projectName; // the project open in the main window
+};
+
+// "Extended Replace": one text replaced by another in every page file of a project or in
+// picked files, after an optional copy of them into a dated backup folder.
+class TFormBigReplace final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormBigReplace(BigReplaceContext context, QWidget *parent = nullptr);
+    ~TFormBigReplace() override;
+
+    QString status() const;
+    QStringList workingList() const;
+
+public Q_SLOTS:
+    void RadioProjClick();
+    void RadioFilesClick();
+    void ButtonAddClick();
+    void ButtonRemoveClick();
+    void BitBtnReplaceAllClick();
+
+private:
+    void setStatus(const QString &text);
+    bool backUp(const QStringList &files);
+
+    BigReplaceContext m_context;
+    QString m_lastAddedFolder;
+
+    QLineEdit *m_text = nullptr;
+    QLineEdit *m_replacement = nullptr;
+    QCheckBox *m_matchCase = nullptr;
+    QRadioButton *m_radioProject = nullptr;
+    QRadioButton *m_radioFiles = nullptr;
+    QComboBox *m_projects = nullptr;
+    QListWidget *m_files = nullptr;
+    QPushButton *m_add = nullptr;
+    QPushButton *m_remove = nullptr;
+    QCheckBox *m_backup = nullptr;
+    QLineEdit *m_backupDir = nullptr;
+    QListWidget *m_workingList = nullptr;
+    QLabel *m_status = nullptr;
+    QProgressBar *m_progress = nullptr;
+    bool m_busy = false;
+};

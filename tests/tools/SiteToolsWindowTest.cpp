@@ -1,0 +1,665 @@
+#include "app/Settings.h"
+#include "editor/HtmlDocument.h"
+#include "platform/IniFile.h"
+#include "testsupport/MainWindowFixture.h"
+#include "tools/ReportList.h"
+#include "tools/SiteAnalysis.h"
+#include "tools/TFormBackup.h"
+#include "tools/TFormBigReplace.h"
+#include "tools/TFormLoadSize.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeView>
+
+namespace {
+QStringList itemsOf(const ReportList *list)
+{
+    return list->lines();
+}
+
+QStringList itemsOf(const QListWidget *list)
+{
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+// Presses a stop button the n-th time the loop lets events run.
+class StoppingPump final : public EventPump {
+public:
+    std::function<void()> onCall;
+    int stopAt = -1;
+    int calls = 0;
+    void processEvents() override
+    {
+        if (++calls == stopAt && onCall)
+            onCall();
+    }
+};
+
+class SiteToolsWindowTest : public MainWindowFixture {
+protected:
+    // No tip of the day: it would come up as the first modal window of a command.
+    void SetUp() override { folder.write("OPTIONS.INI", "[Help]\r\nShowTips=0\r\n"); }
+
+    // A project "site.out" whose pages are "title|file|content"; an empty content leaves the
+    // page file missing.
+    void writeSite(const QString &name, const QStringList &pages)
+    {
+        QByteArray outline, paths;
+        for (const QString &page : pages) {
+            const QStringList parts = page.split('|');
+            outline += parts[0].toUtf8() + "\r\n";
+            const QString path = folder.file("site/" + parts[1]);
+            if (!parts[2].isEmpty())
+                folder.write("site/" + parts[1], parts[2].toUtf8());
+            paths += path.toUtf8() + "\r\n";
+        }
+        folder.write("projects/" + name, outline);
+        folder.write("projects/" + name.chopped(3) + "fil", paths);
+    }
+
+    void openProject(const QString &name)
+    {
+        prompts.expectOpenFile(folder.file("projects/" + name));
+        trigger("Open1");
+    }
+
+    template <typename T> static T *in(QWidget *parent, const QString &name)
+    {
+        T *found = parent->findChild<T *>(name);
+        EXPECT_NE(found, nullptr) << "no control named " << name.toStdString();
+        return found;
+    }
+
+    std::unique_ptr<TFormLoadSize> analysis(const QString &projectName = {}, EventPump *withPump = nullptr)
+    {
+        settings = std::make_unique<Settings>(folder.path());
+        settings->readDefaultIni();
+        LoadSizeContext context;
+        context.settings = settings.get();
+        context.prompts = &prompts;
+        context.clock = &clock;
+        context.pump = withPump ? withPump : &pump;
+        context.memory = &memory;
+        context.projectsFolder = folder.file("projects/");
+        context.projectName = projectName;
+        if (!projectName.isEmpty()) {
+            context.project.assign(
+                {{"Home", 1}, {"About", 2}, {"Lost", 1}},
+                {folder.file("site/index.html"), folder.file("site/about.html"), folder.file("site/lost.html")});
+            context.selectedPage = 1;
+        }
+        return std::make_unique<TFormLoadSize>(std::move(context));
+    }
+
+    void writeStandardSite()
+    {
+        writeSite("site.out", {"Home|index.html|<IMG SRC=\"pics/a.gif\">\r\n<BODY BACKGROUND=\"A.GIF\">\r\n"
+                               "<A HREF=\"About.html\">x</A>\r\n<p>Old Address</p>\r\n",
+                               "About|about.html|<A HREF=\"index.html\">home</A> <A HREF=\"Index.html\">again</A>\r\n"
+                               "<A HREF=\"index.html\">old address</A>\r\n",
+                               "Lost|lost.html|"});
+        folder.write("images/a.gif", QByteArray(1999, 'g'));
+    }
+
+    std::unique_ptr<Settings> settings;
+    AnalysisMemory memory;
+};
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// Page and site analysis
+
+TEST_F(SiteToolsWindowTest, AnalysisOpensFromEveryEntryWithTheOpenProjectChosen)
+{
+    writeStandardSite();
+    writeSite("other.out", {"Other|other.html|x"});
+    start();
+    openProject("site.out");
+    window().selectPage(1);
+    QStringList seen;
+    modalAnswer = [&seen](QDialog &dialog) {
+        auto *combo = in<QComboBox>(&dialog, "ComboProjects");
+        auto *links = in<QComboBox>(&dialog, "ComboLinks");
+        seen << dialog.windowTitle() << combo->currentText() << links->currentText()
+             << in<QLabel>(&dialog, "LabelSite")->text()
+             << QString::number(in<QPushButton>(&dialog, "BitBtnFind")->isEnabled())
+             << in<QTreeView>(&dialog, "Outline1")->currentIndex().data().toString()
+             << in<QTreeView>(&dialog, "OutlineLinks")->currentIndex().data().toString();
+        return int(QDialog::Accepted);
+    };
+    trigger("GetPageLoadingData1");
+    EXPECT_EQ(seen, QStringList(
+                        {"Web Page Analysis", "SITE.OUT", "SITE.OUT", "Site to search:  SITE", "1", "About", "About"}));
+    seen.clear();
+    click("BitBtnGetPageLoadingData");
+    EXPECT_EQ(seen.value(1), "SITE.OUT");
+    seen.clear();
+    QAction *popup = control<QMenu>("PopupMenu1")->findChild<QAction *>("PageSiteAnalysis2");
+    ASSERT_NE(popup, nullptr);
+    EXPECT_TRUE(popup->isEnabled());
+    popup->trigger();
+    EXPECT_EQ(seen.value(1), "SITE.OUT");
+    EXPECT_EQ(action("GetPageLoadingData1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
+}
+
+TEST_F(SiteToolsWindowTest, FilesTabAnalysisLoadsTheFileOrRefuses)
+{
+    writeStandardSite();
+    start();
+    QStringList summary;
+    modalAnswer = [&summary](QDialog &dialog) {
+        in<QPushButton>(&dialog, "BitBtnAnalyzePage")->click();
+        summary = itemsOf(in<ReportList>(&dialog, "ListBox3"));
+        return int(QDialog::Accepted);
+    };
+    prompts.expectInformation();
+    window().AnalyzeWebPage1Click(folder.file("site/about.html"));
+    EXPECT_EQ(prompts.shownTexts(), QStringList({LoadSizeTexts::alreadyLoaded}));
+    EXPECT_EQ(summary.value(1), "HTML File Location:  " + folder.file("site/about.html").toUpper());
+
+    prompts.clear();
+    modalWindows.clear();
+    prompts.expectInformation();
+    window().AnalyzeWebPage1Click(QString());
+    EXPECT_EQ(prompts.shownTexts(), QStringList({LoadSizeTexts::noPageSelected}));
+    EXPECT_TRUE(modalWindows.isEmpty());
+}
+
+TEST_F(SiteToolsWindowTest, SiteAnalysisReportsAMissingPageAndGoesOn)
+{
+    writeStandardSite();
+    auto form = analysis("site.out");
+    in<QLineEdit>(form.get(), "EditImagePath")->setText(folder.file("images"));
+    form->EditImagePathExit();
+    EXPECT_EQ(in<QLineEdit>(form.get(), "EditImagePath")->text(), folder.file("images/"));
+    prompts.expectInformation();
+    form->BitBtnAnalyzeSiteClick();
+    EXPECT_EQ(prompts.shownTexts(), QStringList({"Could not open file \"" + folder.file("site/lost.html") + "\"."}));
+    const QList<QStringList> rows = form->gridRows();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0], QStringList({"Home", "0KB", "1", "1KB", "0 sec", "0 sec"}));
+    EXPECT_EQ(rows[2], QStringList({"Lost", "ERROR", "", "", "Cannot access file.", ""}));
+    const QStringList summary = itemsOf(in<ReportList>(form.get(), "ListBox3"));
+    EXPECT_TRUE(summary.contains("1KB       " + folder.file("images/a.gif")));
+    EXPECT_TRUE(summary.contains("Error For Page: Lost"));
+    EXPECT_TRUE(in<QLabel>(form.get(), "LabelErrorNote")->isHidden());
+
+    // "Analyze Page" adds one row; "Clear Site Summary Grid" removes them all.
+    form->Outline1Click(in<QTreeView>(form.get(), "Outline1")->model()->index(0, 0));
+    form->BitBtnAnalyzePageClick();
+    EXPECT_EQ(form->gridRows().size(), 4);
+    EXPECT_EQ(itemsOf(in<ReportList>(form.get(), "ListBox3")).value(0), "Data For Page: Home");
+    form->BitBtnClearGridClick();
+    EXPECT_TRUE(form->gridRows().isEmpty());
+}
+
+TEST_F(SiteToolsWindowTest, MissingSecondPageGivesAnErrorRowAndTheThirdIsStillAnalyzed)
+{
+    writeSite("gap.out", {"One|one.html|<P>one</P>", "Two|two.html|", "Three|three.html|<P>three</P>"});
+    auto form = analysis();
+    form->ComboProjectsChange(in<QComboBox>(form.get(), "ComboProjects")->findText("GAP.OUT"));
+    prompts.expectInformation();
+    form->BitBtnAnalyzeSiteClick();
+    EXPECT_EQ(prompts.shownTexts(), QStringList({"Could not open file \"" + folder.file("site/two.html") + "\"."}));
+    const QList<QStringList> rows = form->gridRows();
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[1].value(1), "ERROR");
+    EXPECT_EQ(rows[2], QStringList({"Three", "0KB", "0", "0KB", "0 sec", "0 sec"}));
+    EXPECT_EQ(memory.pageTitle, "Three");
+}
+
+TEST_F(SiteToolsWindowTest, MissingPictureMarksTheRowAndShowsTheNote)
+{
+    writeStandardSite();
+    auto form = analysis("site.out");
+    in<QLineEdit>(form.get(), "EditImagePath")->setText(folder.file("nowhere/"));
+    form->EditImagePathChange(folder.file("nowhere"));
+    form->Outline1Click(in<QTreeView>(form.get(), "Outline1")->model()->index(0, 0));
+    form->BitBtnAnalyzePageClick();
+    EXPECT_EQ(form->gridRows().value(0).value(3), "**0KB");
+    EXPECT_FALSE(in<QLabel>(form.get(), "LabelErrorNote")->isHidden());
+}
+
+TEST_F(SiteToolsWindowTest, StopButtonEndsTheSiteAnalysisKeepingWhatWasDone)
+{
+    writeStandardSite();
+    StoppingPump stopping;
+    auto form = analysis("site.out", &stopping);
+    stopping.stopAt = 2;
+    stopping.onCall = [&form] { Q_EMIT in<QPushButton>(form.get(), "BitBtnStop1")->pressed(); };
+    form->BitBtnAnalyzeSiteClick();
+    EXPECT_EQ(form->gridRows().size(), 1);
+    EXPECT_TRUE(memory.stop);
+    EXPECT_TRUE(in<QWidget>(form.get(), "ProgressBar1")->isHidden());
+
+    // The stop of that run does not cut the next single page short.
+    form->Outline1Click(in<QTreeView>(form.get(), "Outline1")->model()->index(0, 0));
+    form->BitBtnAnalyzePageClick();
+    EXPECT_EQ(form->gridRows().value(1).value(2), "1");
+}
+
+TEST_F(SiteToolsWindowTest, LinkAndImageListings)
+{
+    writeStandardSite();
+    auto form = analysis("site.out");
+    in<QLineEdit>(form.get(), "EditImagePath")->setText(folder.file("images/"));
+    form->EditImagePathExit();
+    auto *listing = in<ReportList>(form.get(), "ListBoxLinks");
+    const QAbstractItemModel *outline = in<QTreeView>(form.get(), "OutlineLinks")->model();
+    form->Outline1Click(outline->index(0, 0, outline->index(0, 0)));
+    form->BitBtnLinksPageClick();
+    EXPECT_EQ(itemsOf(listing),
+              QStringList({"URL Link report for page: About",
+                           "HTML File Location:  " + folder.file("site/about.html").toUpper(),
+                           "The following HREF links have been found on this page:",
+                           "======================================================", "Index.html", "index.html"}));
+    EXPECT_EQ(form->status(), "Status:");
+
+    in<QRadioButton>(form.get(), "RadioBoth")->setChecked(true);
+    form->BitBtnLinksSiteClick();
+    const QStringList both = itemsOf(listing);
+    EXPECT_EQ(both.value(0), "URL Link report for page: Lost"); // the last page scanned
+    EXPECT_EQ(both.mid(4, 3), QStringList({"About.html", "Index.html", "index.html"}));
+    EXPECT_EQ(both.mid(7, 4), SiteAnalysis::bothSeparator());
+    EXPECT_EQ(both.mid(11), QStringList({"Image File Report For Site: SITE.OUT",
+                                         "These are the images included on the pages within this site:",
+                                         "===================================", folder.file("images/a.gif"), " "}));
+}
+
+TEST_F(SiteToolsWindowTest, ShowMeWhereListsPagesWithTheirLineNumbers)
+{
+    writeStandardSite();
+    auto form = analysis("site.out");
+    auto *text = in<QLineEdit>(form.get(), "EditSearch");
+    EXPECT_EQ(text->text(), "Enter text to search for here....");
+    text->clear();
+    prompts.expectInformation();
+    form->BitBtnFindClick();
+    EXPECT_EQ(prompts.shownTexts(), QStringList({LoadSizeTexts::mustEnterText}));
+
+    text->setText("OLD address");
+    form->BitBtnFindClick();
+    const QStringList found = itemsOf(in<ReportList>(form.get(), "ListBoxFound"));
+    EXPECT_EQ(found, QStringList({"Report generated by Tovarel Pro:  2:30:05 PM", " ",
+                                  "SHOW ME WHERE report for Project: SITE", "Search for Text: OLD address",
+                                  "This text was found on the following pages:",
+                                  "======================================================",
+                                  "HTML File:  " + folder.file("site/index.html").toUpper() + "   Line#3",
+                                  "HTML File:  " + folder.file("site/about.html").toUpper() + "   Line#1"}));
+    EXPECT_EQ(form->status(), "Status: Finished.");
+
+    text->setText("<A");
+    in<QCheckBox>(form.get(), "CheckFileOnly")->setChecked(true);
+    form->BitBtnFindClick();
+    EXPECT_EQ(itemsOf(in<ReportList>(form.get(), "ListBoxFound")).mid(6),
+              QStringList({"HTML File:  INDEX.HTML   Line#2", "HTML File:  ABOUT.HTML   Line#0, #1"}));
+}
+
+TEST_F(SiteToolsWindowTest, ChoosingAProjectInEitherComboReadsItIntoBoth)
+{
+    writeStandardSite();
+    writeSite("other.out", {"First|first.html|<P>", "Second|second.html|<P>"});
+    auto form = analysis();
+    auto *combo = in<QComboBox>(form.get(), "ComboProjects");
+    auto *links = in<QComboBox>(form.get(), "ComboLinks");
+    EXPECT_EQ(in<QLabel>(form.get(), "LabelSite")->text(), LoadSizeTexts::noSiteSelected);
+    EXPECT_FALSE(in<QPushButton>(form.get(), "BitBtnFind")->isEnabled());
+    form->ComboLinksChange(links->findText("OTHER.OUT"));
+    EXPECT_EQ(combo->currentText(), "OTHER.OUT");
+    EXPECT_EQ(in<QTreeView>(form.get(), "Outline1")->currentIndex().data().toString(), "First");
+    EXPECT_EQ(memory.pagePath, folder.file("site/first.html"));
+    EXPECT_TRUE(in<QPushButton>(form.get(), "BitBtnFind")->isEnabled());
+    EXPECT_EQ(itemsOf(in<QListWidget>(form.get(), "ListBoxFiles")).size(), 2);
+    form->ComboProjectsChange(combo->findText("SITE.OUT"));
+    EXPECT_EQ(links->currentText(), "SITE.OUT");
+    EXPECT_EQ(in<QLabel>(form.get(), "LabelSite")->text(), "Site to search:  SITE");
+}
+
+TEST_F(SiteToolsWindowTest, PrintingNeedsLinesAndPrintsToPdf)
+{
+    writeStandardSite();
+    auto form = analysis("site.out");
+    prompts.expectInformation().expectInformation();
+    form->BitBtnPrintSiteClick();
+    form->BitBtnPrintListingClick();
+    EXPECT_EQ(prompts.shownTexts(), QStringList({"Nothing to print.", "Nothing to print."}));
+
+    prompts.clear();
+    prompts.expectInformation(); // the missing page
+    form->BitBtnAnalyzeSiteClick();
+    const QString gridPdf = folder.file("grid.pdf");
+    const QString pagePdf = folder.file("page.pdf");
+    prompts.expectPrinter(true, [gridPdf](QPrinter &p) { p.setOutputFileName(gridPdf); });
+    form->BitBtnPrintSiteClick();
+    prompts.expectPrinter(true, [pagePdf](QPrinter &p) { p.setOutputFileName(pagePdf); });
+    form->BitBtnPrintPageClick();
+    EXPECT_TRUE(folder.read("grid.pdf").startsWith("%PDF"));
+    EXPECT_TRUE(folder.read("page.pdf").startsWith("%PDF"));
+    prompts.expectPrinter(false);
+    form->BitBtnPrintPageClick();
+    EXPECT_TRUE(prompts.allAnswered());
+}
+
+TEST_F(SiteToolsWindowTest, ImageFolderIsBrowsedAndWrittenOnClose)
+{
+    writeStandardSite();
+    auto form = analysis();
+    prompts.expectInformation().expectOpenFile(folder.file("Pics/Photo.GIF"));
+    form->BitBtnImagePathClick();
+    EXPECT_EQ(prompts.shownTexts().value(0), LoadSizeTexts::browseNote);
+    EXPECT_EQ(in<QLineEdit>(form.get(), "EditImagePath")->text(), folder.file("Pics/"));
+    EXPECT_FALSE(IniFile(folder.file("DEFAULT.INI")).hasKey("Location", "Images"));
+    in<QPushButton>(form.get(), "BitBtnClose2")->click();
+    EXPECT_EQ(IniFile(folder.file("DEFAULT.INI")).readString("Location", "Images", ""), folder.file("Pics/"));
+}
+
+// ---------------------------------------------------------------------------------------
+// Extended replace
+
+namespace {
+class ReplaceTest : public SiteToolsWindowTest {
+protected:
+    // Runs the dialog from the main window's command with `act` inside it.
+    void runReplace(const std::function<void(QDialog &)> &act)
+    {
+        modalAnswer = [act](QDialog &dialog) {
+            act(dialog);
+            return int(QDialog::Rejected);
+        };
+        trigger("ExtendedReplace1");
+    }
+    static void fill(QDialog &d, const QString &text, const QString &with, bool backup, const QString &dir = {})
+    {
+        in<QLineEdit>(&d, "EditText")->setText(text);
+        in<QLineEdit>(&d, "EditReplacement")->setText(with);
+        in<QCheckBox>(&d, "CheckBackup")->setChecked(backup);
+        if (!dir.isNull())
+            in<QLineEdit>(&d, "EditBackupDir")->setText(dir);
+    }
+};
+} // namespace
+
+TEST_F(ReplaceTest, OpenDocumentIsClosedFirst)
+{
+    start();
+    typeText("changed");
+    prompts.expectInformation().expectQuestion(Answer::Cancel);
+    trigger("ExtendedReplace1");
+    EXPECT_EQ(prompts.shownTexts().value(0), BigReplaceTexts::closeFilesFirst);
+    EXPECT_TRUE(modalWindows.isEmpty());
+
+    prompts.clear();
+    prompts.expectInformation().expectQuestion(Answer::No);
+    QString backupField;
+    runReplace([&backupField](QDialog &d) { backupField = in<QLineEdit>(&d, "EditBackupDir")->text(); });
+    EXPECT_EQ(modalWindows, QStringList({"Extended Replace"}));
+    EXPECT_EQ(backupField, "12_8_2026");
+    EXPECT_TRUE(window().document().isUntitled());
+    EXPECT_FALSE(window().document().isModified());
+    EXPECT_EQ(window().statusPanelText(2), "Open HTML File:  " + window().document().untitledName());
+    EXPECT_EQ(action("ExtendedReplace1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+}
+
+TEST_F(ReplaceTest, RefusalsComeBeforeAnyFileIsTouched)
+{
+    writeSite("site.out", {"A|a.html|foo"});
+    start();
+    prompts.expectInformation().expectInformation().expectConfirm(false);
+    runReplace([](QDialog &d) {
+        fill(d, "foo", "bar", true);
+        in<QPushButton>(&d, "BitBtnReplaceAll")->click(); // no project chosen
+        in<QRadioButton>(&d, "RadioFiles")->click();
+        in<QPushButton>(&d, "BitBtnReplaceAll")->click(); // no file picked
+        in<QRadioButton>(&d, "RadioProj")->click();
+        auto *combo = in<QComboBox>(&d, "ComboProjects");
+        combo->setCurrentIndex(combo->findText("SITE.OUT"));
+        in<QPushButton>(&d, "BitBtnReplaceAll")->click(); // answered No
+    });
+    EXPECT_EQ(prompts.shownTexts(), QStringList({BigReplaceTexts::selectProjectFirst, BigReplaceTexts::selectFileFirst,
+                                                 BigReplaceTexts::areYouSure}));
+    EXPECT_EQ(folder.read("site/a.html"), QByteArray("foo"));
+    EXPECT_TRUE(QDir(folder.file("backup")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST_F(ReplaceTest, ProjectModeBacksUpThePageFilesThenReplaces)
+{
+    writeSite("site.out",
+              {"A|index.html|Foo fOO foo\r\naaaa", "B|b/index.html|FOO", "Gone|gone.html|", "C|c.html|nothing here"});
+    folder.write("picked.html", "foo");
+    start();
+    openProject("site.out");
+    prompts.expectConfirm(true);
+    QString status;
+    runReplace([&status](QDialog &d) {
+        fill(d, "foo", "FOO", true);
+        status = qobject_cast<TFormBigReplace *>(&d)->status();
+        in<QPushButton>(&d, "BitBtnReplaceAll")->click();
+        status = qobject_cast<TFormBigReplace *>(&d)->status();
+    });
+    EXPECT_EQ(status, "Finished.");
+    EXPECT_EQ(folder.read("site/index.html"), QByteArray("FOO FOO FOO\r\naaaa"));
+    EXPECT_EQ(folder.read("site/b/index.html"), QByteArray("FOO"));
+    EXPECT_EQ(folder.read("site/c.html"), QByteArray("nothing here"));
+    EXPECT_FALSE(folder.exists("site/gone.html"));
+    EXPECT_EQ(folder.read("picked.html"), QByteArray("foo"));
+    // Both same-named pages survive in the backup, as they were before the replacement.
+    EXPECT_EQ(folder.read("backup/12_8_2026/index.html"), QByteArray("Foo fOO foo\r\naaaa"));
+    EXPECT_EQ(folder.read("backup/12_8_2026/b/index.html"), QByteArray("FOO"));
+    EXPECT_TRUE(folder.exists("backup/12_8_2026/c.html"));
+    EXPECT_FALSE(folder.exists("backup/12_8_2026/picked.html"));
+
+    // The same day again: the folder exists, so nothing is changed.
+    prompts.expectConfirm(true).expectInformation();
+    runReplace([](QDialog &d) {
+        fill(d, "aa", "a", true);
+        in<QPushButton>(&d, "BitBtnReplaceAll")->click();
+    });
+    EXPECT_EQ(prompts.shownTexts().last(), BigReplaceTexts::cannotCreateBackup);
+    EXPECT_EQ(folder.read("site/index.html"), QByteArray("FOO FOO FOO\r\naaaa"));
+
+    // Without the backup, aa becomes a in aaaa twice, never overlapping.
+    prompts.expectConfirm(true);
+    runReplace([](QDialog &d) {
+        fill(d, "aa", "a", false);
+        in<QPushButton>(&d, "BitBtnReplaceAll")->click();
+    });
+    EXPECT_EQ(folder.read("site/index.html"), QByteArray("FOO FOO FOO\r\naa"));
+}
+
+TEST_F(ReplaceTest, BackupNameLeavingTheBackupFolderIsRefused)
+{
+    writeSite("site.out", {"A|a.html|foo"});
+    start();
+    openProject("site.out");
+    for (const QString &name : QStringList{"../escaped", "x/y", folder.file("abs")}) {
+        prompts.clear();
+        prompts.expectConfirm(true).expectInformation();
+        runReplace([name](QDialog &d) {
+            fill(d, "foo", "bar", true, name);
+            in<QPushButton>(&d, "BitBtnReplaceAll")->click();
+        });
+        EXPECT_EQ(prompts.shownTexts().last(), BigReplaceTexts::cannotCreateBackup) << name.toStdString();
+    }
+    EXPECT_FALSE(folder.exists("escaped"));
+    EXPECT_FALSE(folder.exists("abs"));
+    EXPECT_FALSE(folder.exists("backup/x"));
+    EXPECT_EQ(folder.read("site/a.html"), QByteArray("foo"));
+}
+
+TEST_F(ReplaceTest, FileModeUsesThePickedFilesOnly)
+{
+    writeSite("site.out", {"A|a.html|foo"});
+    folder.write("x/one.html", "foo");
+    folder.write("y/two.html", "FOO");
+    start();
+    openProject("site.out");
+    IniFile(folder.file("DEFAULT.INI")).writeString("Start", "Location", folder.file("x/"));
+    window().settings().reload(SettingKey::StartLocation);
+    prompts.expectOpenFile(folder.file("x/one.html")).expectOpenFile(folder.file("y/two.html")).expectOpenFile({});
+    prompts.expectConfirm(true);
+    QStringList working;
+    runReplace([&working](QDialog &d) {
+        fill(d, "foo", "bar", false);
+        in<QRadioButton>(&d, "RadioFiles")->click();
+        for (int i = 0; i < 3; ++i)
+            in<QPushButton>(&d, "ButtonAdd")->click();
+        auto *list = in<QListWidget>(&d, "ListBox1");
+        list->setCurrentRow(0);
+        list->item(0)->setSelected(false);
+        in<QPushButton>(&d, "ButtonRemove")->click(); // nothing selected: nothing removed
+        in<QPushButton>(&d, "BitBtnReplaceAll")->click();
+        working = qobject_cast<TFormBigReplace *>(&d)->workingList();
+    });
+    const auto &shown = prompts.shown();
+    EXPECT_EQ(shown[1].request.folder, folder.file("x/"));
+    EXPECT_EQ(shown[2].request.folder, folder.file("x/"));
+    EXPECT_EQ(shown[3].request.folder, folder.file("y/"));
+    EXPECT_EQ(shown[1].request.filter, "HTML File|*.htm;*.html;*.shtml;*.sht;*.cgi;*.asp;|All Files|*.*");
+    EXPECT_EQ(working, QStringList({folder.file("x/one.html"), folder.file("y/two.html")}));
+    EXPECT_EQ(folder.read("x/one.html"), QByteArray("bar"));
+    EXPECT_EQ(folder.read("y/two.html"), QByteArray("bar"));
+    EXPECT_EQ(folder.read("site/a.html"), QByteArray("foo"));
+}
+
+// ---------------------------------------------------------------------------------------
+// Backup
+
+namespace {
+class BackupTest : public SiteToolsWindowTest {
+protected:
+    std::unique_ptr<TFormBackup> backupForm(const QString &projectName)
+    {
+        BackupContext context;
+        context.prompts = &prompts;
+        context.clock = &clock;
+        context.pump = &pump;
+        context.programFolder = folder.path();
+        context.projectsFolder = folder.file("projects/");
+        context.projectName = projectName;
+        return std::make_unique<TFormBackup>(std::move(context));
+    }
+    void SetUp() override
+    {
+        SiteToolsWindowTest::SetUp();
+        QDir(folder.path()).mkdir("backup");
+    }
+};
+} // namespace
+
+TEST_F(BackupTest, OpensOnTheProjectWithADatedSuggestion)
+{
+    writeSite("MySite.out", {"A|a.html|a", "B|b.html|b"});
+    auto form = backupForm("mysite.out");
+    EXPECT_EQ(form->windowTitle(), "Backup Project Files");
+    EXPECT_EQ(in<QComboBox>(form.get(), "ComboProjects")->currentText(), "MYSITE.OUT");
+    EXPECT_TRUE(in<QPushButton>(form.get(), "BitBtnBackup")->isEnabled());
+    EXPECT_EQ(itemsOf(in<QListWidget>(form.get(), "ListBox1")),
+              QStringList({folder.file("site/a.html"), folder.file("site/b.html")}));
+    EXPECT_EQ(in<QLineEdit>(form.get(), "EditNewSub")->text(), "mysite_12_8_2026");
+    EXPECT_EQ(in<QLineEdit>(form.get(), "EditBackupPath")->text(), folder.file("backup"));
+
+    auto none = backupForm(QString());
+    EXPECT_FALSE(in<QPushButton>(none.get(), "BitBtnBackup")->isEnabled());
+    EXPECT_TRUE(in<QLineEdit>(none.get(), "EditNewSub")->text().isEmpty());
+}
+
+TEST_F(BackupTest, CreateMakesTheSubFolderOnceAndNeverOutside)
+{
+    writeSite("site.out", {"A|a.html|a"});
+    auto form = backupForm("site.out");
+    auto *name = in<QLineEdit>(form.get(), "EditNewSub");
+    auto *target = in<QLineEdit>(form.get(), "EditBackupPath");
+    form->ButtonNewSubClick();
+    EXPECT_TRUE(folder.exists("backup/site_12_8_2026"));
+    EXPECT_EQ(target->text(), folder.file("backup/site_12_8_2026"));
+    EXPECT_TRUE(name->text().isEmpty());
+    folder.write("backup/site_12_8_2026/keep.html", "kept");
+    name->setText("site_12_8_2026");
+    form->ButtonNewSubClick();
+    EXPECT_EQ(folder.read("backup/site_12_8_2026/keep.html"), QByteArray("kept"));
+    EXPECT_EQ(target->text(), folder.file("backup/site_12_8_2026"));
+
+    for (const QString bad : {"../outside", "a/b", "/tmp/abs", ".."}) {
+        name->setText(bad);
+        form->ButtonNewSubClick();
+        EXPECT_EQ(target->text(), folder.file("backup/site_12_8_2026")) << bad.toStdString();
+    }
+    EXPECT_FALSE(folder.exists("outside"));
+    EXPECT_FALSE(folder.exists("backup/a"));
+}
+
+TEST_F(BackupTest, MissingThirdPageIsReportedAndTheRestCopied)
+{
+    writeSite("site.out", {"A|index.html|one", "B|sub/index.html|two", "C|gone.html|", "D|d.html|four"});
+    auto form = backupForm("site.out");
+    form->ButtonNewSubClick();
+    prompts.expectInformation().expectInformation();
+    form->BitBtnBackupClick();
+    EXPECT_EQ(prompts.shownTexts(),
+              QStringList({BackupTexts::pageFailed(folder.file("site/gone.html")),
+                           "Backup finished. However, as reported, at least one file could not be backed up."}));
+    EXPECT_EQ(in<QLineEdit>(form.get(), "EditBackupPath")->text(), folder.file("backup/site_12_8_2026/"));
+    EXPECT_EQ(form->status(), "Status: Backup complete");
+    const QString into = "backup/site_12_8_2026/";
+    EXPECT_EQ(folder.read(into + "index.html"), QByteArray("one"));
+    EXPECT_EQ(folder.read(into + "sub/index.html"), QByteArray("two"));
+    EXPECT_EQ(folder.read(into + "d.html"), QByteArray("four"));
+    EXPECT_EQ(folder.read(into + "site.out"), folder.read("projects/site.out"));
+    EXPECT_EQ(folder.read(into + "site.fil"), folder.read("projects/site.fil"));
+
+    // Everything there: the closing message alone.
+    folder.write("site/gone.html", "three");
+    prompts.clear();
+    prompts.expectInformation();
+    form->BitBtnBackupClick();
+    EXPECT_EQ(prompts.shownTexts(), QStringList({"Backup finished."}));
+}
+
+TEST_F(BackupTest, TypedProjectNameIsRefused)
+{
+    writeSite("site.out", {"A|a.html|a"});
+    auto form = backupForm(QString());
+    in<QComboBox>(form.get(), "ComboProjects")->setEditText("TYPED.OUT");
+    prompts.expectInformation().expectInformation();
+    form->ComboProjectsChange();
+    form->BitBtnBackupClick();
+    EXPECT_EQ(prompts.shownTexts(), QStringList({BackupTexts::cannotType, BackupTexts::notValid}));
+    EXPECT_TRUE(QDir(folder.file("backup")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+TEST_F(SiteToolsWindowTest, ReminderYesOpensTheBackupOnTheProject)
+{
+    writeSite("site.out", {"A|a.html|a"});
+    start();
+    QStringList chosen;
+    modalAnswer = [&chosen](QDialog &dialog) {
+        chosen << in<QComboBox>(&dialog, "ComboProjects")->currentText();
+        return int(QDialog::Accepted);
+    };
+    for (int closing = 1; closing <= 6; ++closing) {
+        openProject("site.out"); // closes the one open before
+    }
+    prompts.expectConfirm(true);
+    trigger("NewProject1"); // the sixth closing
+    EXPECT_EQ(modalWindows, QStringList({"Backup Project Files"}));
+    EXPECT_EQ(chosen, QStringList({"SITE.OUT"}));
+
+    modalWindows.clear();
+    trigger("BackupHTMLfiles1"); // the project is closed now: nothing chosen
+    EXPECT_EQ(modalWindows, QStringList({"Backup Project Files"}));
+    EXPECT_EQ(chosen.value(1), "");
+    EXPECT_EQ(action("BackupHTMLfiles1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+}
