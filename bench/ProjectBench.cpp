@@ -2,6 +2,8 @@
 #include "BenchPrompts.h"
 
 #include "app/TForm1.h"
+
+#include <QDialog>
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
@@ -51,6 +53,8 @@ std::vector<Benchmark> projectBenchmarks()
     writeProject(fixture->outline, folder + QStringLiteral("projects/big.fil"));
     fixture->prompts.openPath = fixture->outline;
     AppEnvironment env{folder, &fixture->prompts, &fixture->clipboard, &fixture->clock, &fixture->pump, 0};
+    // Nobody answers the tip of the day in a benchmark.
+    env.runModal = [](QDialog &) { return int(QDialog::Rejected); };
     fixture->window = std::make_unique<TForm1>(env);
     fixture->window->resize(1000, 700);
     fixture->window->show();
