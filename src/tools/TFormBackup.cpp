@@ -1,5 +1,7 @@
 #include "tools/TFormBackup.h"
 
+#include "tools/ToolStatusBar.h"
+
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
 #include "platform/ProgramFolder.h"
@@ -17,10 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -107,17 +107,8 @@ TFormBackup::TFormBackup(BackupContext context, QWidget *parent) : QDialog(paren
     restoring->setWordWrap(true);
     layout->addWidget(restoring, 5, 0, 1, 2);
 
-    auto *statusBar = new QStatusBar(this);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar->setSizeGripEnabled(false);
-    m_status = new QLabel(statusBar);
-    m_status->setObjectName(QStringLiteral("LabelStatus"));
-    statusBar->addWidget(m_status, 1);
-    m_progress = new QProgressBar(statusBar);
-    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->hide();
-    statusBar->addPermanentWidget(m_progress, 1);
-    layout->addWidget(statusBar, 6, 0, 1, 2);
+    m_statusBar = new ToolStatusBar(this);
+    layout->addWidget(m_statusBar, 6, 0, 1, 2);
 
     // Opening: the tree in the backup folder, the open project chosen.
     fillDrives();
@@ -153,15 +144,11 @@ TFormBackup::TFormBackup(BackupContext context, QWidget *parent) : QDialog(paren
     resize(680, 560);
 }
 
-TFormBackup::~TFormBackup()
-{
-    if (m_busy)
-        QApplication::restoreOverrideCursor();
-}
+TFormBackup::~TFormBackup() = default;
 
 QString TFormBackup::status() const
 {
-    return m_status->text();
+    return m_statusBar->text();
 }
 
 void TFormBackup::fillDrives()
@@ -188,7 +175,7 @@ QString TFormBackup::suggestedName() const
 void TFormBackup::ComboProjectsChange()
 {
     m_backupNow->setEnabled(!m_projects->currentText().isEmpty());
-    m_status->setText(BackupTexts::idle);
+    m_statusBar->setText(BackupTexts::idle);
     m_pages->clear();
     // Only a name from the list has a path file; a typed one is refused.
     const int entry = m_projects->findText(m_projects->currentText());
@@ -211,12 +198,12 @@ void TFormBackup::DriveComboBox1Change(int index)
 void TFormBackup::DirectoryListBox1Change(const QString &folder)
 {
     m_target->setText(folder);
-    m_status->setText(BackupTexts::idle);
+    m_statusBar->setText(BackupTexts::idle);
 }
 
 void TFormBackup::ButtonNewSubClick()
 {
-    m_status->setText(BackupTexts::idle);
+    m_statusBar->setText(BackupTexts::idle);
     const QString name = m_newSub->text();
     // A name that leads out of the chosen folder is never created nor made the target.
     if (!SiteFiles::isPlainFolderName(name)) {
@@ -246,18 +233,14 @@ void TFormBackup::BitBtnBackupClick()
         m_context.prompts->information(BackupTexts::notValid);
         return;
     }
-    m_status->setText(BackupTexts::idle);
+    m_statusBar->setText(BackupTexts::idle);
     if (!m_target->text().endsWith(QLatin1Char('/')) && !m_target->text().endsWith(QLatin1Char('\\')))
         m_target->setText(m_target->text() + QLatin1Char('/'));
     const QString target = m_target->text();
     QStringList pages;
     for (int i = 0; i < m_pages->count(); ++i)
         pages << m_pages->item(i)->text();
-    m_progress->setRange(0, int(pages.size()));
-    m_progress->setValue(0);
-    m_progress->show();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_busy = true;
+    m_statusBar->begin(int(pages.size()));
 
     const QString shown = m_projects->currentText();
     const QString pathFile = SiteProjects::pathFileOf(m_context.projectsFolder, shown);
@@ -266,13 +249,13 @@ void TFormBackup::BitBtnBackupClick()
     int done = 0;
     for (const SiteFiles::Copy &copy :
          SiteFiles::planCopies(pages, {fileNamePart(pathFile), fileNamePart(outlineFile)})) {
-        m_status->setText(BackupTexts::copyingPrefix + fileNamePart(copy.source));
+        m_statusBar->setText(BackupTexts::copyingPrefix + fileNamePart(copy.source));
         m_context.pump->processEvents();
         if (!SiteFiles::copyInto(copy.source, target, copy.target).ok) {
             m_context.prompts->information(BackupTexts::pageFailed(copy.source));
             failed = true;
         }
-        m_progress->setValue(++done);
+        m_statusBar->advance(++done);
     }
     for (const QString &projectFile : {pathFile, outlineFile}) {
         if (!SiteFiles::copyInto(projectFile, target, fileNamePart(projectFile)).ok) {
@@ -280,9 +263,7 @@ void TFormBackup::BitBtnBackupClick()
             m_context.prompts->information(BackupTexts::projectFileFailed);
         }
     }
-    m_progress->hide();
-    QApplication::restoreOverrideCursor();
-    m_busy = false;
-    m_status->setText(BackupTexts::complete);
+    m_statusBar->end();
+    m_statusBar->setText(BackupTexts::complete);
     m_context.prompts->information(BackupTexts::finished + (failed ? BackupTexts::someFailed : QString()));
 }

@@ -11,7 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QProgressBar;
+class ToolStatusBar;
 class QPushButton;
 
 namespace BackupTexts {
@@ -72,7 +72,5 @@ private:
     QLineEdit *m_target = nullptr;
     QPushButton *m_backupNow = nullptr;
     QListWidget *m_pages = nullptr;
-    QLabel *m_status = nullptr;
-    QProgressBar *m_progress = nullptr;
-    bool m_busy = false;
+    ToolStatusBar *m_statusBar = nullptr;
 };

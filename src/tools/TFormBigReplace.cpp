@@ -1,5 +1,7 @@
 #include "tools/TFormBigReplace.h"
 
+#include "tools/ToolStatusBar.h"
+
 #include "app/Settings.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
@@ -18,10 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -129,17 +129,8 @@ TFormBigReplace::TFormBigReplace(BigReplaceContext context, QWidget *parent)
     m_workingList = new QListWidget(this);
     m_workingList->setObjectName(QStringLiteral("ListBoxFiles"));
     m_workingList->hide();
-    auto *statusBar = new QStatusBar(this);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar->setSizeGripEnabled(false);
-    m_status = new QLabel(statusBar);
-    m_status->setObjectName(QStringLiteral("LabelStatus"));
-    statusBar->addWidget(m_status, 1);
-    m_progress = new QProgressBar(statusBar);
-    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->hide();
-    statusBar->addPermanentWidget(m_progress, 1);
-    layout->addWidget(statusBar, 7, 0, 1, 3);
+    m_statusBar = new ToolStatusBar(this);
+    layout->addWidget(m_statusBar, 7, 0, 1, 3);
 
     connect(m_radioProject, &QRadioButton::clicked, this, &TFormBigReplace::RadioProjClick);
     connect(m_radioFiles, &QRadioButton::clicked, this, &TFormBigReplace::RadioFilesClick);
@@ -157,20 +148,16 @@ TFormBigReplace::TFormBigReplace(BigReplaceContext context, QWidget *parent)
     resize(620, 520);
 }
 
-TFormBigReplace::~TFormBigReplace()
-{
-    if (m_busy)
-        QApplication::restoreOverrideCursor();
-}
+TFormBigReplace::~TFormBigReplace() = default;
 
 QString TFormBigReplace::status() const
 {
-    return m_status->text();
+    return m_statusBar->text();
 }
 
 void TFormBigReplace::setStatus(const QString &text)
 {
-    m_status->setText(text);
+    m_statusBar->setText(text);
 }
 
 QStringList TFormBigReplace::workingList() const
@@ -269,11 +256,7 @@ void TFormBigReplace::BitBtnReplaceAllClick()
     if (m_backup->isChecked() && !backUp(files))
         return;
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_busy = true;
-    m_progress->setRange(0, std::max<int>(1, int(files.size())));
-    m_progress->setValue(0);
-    m_progress->show();
+    m_statusBar->begin(int(files.size()));
     const QString search = m_text->text();
     const QString replacement = m_replacement->text();
     const bool matchCase = m_matchCase->isChecked();
@@ -282,11 +265,8 @@ void TFormBigReplace::BitBtnReplaceAllClick()
         m_context.pump->processEvents();
         // Unreadable and unwritable files are left as they were; the run goes on.
         SiteFiles::replaceInFile(files[i], search, replacement, matchCase);
-        if ((i + 1) % std::max(1, int(files.size()) / 400) == 0 || i + 1 == files.size())
-            m_progress->setValue(i + 1); // a visible step repaints at once: about a pixel at a time
+        m_statusBar->advance(i + 1);
     }
     setStatus(BigReplaceTexts::finished);
-    m_progress->hide();
-    QApplication::restoreOverrideCursor();
-    m_busy = false;
+    m_statusBar->end();
 }

@@ -11,7 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QProgressBar;
+class ToolStatusBar;
 class QPushButton;
 class QRadioButton;
 class Settings;
@@ -78,7 +78,5 @@ private:
     QCheckBox *m_backup = nullptr;
     QLineEdit *m_backupDir = nullptr;
     QListWidget *m_workingList = nullptr;
-    QLabel *m_status = nullptr;
-    QProgressBar *m_progress = nullptr;
-    bool m_busy = false;
+    ToolStatusBar *m_statusBar = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "tools/TFormLoadSize.h"
 
+#include "tools/ToolStatusBar.h"
+
 #include "app/Settings.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
@@ -27,10 +29,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPrinter>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -101,7 +101,6 @@ const QStringList printHeadings{QStringLiteral("Page"),           QStringLiteral
 // Lists and the grid are filled about once a second: each addition lays a list out again
 // whole, which a site of thousands of pages must not pay for page after page.
 constexpr qint64 kShowEveryMs = 1000;
-constexpr qint64 kProgressEveryMs = 50;
 
 ReportList *reportList(const QString &name, QWidget *parent)
 {
@@ -145,26 +144,13 @@ TFormLoadSize::TFormLoadSize(LoadSizeContext context, QWidget *parent) : QDialog
     m_listBoxFiles = new QListWidget(this);
     m_listBoxFiles->setObjectName(QStringLiteral("ListBoxFiles"));
     m_listBoxFiles->hide();
-    auto *statusBar = new QStatusBar(this);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar->setSizeGripEnabled(false);
-    m_status = new QLabel(statusBar);
-    m_status->setObjectName(QStringLiteral("LabelStatus"));
-    statusBar->addWidget(m_status, 1);
-    m_progress = new QProgressBar(statusBar);
-    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->hide();
-    statusBar->addPermanentWidget(m_progress, 1);
-    layout->addWidget(statusBar);
+    m_statusBar = new ToolStatusBar(this);
+    layout->addWidget(m_statusBar);
     resize(860, 640);
     FormCreate();
 }
 
-TFormLoadSize::~TFormLoadSize()
-{
-    while (m_busyDepth-- > 0)
-        QApplication::restoreOverrideCursor();
-}
+TFormLoadSize::~TFormLoadSize() = default;
 
 void TFormLoadSize::buildSiteTab(QWidget *page)
 {
@@ -514,39 +500,25 @@ void TFormLoadSize::BitBtnImagePathClick()
 
 void TFormLoadSize::setBusy(bool busy, int steps)
 {
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ++m_busyDepth;
-        m_progress->setRange(0, std::max(steps, 1));
-        m_progress->setValue(0);
-        m_progress->show();
-        m_sinceProgress.invalidate();
-    } else {
-        m_progress->hide();
-        if (m_busyDepth > 0) {
-            --m_busyDepth;
-            QApplication::restoreOverrideCursor();
-        }
-    }
+    if (busy)
+        m_statusBar->begin(steps);
+    else
+        m_statusBar->end();
 }
 
 void TFormLoadSize::advanceProgress(int done)
 {
-    // The bar repaints at once on each visible change: a few times a second is enough.
-    if (m_sinceProgress.isValid() && m_sinceProgress.elapsed() < kProgressEveryMs && done != m_progress->maximum())
-        return;
-    m_progress->setValue(done);
-    m_sinceProgress.start();
+    m_statusBar->advance(done);
 }
 
 void TFormLoadSize::setStatus(const QString &text)
 {
-    m_status->setText(text);
+    m_statusBar->setText(text);
 }
 
 QString TFormLoadSize::status() const
 {
-    return m_status->text();
+    return m_statusBar->text();
 }
 
 void TFormLoadSize::analyzeOne(int page, QStringList &summary, QList<QTreeWidgetItem *> &rows)

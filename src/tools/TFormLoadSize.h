@@ -17,7 +17,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QModelIndex;
-class QProgressBar;
+class ToolStatusBar;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -122,9 +122,7 @@ private:
     int m_currentPage = -1;
     bool m_outlinesExpanded = false;
     SiteAnalysis::PictureSizes m_pictureSizes; // one look-up per picture and run
-    QElapsedTimer m_sinceProgress;
-    QByteArray m_pageBuffer; // reused from page to page
-    int m_busyDepth = 0;
+    QByteArray m_pageBuffer;                   // reused from page to page
 
     QTabWidget *m_pages = nullptr;
     QLineEdit *m_imagePath = nullptr;
@@ -146,6 +144,5 @@ private:
     QPushButton *m_findButton = nullptr;
     QCheckBox *m_fileNameOnly = nullptr;
     ReportList *m_found = nullptr;
-    QLabel *m_status = nullptr;
-    QProgressBar *m_progress = nullptr;
+    ToolStatusBar *m_statusBar = nullptr;
 };
