@@ -52,6 +52,7 @@ class TFormFrameDialog;
 class QComboBox;
 
 struct AnalysisMemory;
+struct SiteToolContext;
 struct TagCommand;
 enum class CaretRule;
 
@@ -295,6 +296,7 @@ private:
 
     // Site tools (TForm1SiteTools.cpp)
     void buildSiteToolCommands();
+    SiteToolContext siteToolContext(const QString &projectName);
     void openAnalysis(const QString &filesTabPath);
 
     AppEnvironment m_env;

@@ -41,20 +41,16 @@ void TForm1::buildSiteToolCommands()
     connect(m_filesTab, &FilesTab::analyzeWebPageRequested, this, &TForm1::AnalyzeWebPage1Click);
 }
 
+SiteToolContext TForm1::siteToolContext(const QString &projectName)
+{
+    return {&m_settings,      m_env.prompts, m_env.clock, m_env.eventPump, m_settings.programFolder(),
+            projectsFolder(), projectName};
+}
+
 void TForm1::openAnalysis(const QString &filesTabPath)
 {
-    LoadSizeContext context;
-    context.settings = &m_settings;
-    context.prompts = m_env.prompts;
-    context.clock = m_env.clock;
-    context.pump = m_env.eventPump;
-    context.memory = m_analysisMemory.get();
-    context.projectsFolder = projectsFolder();
-    context.projectName = m_projectName;
-    context.project = m_project;
-    context.selectedPage = selectedPage();
-    context.filesTabPath = filesTabPath;
-    TFormLoadSize form(std::move(context), this);
+    TFormLoadSize form(
+        {siteToolContext(m_projectName), m_analysisMemory.get(), m_project, selectedPage(), filesTabPath}, this);
     runModal(form);
 }
 
@@ -86,15 +82,7 @@ void TForm1::BitBtnReplaceAllClick()
     m_document->startUntitled();
     setSaveCommandsEnabled(true);
 
-    BigReplaceContext context;
-    context.settings = &m_settings;
-    context.prompts = m_env.prompts;
-    context.clock = m_env.clock;
-    context.pump = m_env.eventPump;
-    context.programFolder = m_settings.programFolder();
-    context.projectsFolder = projectsFolder();
-    context.projectName = m_projectName;
-    TFormBigReplace form(std::move(context), this);
+    TFormBigReplace form(siteToolContext(m_projectName), this);
     runModal(form);
 }
 
@@ -105,13 +93,6 @@ void TForm1::BitBtnBackupClick()
 
 void TForm1::openBackupDialog(const QString &projectName)
 {
-    BackupContext context;
-    context.prompts = m_env.prompts;
-    context.clock = m_env.clock;
-    context.pump = m_env.eventPump;
-    context.programFolder = m_settings.programFolder();
-    context.projectsFolder = projectsFolder();
-    context.projectName = projectName;
-    TFormBackup form(std::move(context), this);
+    TFormBackup form(siteToolContext(projectName), this);
     runModal(form);
 }

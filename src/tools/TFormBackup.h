@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/SiteToolContext.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -32,14 +34,7 @@ inline QString pageFailed(const QString &path)
 }
 } // namespace BackupTexts
 
-struct BackupContext {
-    Prompts *prompts = nullptr;
-    Clock *clock = nullptr;
-    EventPump *pump = nullptr;
-    QString programFolder;
-    QString projectsFolder;
-    QString projectName; // the project to back up, may be empty
-};
+using BackupContext = SiteToolContext;
 
 // "Backup Project Files": copies a project's page files and its two project files into a
 // folder, by default a new dated sub-folder of the program's backup folder.

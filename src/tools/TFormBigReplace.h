@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/SiteToolContext.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -31,15 +33,7 @@ inline const QString processing = QStringLiteral("Processing...");
 inline const QString finished = QStringLiteral("Finished.");
 } // namespace BigReplaceTexts
 
-struct BigReplaceContext {
-    Settings *settings = nullptr;
-    Prompts *prompts = nullptr;
-    Clock *clock = nullptr;
-    EventPump *pump = nullptr;
-    QString programFolder;
-    QString projectsFolder;
-    QString projectName; // the project open in the main window
-};
+using BigReplaceContext = SiteToolContext;
 
 // "Extended Replace": one text replaced by another in every page file of a project or in
 // picked files, after an optional copy of them into a dated backup folder.

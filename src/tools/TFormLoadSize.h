@@ -3,6 +3,8 @@
 #include "project/ProjectModel.h"
 #include "tools/SiteAnalysis.h"
 
+#include "tools/SiteToolContext.h"
+
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QStringList>
@@ -52,15 +54,9 @@ struct AnalysisMemory {
 };
 
 // What the analysis window gets from the main window.
-struct LoadSizeContext {
-    Settings *settings = nullptr;
-    Prompts *prompts = nullptr;
-    Clock *clock = nullptr;
-    EventPump *pump = nullptr;
+struct LoadSizeContext : SiteToolContext {
     AnalysisMemory *memory = nullptr;
-    QString projectsFolder;
-    QString projectName;   // the project open in the main window, may be empty
-    ProjectModel project;  // its page tree and paths
+    ProjectModel project;  // the main window's project: its page tree and paths
     int selectedPage = -1; // the page selected in the main window
     QString filesTabPath;  // "Analyze Web Page": the file chosen in the Files tab
 };

@@ -110,8 +110,9 @@ TEST_F(CustomSnipsWindowTest, TagsFromTheFileSortedUnderTheTwoHeaders)
         EXPECT_EQ(w.editorAccess().plainText(), QLatin1String(c.document)) << c.item;
         EXPECT_EQ(w.editorAccess().selectedText(), QLatin1String(c.selected)) << c.item;
         EXPECT_EQ(w.document().isModified(), c.item >= 2) << c.item;
-        if (c.item >= 2)
+        if (c.item >= 2) {
             EXPECT_EQ(combo()->currentIndex(), 0) << c.item;
+        }
     }
 }
 
