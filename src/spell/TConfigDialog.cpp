@@ -251,8 +251,8 @@ void TConfigDialog::fillMains(int current)
 {
     m_mainList->clear();
     for (const TMain &main : m_work.mains) {
-        auto *item = new QListWidgetItem(main.description.isEmpty() ? QFileInfo(main.path).fileName() : main.description,
-                                         m_mainList);
+        auto *item = new QListWidgetItem(
+            main.description.isEmpty() ? QFileInfo(main.path).fileName() : main.description, m_mainList);
         item->setData(kActiveRole, main.active);
     }
     m_mainList->setCurrentRow(qMin(current, m_mainList->count() - 1));
@@ -262,8 +262,8 @@ void TConfigDialog::fillUsers(int current)
 {
     m_userList->clear();
     for (const TUser &user : m_work.users) {
-        auto *item = new QListWidgetItem(QFileInfo(QString(user.path).replace(u'\\', u'/')).fileName().toLower(),
-                                         m_userList);
+        auto *item =
+            new QListWidgetItem(QFileInfo(QString(user.path).replace(u'\\', u'/')).fileName().toLower(), m_userList);
         item->setData(kActiveRole, user.active);
     }
     m_userList->setCurrentRow(qMin(current, m_userList->count() - 1));
@@ -343,14 +343,20 @@ bool TConfigDialog::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TConfigDialog::addMain()
+FileDialogRequest TConfigDialog::dictionaryRequest(int title, int filter, const QString &patterns,
+                                                   const QString &suffix) const
 {
     FileDialogRequest request;
-    request.title = text(55);
+    request.title = text(title);
     request.folder = m_work.folder();
-    request.filter = text(54) + QStringLiteral("|*.dct");
-    request.defaultSuffix = QStringLiteral("dct");
-    const QString path = m_prompts.openFile(request);
+    request.filter = text(filter) + patterns;
+    request.defaultSuffix = suffix;
+    return request;
+}
+
+void TConfigDialog::addMain()
+{
+    const QString path = m_prompts.openFile(dictionaryRequest(55, 54, QStringLiteral("|*.dct"), QStringLiteral("dct")));
     if (path.isEmpty())
         return;
     TMain main;
@@ -374,12 +380,8 @@ void TConfigDialog::removeMain()
 
 void TConfigDialog::addUser()
 {
-    FileDialogRequest request;
-    request.title = text(57);
-    request.folder = m_work.folder();
-    request.filter = text(56) + QStringLiteral("|*.udt;*.dic");
-    request.defaultSuffix = QStringLiteral("udt");
-    const QString path = m_prompts.openFile(request);
+    const QString path =
+        m_prompts.openFile(dictionaryRequest(57, 56, QStringLiteral("|*.udt;*.dic"), QStringLiteral("udt")));
     if (path.isEmpty())
         return;
     m_work.users.append(TUser{path, true});
@@ -406,12 +408,7 @@ void TConfigDialog::removeUser()
 
 void TConfigDialog::newUser()
 {
-    FileDialogRequest request;
-    request.title = text(59);
-    request.folder = m_work.folder();
-    request.filter = text(58) + QStringLiteral("|*.udt");
-    request.defaultSuffix = QStringLiteral("udt");
-    const QString path = m_prompts.saveFile(request);
+    const QString path = m_prompts.saveFile(dictionaryRequest(59, 58, QStringLiteral("|*.udt"), QStringLiteral("udt")));
     if (path.isEmpty())
         return;
     // The file exists from now on, so the entry can be used at once.
@@ -475,4 +472,3 @@ void TConfigDialog::reject()
         return;
     QDialog::reject();
 }
-

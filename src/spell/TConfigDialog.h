@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Prompts.h"
 #include "spell/SpellConfiguration.h"
 
 #include <QDialog>
@@ -62,6 +63,8 @@ private:
     void markChanged() { m_changed = true; }
     bool mayLeave();
     QString text(int index) const;
+    // The file dialog of a dictionary button: language texts for title and filter, in the configuration's folder.
+    FileDialogRequest dictionaryRequest(int title, int filter, const QString &patterns, const QString &suffix) const;
 
     void addMain();
     void removeMain();
