@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench fuzz asan clean
+.PHONY: all deps build run test bench fuzz asan format clean
 
 all: build
 
@@ -52,6 +52,10 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0 \
 	  QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu" ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# Formats the C++ sources with the project's .clang-format (a test fails on unformatted files).
+format: deps
+	@bash scripts/format.sh
 
 clean:
 	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan

@@ -1,8 +1,8 @@
 #include "BenchHarness.h"
 #include "BenchPrompts.h"
 
-#include "app/HtmlExtensions.h"
-#include "app/Settings.h"
+#include "config/HtmlExtensions.h"
+#include "config/Settings.h"
 #include "editor/BufferEditorAccess.h"
 #include "imaging/PictureComponent.h"
 #include "project/FilesPanel.h"

@@ -1,7 +1,7 @@
 #include "BenchHarness.h"
 #include "BenchPrompts.h"
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"

@@ -1,7 +1,7 @@
 #include "BenchHarness.h"
 #include "BenchPrompts.h"
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
 #include "project/ProjectModel.h"

@@ -11,7 +11,7 @@ PACKAGES=(
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev
   wamerican
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth imagemagick
 )
 

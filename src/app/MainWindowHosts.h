@@ -2,7 +2,7 @@
 
 #include "preview/PreviewController.h"
 #include "project/FilesPanel.h"
-#include "settings/OptionsLogic.h"
+#include "options/OptionsLogic.h"
 
 class TForm1;
 

@@ -1,6 +1,6 @@
 #include "app/TForm1.h"
 
-#include "app/MainLayout.h"
+#include "config/MainLayout.h"
 #include "app/MainWindowHosts.h"
 #include "dialogs/CustomTagList.h"
 #include "dialogs/SnipPage.h"
@@ -19,7 +19,7 @@
 #include "preview/BrowserPane.h"
 #include "preview/ProgramLauncher.h"
 #include "project/FilesTab.h"
-#include "settings/TFormSplash.h"
+#include "help/TFormSplash.h"
 #include "spell/SpellControlAdapters.h"
 #include "spell/SpellDialogHost.h"
 #include "spell/TSpellEngine.h"

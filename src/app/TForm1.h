@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/AppEnvironment.h"
-#include "app/HtmlExtensions.h"
-#include "app/Settings.h"
+#include "config/HtmlExtensions.h"
+#include "config/Settings.h"
 #include "dialogs/PowerHandOver.h"
 #include "project/ProjectModel.h"
 

@@ -6,12 +6,12 @@
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
 #include "platform/Prompts.h"
-#include "settings/HelpPages.h"
-#include "settings/TFormFAQ.h"
-#include "settings/TFormHelpOnTop.h"
-#include "settings/TFormSpeedBar.h"
-#include "settings/TFormSplash.h"
-#include "settings/TTipsForm.h"
+#include "help/HelpPages.h"
+#include "help/TFormFAQ.h"
+#include "help/TFormHelpOnTop.h"
+#include "editor/TFormSpeedBar.h"
+#include "help/TFormSplash.h"
+#include "help/TTipsForm.h"
 
 #include <QAction>
 #include <QCheckBox>

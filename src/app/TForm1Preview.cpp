@@ -11,7 +11,7 @@
 #include "preview/BrowserPane.h"
 #include "preview/ProgramLauncher.h"
 #include "project/FilesTab.h"
-#include "settings/TFormOptions.h"
+#include "options/TFormOptions.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "dialogs/BodyTagBuilder.h"
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "dialogs/HtmlColour.h"
 #include "platform/IniFile.h"
 

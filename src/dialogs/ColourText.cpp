@@ -1,6 +1,6 @@
 #include "dialogs/ColourText.h"
 
-#include "app/ColorNames.h"
+#include "config/ColorNames.h"
 #include "dialogs/HtmlColour.h"
 #include "platform/Prompts.h"
 

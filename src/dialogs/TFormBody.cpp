@@ -1,7 +1,7 @@
 #include "dialogs/TFormBody.h"
 
-#include "app/ColorNames.h"
-#include "app/Settings.h"
+#include "config/ColorNames.h"
+#include "config/Settings.h"
 #include "dialogs/HtmlColour.h"
 #include "dialogs/PowerHandOver.h"
 #include "dialogs/PowerWidgets.h"

@@ -1,6 +1,6 @@
 #include "editor/HtmlDocument.h"
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "editor/EditorAccess.h"
 #include "editor/TagInsertion.h"
 #include "platform/ProgramFolder.h"

@@ -1,7 +1,7 @@
 #include "editor/TagColouring.h"
 
-#include "app/ColorNames.h"
-#include "app/Settings.h"
+#include "config/ColorNames.h"
+#include "config/Settings.h"
 #include "platform/EventPump.h"
 
 #include <algorithm>

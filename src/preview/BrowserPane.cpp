@@ -1,7 +1,7 @@
 #include "preview/BrowserPane.h"
 
-#include "app/ColorNames.h"
-#include "app/MainLayout.h"
+#include "config/ColorNames.h"
+#include "config/MainLayout.h"
 
 #include <QEvent>
 #include <QFileInfo>

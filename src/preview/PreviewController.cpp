@@ -1,6 +1,6 @@
 #include "preview/PreviewController.h"
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "platform/Prompts.h"
 #include "preview/BrowserLink.h"
 

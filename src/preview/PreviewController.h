@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "preview/PreviewFile.h"
 #include "preview/ProgramLauncher.h"
 

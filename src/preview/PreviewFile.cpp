@@ -1,6 +1,6 @@
 #include "preview/PreviewFile.h"
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "platform/ProgramFolder.h"
 
 QString PreviewModes::letterFor(const QString &mode)

@@ -1,6 +1,6 @@
 #include "project/FilesPanel.h"
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "editor/EditorAccess.h"
 #include "imaging/PictureComponent.h"
 

@@ -1,7 +1,7 @@
 #include "project/FilesTab.h"
 
-#include "app/MainLayout.h"
-#include "app/Settings.h"
+#include "config/MainLayout.h"
+#include "config/Settings.h"
 #include "imaging/TPictureView.h"
 
 #include <QAction>

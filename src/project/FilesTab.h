@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/HtmlExtensions.h"
+#include "config/HtmlExtensions.h"
 #include "project/FilesPanel.h"
 
 #include <QListWidget>

@@ -2,7 +2,7 @@
 
 #include "tools/ToolStatusBar.h"
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
 #include "platform/ProgramFolder.h"

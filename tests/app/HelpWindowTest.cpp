@@ -2,11 +2,11 @@
 #include "editor/RichEditAccess.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
-#include "settings/TFormHelpOnTop.h"
-#include "settings/TFormSpeedBar.h"
-#include "settings/TTipsForm.h"
-#include "settings/TagPanel.h"
-#include "settings/TipsOfTheDay.h"
+#include "help/TFormHelpOnTop.h"
+#include "editor/TFormSpeedBar.h"
+#include "help/TTipsForm.h"
+#include "editor/TagPanel.h"
+#include "help/TipsOfTheDay.h"
 #include "testsupport/MainWindowFixture.h"
 
 #include <QAction>

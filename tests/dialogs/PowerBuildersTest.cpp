@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "dialogs/AnchorBuilder.h"
 #include "dialogs/BodyTagBuilder.h"
 #include "dialogs/HtmlColour.h"

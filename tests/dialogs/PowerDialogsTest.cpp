@@ -1,7 +1,7 @@
 // The Power dialogs on their own: controls, rebuilds, the buttons' results.
 #include "imaging/TestPictures.h"
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "dialogs/PowerHandOver.h"
 #include "dialogs/TFormAnchor.h"
 #include "dialogs/TFormBody.h"

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "editor/BufferEditorAccess.h"
 #include "editor/HtmlDocument.h"
 #include "platform/Clipboard.h"

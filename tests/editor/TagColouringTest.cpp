@@ -1,5 +1,5 @@
 #include "editor/TagColouring.h"
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "editor/BufferEditorAccess.h"
 #include "platform/EventPump.h"
 #include "testsupport/TempProgramFolder.h"

@@ -1,6 +1,6 @@
 #include "PreviewDoubles.h"
 
-#include "app/Settings.h"
+#include "config/Settings.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "preview/PreviewFile.h"

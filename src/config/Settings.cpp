@@ -1,6 +1,6 @@
-#include "app/Settings.h"
+#include "config/Settings.h"
 
-#include "app/ColorNames.h"
+#include "config/ColorNames.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 

@@ -1,6 +1,6 @@
-#include "settings/TFormSpeedBar.h"
+#include "editor/TFormSpeedBar.h"
 
-#include "settings/TagPanel.h"
+#include "editor/TagPanel.h"
 
 #include <QListWidget>
 #include <QTabWidget>

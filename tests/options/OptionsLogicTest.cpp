@@ -1,5 +1,5 @@
-#include "settings/OptionsLogic.h"
-#include "app/Settings.h"
+#include "options/OptionsLogic.h"
+#include "config/Settings.h"
 #include "platform/IniFile.h"
 #include "project/ProjectModel.h"
 #include "testsupport/TempProgramFolder.h"

@@ -1,4 +1,4 @@
-#include "settings/TFormSplash.h"
+#include "help/TFormSplash.h"
 
 #include <QLabel>
 #include <QLinearGradient>

@@ -1,7 +1,7 @@
-#include "settings/TFormOptions.h"
+#include "options/TFormOptions.h"
 
-#include "app/ColorNames.h"
-#include "app/Settings.h"
+#include "config/ColorNames.h"
+#include "config/Settings.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "preview/PreviewFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/HtmlExtensions.h"
+#include "config/HtmlExtensions.h"
 
 #include <QString>
 #include <QStringList>

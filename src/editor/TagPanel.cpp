@@ -1,4 +1,4 @@
-#include "settings/TagPanel.h"
+#include "editor/TagPanel.h"
 
 #include "editor/EditorAccess.h"
 

@@ -1,8 +1,8 @@
 #include "FakeFilesHost.h"
-#include "TestPictures.h"
+#include "imaging/TestPictures.h"
 
-#include "app/HtmlExtensions.h"
-#include "app/Settings.h"
+#include "config/HtmlExtensions.h"
+#include "config/Settings.h"
 #include "imaging/PictureComponent.h"
 #include "platform/IniFile.h"
 #include "testsupport/ScriptedPrompts.h"

@@ -1,7 +1,7 @@
-#include "settings/OptionsLogic.h"
+#include "options/OptionsLogic.h"
 
-#include "app/ColorNames.h"
-#include "app/Settings.h"
+#include "config/ColorNames.h"
+#include "config/Settings.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"

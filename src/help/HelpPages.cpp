@@ -1,4 +1,4 @@
-#include "settings/HelpPages.h"
+#include "help/HelpPages.h"
 
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"

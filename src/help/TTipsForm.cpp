@@ -1,7 +1,7 @@
-#include "settings/TTipsForm.h"
+#include "help/TTipsForm.h"
 
-#include "app/ColorNames.h"
-#include "settings/TipsOfTheDay.h"
+#include "config/ColorNames.h"
+#include "help/TipsOfTheDay.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

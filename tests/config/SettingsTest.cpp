@@ -1,5 +1,5 @@
-#include "app/ColorNames.h"
-#include "app/Settings.h"
+#include "config/ColorNames.h"
+#include "config/Settings.h"
 #include "platform/IniFile.h"
 #include "testsupport/TempProgramFolder.h"
 

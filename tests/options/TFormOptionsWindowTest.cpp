@@ -1,8 +1,8 @@
-#include "app/ColorNames.h"
-#include "app/Settings.h"
+#include "config/ColorNames.h"
+#include "config/Settings.h"
 #include "platform/IniFile.h"
 #include "project/ProjectModel.h"
-#include "settings/TFormOptions.h"
+#include "options/TFormOptions.h"
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
 

@@ -1,4 +1,4 @@
-#include "settings/TipsOfTheDay.h"
+#include "help/TipsOfTheDay.h"
 
 namespace TipsOfTheDay {
 const QStringList &tips()

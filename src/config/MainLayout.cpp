@@ -1,4 +1,4 @@
-#include "app/MainLayout.h"
+#include "config/MainLayout.h"
 
 namespace MainLayout {
 int clampProjectPanel(int panelWidth, int windowWidth, int lowerBound)

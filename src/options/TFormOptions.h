@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/OptionsLogic.h"
+#include "options/OptionsLogic.h"
 
 #include <QDialog>
 

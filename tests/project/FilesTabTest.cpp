@@ -1,9 +1,9 @@
 #include "FakeFilesHost.h"
-#include "TestPictures.h"
+#include "imaging/TestPictures.h"
 
-#include "app/HtmlExtensions.h"
-#include "app/MainLayout.h"
-#include "app/Settings.h"
+#include "config/HtmlExtensions.h"
+#include "config/MainLayout.h"
+#include "config/Settings.h"
 #include "imaging/TPictureView.h"
 #include "platform/IniFile.h"
 #include "project/FilesTab.h"

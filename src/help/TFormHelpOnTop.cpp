@@ -1,4 +1,4 @@
-#include "settings/TFormHelpOnTop.h"
+#include "help/TFormHelpOnTop.h"
 
 #include "platform/TextFile.h"
 

@@ -1,4 +1,4 @@
-#include "app/HtmlExtensions.h"
+#include "config/HtmlExtensions.h"
 
 #include "platform/TextFile.h"
 

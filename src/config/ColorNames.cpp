@@ -1,4 +1,4 @@
-#include "app/ColorNames.h"
+#include "config/ColorNames.h"
 
 #include <array>
 

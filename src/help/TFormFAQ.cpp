@@ -1,4 +1,4 @@
-#include "settings/TFormFAQ.h"
+#include "help/TFormFAQ.h"
 
 #include <QPushButton>
 #include <QTextBrowser>
