@@ -47,4 +47,7 @@ int registerBenchmarks(const char *group, BenchmarkFactory factory)
     return int(registry().size());
 }
 
-const std::vector<std::pair<const char *, BenchmarkFactory>> &registeredBenchmarks() { return registry(); }
+const std::vector<std::pair<const char *, BenchmarkFactory>> &registeredBenchmarks()
+{
+    return registry();
+}

@@ -3,10 +3,10 @@
 
 #include "app/TForm1.h"
 
-#include <QDialog>
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
+#include <QDialog>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,7 +23,8 @@ void writeProject(const QString &outlinePath, const QString &pathFile)
     int level = 1;
     for (int page = 0; page < 10000; ++page) {
         outline += QByteArray(level - 1, '\t') + "Page number " + QByteArray::number(page) + "\r\n";
-        paths += "/home/site/section" + QByteArray::number(page / 100) + "/page" + QByteArray::number(page) + ".html\r\n";
+        paths +=
+            "/home/site/section" + QByteArray::number(page / 100) + "/page" + QByteArray::number(page) + ".html\r\n";
         level = (page % 11 < 5) ? std::min(level + 1, 6) : std::max(level - 1, 1);
     }
     QFile out(outlinePath);

@@ -127,17 +127,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // bring names the writer has to refuse.
     QString section;
     switch (choice & 3) {
-    case 0: section = QStringLiteral("Settings"); break;
-    case 1: section = before.size() > 2 ? before.first().section : QStringLiteral("S"); break;
-    case 2: section = lineOf(decodeText(bytes).text, 0); break;
-    case 3: section = ini.sections().value(int(choice >> 2) % qMax<qsizetype>(1, ini.sections().size())); break;
+    case 0:
+        section = QStringLiteral("Settings");
+        break;
+    case 1:
+        section = before.size() > 2 ? before.first().section : QStringLiteral("S");
+        break;
+    case 2:
+        section = lineOf(decodeText(bytes).text, 0);
+        break;
+    case 3:
+        section = ini.sections().value(int(choice >> 2) % qMax<qsizetype>(1, ini.sections().size()));
+        break;
     }
     QString key;
     switch ((choice >> 2) & 3) {
-    case 0: key = QStringLiteral("Key"); break;
-    case 1: key = before.size() > 2 ? before.first().key : QStringLiteral("K"); break;
-    case 2: key = lineOf(decodeText(bytes).text, 1); break;
-    case 3: key = ini.keys(section).value(0, QStringLiteral("k")); break;
+    case 0:
+        key = QStringLiteral("Key");
+        break;
+    case 1:
+        key = before.size() > 2 ? before.first().key : QStringLiteral("K");
+        break;
+    case 2:
+        key = lineOf(decodeText(bytes).text, 1);
+        break;
+    case 3:
+        key = ini.keys(section).value(0, QStringLiteral("k"));
+        break;
     }
     static const QString values[] = {
         QString(),

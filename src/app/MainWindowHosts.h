@@ -1,8 +1,8 @@
 #pragma once
 
+#include "options/OptionsLogic.h"
 #include "preview/PreviewController.h"
 #include "project/FilesPanel.h"
-#include "options/OptionsLogic.h"
 
 class TForm1;
 

@@ -5,13 +5,13 @@
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
-#include "platform/Prompts.h"
+#include "editor/TFormSpeedBar.h"
 #include "help/HelpPages.h"
 #include "help/TFormFAQ.h"
 #include "help/TFormHelpOnTop.h"
-#include "editor/TFormSpeedBar.h"
 #include "help/TFormSplash.h"
 #include "help/TTipsForm.h"
+#include "platform/Prompts.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -29,15 +29,15 @@ const QString instructions = QStringLiteral("The help file for this program is p
 void TForm1::buildHelpCommands()
 {
     QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
-    QAction *tagPanel = addCommand(tools, QStringLiteral("SpeedBar1"), QStringLiteral("Show Tag Panel"),
-                                   &TForm1::SpeedBar1Click);
+    QAction *tagPanel =
+        addCommand(tools, QStringLiteral("SpeedBar1"), QStringLiteral("Show Tag Panel"), &TForm1::SpeedBar1Click);
     tagPanel->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
 
     QMenu *help = menuBar()->findChild<QMenu *>(QStringLiteral("Help1"));
     addCommand(help, QStringLiteral("WelcometoTovarelPro1"), QStringLiteral("&Welcome to Tovarel Pro"),
                &TForm1::WelcometoTovarelPro1Click);
-    QAction *instructions = addCommand(help, QStringLiteral("Instructions1"), QStringLiteral("&Instructions"),
-                                       &TForm1::Instructions1Click);
+    QAction *instructions =
+        addCommand(help, QStringLiteral("Instructions1"), QStringLiteral("&Instructions"), &TForm1::Instructions1Click);
     instructions->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     addCommand(help, QStringLiteral("HelpOnTop1"), QStringLiteral("Show Help On &Top"), &TForm1::HelpOnTop1Click,
                QKeySequence(Qt::CTRL | Qt::Key_Slash));
@@ -53,11 +53,15 @@ void TForm1::buildHelpCommands()
     addToolButton(QStringLiteral("BitBtnHelp"), QStringLiteral("Instructions"), instructions);
 }
 
-int TForm1::runModal(QDialog &dialog) { return m_env.runModal ? m_env.runModal(dialog) : dialog.exec(); }
+int TForm1::runModal(QDialog &dialog)
+{
+    return m_env.runModal ? m_env.runModal(dialog) : dialog.exec();
+}
 
 void TForm1::SpeedBar1Click()
 {
-    auto *panel = new TFormSpeedBar(*m_editorAccess, [this] { m_document->setModified(true); }, this);
+    auto *panel = new TFormSpeedBar(
+        *m_editorAccess, [this] { m_document->setModified(true); }, this);
     panel->show();
 }
 
@@ -87,7 +91,8 @@ void TForm1::WelcometoTovarelPro1Click()
     if (!openHelpProject())
         return;
     setSaveCommandsEnabled(false);
-    setProjectCaption(QStringLiteral("Kelvane Tovarel Pro:  "), m_settings.programFolder() + QStringLiteral("help/welcome.out"));
+    setProjectCaption(QStringLiteral("Kelvane Tovarel Pro:  "),
+                      m_settings.programFolder() + QStringLiteral("help/welcome.out"));
     const QString firstPage = m_settings.programFolder() + QStringLiteral("help/welcome.kvn");
     m_document->setOpenFileName(firstPage);
     if (m_document->load(firstPage)) {
@@ -96,7 +101,10 @@ void TForm1::WelcometoTovarelPro1Click()
     }
 }
 
-void TForm1::Instructions1Click() { prompts().information(HelpTexts::instructions); }
+void TForm1::Instructions1Click()
+{
+    prompts().information(HelpTexts::instructions);
+}
 
 void TForm1::FrequentlyAskedQuestions1Click()
 {
@@ -104,12 +112,15 @@ void TForm1::FrequentlyAskedQuestions1Click()
     runModal(faq);
 }
 
-void TForm1::ShowTipoftheDay1Click() { QMetaObject::invokeMethod(this, &TForm1::showTipOfTheDay, Qt::QueuedConnection); }
+void TForm1::ShowTipoftheDay1Click()
+{
+    QMetaObject::invokeMethod(this, &TForm1::showTipOfTheDay, Qt::QueuedConnection);
+}
 
 void TForm1::showTipOfTheDay()
 {
-    const auto pick = m_env.pickTip ? m_env.pickTip
-                                    : [](int count) { return int(QRandomGenerator::global()->bounded(count)); };
+    const auto pick =
+        m_env.pickTip ? m_env.pickTip : [](int count) { return int(QRandomGenerator::global()->bounded(count)); };
     TTipsForm tips(m_settings.flag(SettingKey::ShowTips), pick, this);
     runModal(tips);
     m_settings.storeFlag(SettingKey::ShowTips, tips.showAtStartup());

@@ -6,12 +6,12 @@
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
+#include "options/TFormOptions.h"
 #include "platform/Prompts.h"
 #include "preview/BrowserLink.h"
 #include "preview/BrowserPane.h"
 #include "preview/ProgramLauncher.h"
 #include "project/FilesTab.h"
-#include "options/TFormOptions.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,11 +27,26 @@ PreviewDocument MainPreviewHost::previewDocument() const
             m_window.m_editorAccess->plainText(), document.format()};
 }
 
-void MainPreviewHost::setDocumentModified(bool modified) { m_window.m_document->setModified(modified); }
-bool MainPreviewHost::isHelpPage() const { return m_window.m_document->isHelpPage(); }
-void MainPreviewHost::openSettingsDialog(int page) { m_window.openSettingsDialog(page); }
-QString MainPreviewHost::browserModeLetter() const { return m_window.m_labelBrowserMode->text(); }
-void MainPreviewHost::setBrowserModeLetter(const QString &letter) { m_window.m_labelBrowserMode->setText(letter); }
+void MainPreviewHost::setDocumentModified(bool modified)
+{
+    m_window.m_document->setModified(modified);
+}
+bool MainPreviewHost::isHelpPage() const
+{
+    return m_window.m_document->isHelpPage();
+}
+void MainPreviewHost::openSettingsDialog(int page)
+{
+    m_window.openSettingsDialog(page);
+}
+QString MainPreviewHost::browserModeLetter() const
+{
+    return m_window.m_labelBrowserMode->text();
+}
+void MainPreviewHost::setBrowserModeLetter(const QString &letter)
+{
+    m_window.m_labelBrowserMode->setText(letter);
+}
 
 void MainPreviewHost::setBusyCursor(bool busy)
 {
@@ -41,26 +56,59 @@ void MainPreviewHost::setBusyCursor(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-void MainOptionsHost::setHtmlMasks(const HtmlFileMasks &masks) { m_window.applyHtmlMasks(masks); }
-void MainOptionsHost::setBrowserModeLetter(const QString &letter) { m_window.m_labelBrowserMode->setText(letter); }
-QStringList MainOptionsHost::projectPaths() const { return m_window.m_project.paths(); }
-QString MainOptionsHost::projectName() const { return m_window.m_projectName; }
+void MainOptionsHost::setHtmlMasks(const HtmlFileMasks &masks)
+{
+    m_window.applyHtmlMasks(masks);
+}
+void MainOptionsHost::setBrowserModeLetter(const QString &letter)
+{
+    m_window.m_labelBrowserMode->setText(letter);
+}
+QStringList MainOptionsHost::projectPaths() const
+{
+    return m_window.m_project.paths();
+}
+QString MainOptionsHost::projectName() const
+{
+    return m_window.m_projectName;
+}
 
 void MainOptionsHost::setProjectPaths(const QStringList &paths)
 {
     m_window.m_project.assign(m_window.m_project.pages(), paths);
 }
 
-Answer MainFilesHost::askToSaveDocument() { return m_window.m_document->askToSave(); }
+Answer MainFilesHost::askToSaveDocument()
+{
+    return m_window.m_document->askToSave();
+}
 
-bool MainFilesHost::loadDocument(const QString &path) { return m_window.loadPage(path); }
+bool MainFilesHost::loadDocument(const QString &path)
+{
+    return m_window.loadPage(path);
+}
 
-void MainFilesHost::showPageInBrowserPane(const QString &path) { m_window.m_preview->showPageInPane(path); }
-EditorAccess &MainFilesHost::editorAccess() { return *m_window.m_editorAccess; }
-void MainFilesHost::setDocumentModified() { m_window.m_document->setModified(true); }
-void MainFilesHost::showStatus(int panel, const QString &text) { m_window.setStatusPanelText(panel, text); }
+void MainFilesHost::showPageInBrowserPane(const QString &path)
+{
+    m_window.m_preview->showPageInPane(path);
+}
+EditorAccess &MainFilesHost::editorAccess()
+{
+    return *m_window.m_editorAccess;
+}
+void MainFilesHost::setDocumentModified()
+{
+    m_window.m_document->setModified(true);
+}
+void MainFilesHost::showStatus(int panel, const QString &text)
+{
+    m_window.setStatusPanelText(panel, text);
+}
 
-void MainFilesHost::openPictureInPowerImg(const QString &path) { m_window.openPowerImg(path); }
+void MainFilesHost::openPictureInPowerImg(const QString &path)
+{
+    m_window.openPowerImg(path);
+}
 
 void TForm1::createEmbeddedBrowser()
 {
@@ -122,7 +170,10 @@ void TForm1::buildPreviewCommands()
     addToolButton(QStringLiteral("BitBtnOptions"), QStringLiteral("Settings"), settings);
 }
 
-void TForm1::PreferencesSettings1Click() { openSettingsDialog(kSettingsPageFiles); }
+void TForm1::PreferencesSettings1Click()
+{
+    openSettingsDialog(kSettingsPageFiles);
+}
 
 void TForm1::openSettingsDialog(int page)
 {

@@ -15,7 +15,6 @@
 #include "tools/BackupReminder.h"
 
 #include <QFileInfo>
-#include <QVBoxLayout>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +24,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 #include "project/ProjectOutlineModel.h"
 
@@ -33,7 +33,8 @@ const QString captionPrefix = QStringLiteral("Kelvane Tovarel Pro:  ");
 const QString recentCaptionPrefix = QStringLiteral("Kelvane Tovarel:  ");
 const QString saveOnNew = QStringLiteral("Save changes to open Project?");
 const QString saveOnClose = QStringLiteral("Save changes to this Project?");
-const QString invalidProject = QStringLiteral("Error opening this project. Please be sure you selected a valid, existing project.");
+const QString invalidProject =
+    QStringLiteral("Error opening this project. Please be sure you selected a valid, existing project.");
 const QString helpCannotChange = QStringLiteral("Sorry, this is the HELP file and cannot be changed.");
 const QString helpCannotEdit = QStringLiteral("Sorry, this is the HELP file and cannot be edited.");
 const QString saveProjectTitle = QStringLiteral("Save Project As..");
@@ -79,10 +80,10 @@ void TForm1::buildProjectCommands()
     };
     QAction *newProject = fileItem("NewProject1", QStringLiteral("&New Project"), &TForm1::NewProject1Click,
                                    QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction *openProject = fileItem("Open1", QStringLiteral("&Open Project"), &TForm1::Open1Click,
-                                    QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction *saveProject = fileItem("Save1", QStringLiteral("&Save Project"), &TForm1::Save1Click,
-                                    QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction *openProject =
+        fileItem("Open1", QStringLiteral("&Open Project"), &TForm1::Open1Click, QKeySequence(Qt::CTRL | Qt::Key_O));
+    QAction *saveProject =
+        fileItem("Save1", QStringLiteral("&Save Project"), &TForm1::Save1Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     fileItem("SaveAs1", QStringLiteral("Save Project &As"), &TForm1::SaveAs1Click, QKeySequence());
     m_fileMenu->insertSeparator(firstHtmlItem);
     QAction *quit = findChild<QAction *>(QStringLiteral("Quit1"));
@@ -99,7 +100,8 @@ void TForm1::buildProjectCommands()
     edit->addSeparator();
     addCommand(edit, QStringLiteral("RemovePagefromProject1"), QStringLiteral("&Remove Page from Project"),
                &TForm1::BitBtnDeleteClick);
-    addCommand(edit, QStringLiteral("ChangeHTMLLink1"), QStringLiteral("Change &HTML Link"), &TForm1::ChangeHtmlLinkClick);
+    addCommand(edit, QStringLiteral("ChangeHTMLLink1"), QStringLiteral("Change &HTML Link"),
+               &TForm1::ChangeHtmlLinkClick);
     addCommand(edit, QStringLiteral("ChangePageTitle1"), QStringLiteral("C&hange Page Title"),
                &TForm1::ChangePageTitleClick);
 
@@ -161,7 +163,8 @@ void TForm1::buildProjectCommands()
     addCommand(m_outlineMenu, QStringLiteral("AddSubPage2"), QStringLiteral("Add a Sub-Page"),
                &TForm1::BitBtnAddChildClick);
     m_outlineMenu->addSeparator();
-    addCommand(m_outlineMenu, QStringLiteral("MovePage2"), QStringLiteral("Move Page Up/Down"), &TForm1::ButtonMoveClick);
+    addCommand(m_outlineMenu, QStringLiteral("MovePage2"), QStringLiteral("Move Page Up/Down"),
+               &TForm1::ButtonMoveClick);
     m_outlineMenu->addSeparator();
     addCommand(m_outlineMenu, QStringLiteral("ChangeHTMLLink2"), QStringLiteral("Change HTML Link"),
                &TForm1::ChangeHtmlLinkClick);
@@ -170,7 +173,8 @@ void TForm1::buildProjectCommands()
     m_outlineMenu->addSeparator();
     QMenu *expand = m_outlineMenu->addMenu(QStringLiteral("Expand"));
     addCommand(expand, QStringLiteral("Selected1"), QStringLiteral("This Page Group"), &TForm1::Selected1Click);
-    addCommand(expand, QStringLiteral("AllPageGroups1"), QStringLiteral("All Page Groups"), &TForm1::AllPageGroups1Click);
+    addCommand(expand, QStringLiteral("AllPageGroups1"), QStringLiteral("All Page Groups"),
+               &TForm1::AllPageGroups1Click);
     QMenu *collapse = m_outlineMenu->addMenu(QStringLiteral("Collapse"));
     addCommand(collapse, QStringLiteral("ThisLevel1"), QStringLiteral("This Page Group"), &TForm1::ThisLevel1Click);
     addCommand(collapse, QStringLiteral("EntireSite1"), QStringLiteral("All Page Groups"), &TForm1::EntireSite1Click);
@@ -190,15 +194,30 @@ void TForm1::buildProjectCommands()
 // ---------------------------------------------------------------------------------------
 // The outline
 
-void TForm1::rebuildOutline() { m_outlineModel->reload(); }
+void TForm1::rebuildOutline()
+{
+    m_outlineModel->reload();
+}
 
-int TForm1::selectedPage() const { return ProjectOutlineModel::pageOf(m_outline->currentIndex()); }
+int TForm1::selectedPage() const
+{
+    return ProjectOutlineModel::pageOf(m_outline->currentIndex());
+}
 
-void TForm1::selectPage(int page) { m_outline->setCurrentIndex(m_outlineModel->indexOfPage(page)); }
+void TForm1::selectPage(int page)
+{
+    m_outline->setCurrentIndex(m_outlineModel->indexOfPage(page));
+}
 
-void TForm1::setProjectCaption(const QString &prefix, const QString &path) { setWindowTitle(prefix + path); }
+void TForm1::setProjectCaption(const QString &prefix, const QString &path)
+{
+    setWindowTitle(prefix + path);
+}
 
-void TForm1::setProjectModified() { m_projectModified = true; }
+void TForm1::setProjectModified()
+{
+    m_projectModified = true;
+}
 
 void TForm1::Selected1Click()
 {
@@ -207,7 +226,10 @@ void TForm1::Selected1Click()
         m_outline->expand(m_outlineModel->indexOfPage(page));
 }
 
-void TForm1::AllPageGroups1Click() { m_outline->expandAll(); }
+void TForm1::AllPageGroups1Click()
+{
+    m_outline->expandAll();
+}
 
 void TForm1::ThisLevel1Click()
 {
@@ -218,7 +240,10 @@ void TForm1::ThisLevel1Click()
         m_outline->collapse(m_outlineModel->indexOfPage(i));
 }
 
-void TForm1::EntireSite1Click() { m_outline->collapseAll(); }
+void TForm1::EntireSite1Click()
+{
+    m_outline->collapseAll();
+}
 
 void TForm1::Outline1Click()
 {
@@ -264,7 +289,6 @@ void TForm1::Outline1DblClick()
     }
     showPageInBrowserPane();
 }
-
 
 // ---------------------------------------------------------------------------------------
 // Project files
@@ -355,7 +379,8 @@ bool TForm1::closeProject(ProjectCloser closer)
 
 void TForm1::runBackupReminder()
 {
-    if (!BackupReminder::countClosing(m_settings.iniPath(SettingsFile::Options), m_settings.integer(SettingKey::BackupType),
+    if (!BackupReminder::countClosing(m_settings.iniPath(SettingsFile::Options),
+                                      m_settings.integer(SettingKey::BackupType),
                                       m_settings.integer(SettingKey::BackupPromptFreq), m_projectName))
         return;
     if (prompts().confirm(BackupReminder::question))
@@ -532,8 +557,14 @@ void TForm1::BitBtnDeleteClick()
     m_outline->expandAll();
 }
 
-void TForm1::ChangeHtmlLinkClick() { ChangeDescription1Click(true); }
-void TForm1::ChangePageTitleClick() { ChangeDescription1Click(false); }
+void TForm1::ChangeHtmlLinkClick()
+{
+    ChangeDescription1Click(true);
+}
+void TForm1::ChangePageTitleClick()
+{
+    ChangeDescription1Click(false);
+}
 
 void TForm1::ChangeDescription1Click(bool focusPath)
 {

@@ -4,9 +4,9 @@
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
-#include "platform/Prompts.h"
 #include "help/HelpPages.h"
 #include "help/TFormHelpOnTop.h"
+#include "platform/Prompts.h"
 #include "spell/SpellControlAdapters.h"
 #include "spell/SpellDialogHost.h"
 #include "spell/SpellLanguage.h"
@@ -87,10 +87,11 @@ void TForm1::configureSpellChecker()
     events.onCheckCanceled = [this] { SpellEngineCheckCanceled(); };
 
     QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
-    QAction *check = addCommand(tools, QStringLiteral("SpellCheck2"), QStringLiteral("Spell Check"),
-                                &TForm1::BitBtnSpellCheckClick);
+    QAction *check =
+        addCommand(tools, QStringLiteral("SpellCheck2"), QStringLiteral("Spell Check"), &TForm1::BitBtnSpellCheckClick);
     check->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    addCommand(m_editorMenu, QStringLiteral("SpellCheck1"), QStringLiteral("Spell Check"), &TForm1::BitBtnSpellCheckClick);
+    addCommand(m_editorMenu, QStringLiteral("SpellCheck1"), QStringLiteral("Spell Check"),
+               &TForm1::BitBtnSpellCheckClick);
     addToolButton(QStringLiteral("BitBtnSpellCheck"), QStringLiteral("Check spelling"), check);
 }
 

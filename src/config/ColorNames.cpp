@@ -38,7 +38,10 @@ QString ColorToName(quint32 value)
     return {};
 }
 
-QColor toQColor(quint32 bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
+QColor toQColor(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
 
 quint32 fromQColor(const QColor &colour)
 {

@@ -13,8 +13,8 @@ QStringList readHtmlExtensions(const QString &programFolder);
 
 // The masks and file-dialog filters built from the first 15 extensions.
 struct HtmlFileMasks {
-    QString masks;      // "*.html;*.htm;..."
-    QString openFilter; // Open HTML File dialog
+    QString masks;          // "*.html;*.htm;..."
+    QString openFilter;     // Open HTML File dialog
     QString filesTabFilter; // the Files tab's file-type box
 };
 HtmlFileMasks buildHtmlFileMasks(const QStringList &extensions);

@@ -5,8 +5,8 @@
 // Geometry rules of the main window's two halves, apart from the widgets.
 namespace MainLayout {
 inline constexpr int kProjectPanelWidth = 200;
-inline constexpr int kEditorWidthMargin = 21;   // the view panels to the left of the editing window
-inline constexpr int kEditorHeightMargin = 32;  // the strip with the colour and wrap boxes
+inline constexpr int kEditorWidthMargin = 21;  // the view panels to the left of the editing window
+inline constexpr int kEditorHeightMargin = 32; // the strip with the colour and wrap boxes
 inline constexpr int kPageGroupBottomGap = 34;
 inline constexpr int kOutlineAboveGroupGap = 8;
 inline constexpr int kFileListBottomGap = 38;

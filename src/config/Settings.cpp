@@ -69,7 +69,10 @@ static_assert(tableIsInKeyOrder(), "the settings table must list the keys in enu
 constexpr quint32 kRed = 0x0000FF;
 } // namespace
 
-const SettingDefinition &settingDefinition(SettingKey key) { return kTable[size_t(key)]; }
+const SettingDefinition &settingDefinition(SettingKey key)
+{
+    return kTable[size_t(key)];
+}
 
 Settings::Settings(QString programFolder) : m_programFolder(std::move(programFolder))
 {
@@ -135,15 +138,30 @@ void Settings::readRecent()
         readKey(key);
 }
 
-void Settings::reload(SettingKey key) { readKey(key); }
+void Settings::reload(SettingKey key)
+{
+    readKey(key);
+}
 
-QString Settings::text(SettingKey key) const { return m_values[size_t(key)]; }
+QString Settings::text(SettingKey key) const
+{
+    return m_values[size_t(key)];
+}
 
-bool Settings::flag(SettingKey key) const { return text(key) == QLatin1String("1"); }
+bool Settings::flag(SettingKey key) const
+{
+    return text(key) == QLatin1String("1");
+}
 
-int Settings::integer(SettingKey key) const { return text(key).toInt(); }
+int Settings::integer(SettingKey key) const
+{
+    return text(key).toInt();
+}
 
-void Settings::setInMemory(SettingKey key, const QString &value) { m_values[size_t(key)] = value; }
+void Settings::setInMemory(SettingKey key, const QString &value)
+{
+    m_values[size_t(key)] = value;
+}
 
 bool Settings::store(SettingKey key, const QString &value)
 {
@@ -152,9 +170,15 @@ bool Settings::store(SettingKey key, const QString &value)
     return IniFile(iniPath(d.file)).writeString(QLatin1String(d.section), QLatin1String(d.name), value);
 }
 
-bool Settings::storeFlag(SettingKey key, bool value) { return store(key, value ? QStringLiteral("1") : QStringLiteral("0")); }
+bool Settings::storeFlag(SettingKey key, bool value)
+{
+    return store(key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
 
-bool Settings::storeInteger(SettingKey key, int value) { return store(key, QString::number(value)); }
+bool Settings::storeInteger(SettingKey key, int value)
+{
+    return store(key, QString::number(value));
+}
 
 quint32 Settings::tagColour(SettingKey key) const
 {

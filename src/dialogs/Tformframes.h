@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/PowerHandOver.h"
 #include "dialogs/FrameSetBuilder.h"
+#include "dialogs/PowerHandOver.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -90,8 +90,8 @@ Answer HtmlDocument::askToSave(DocumentAsker asker)
     if (!m_modified)
         return m_lastAnswer = Answer::Yes;
 
-    Answer answer = asker == DocumentAsker::SaveHtmlFile ? Answer::Yes
-                                                          : m_prompts.askYesNoCancel(DocumentTexts::saveQuestion);
+    Answer answer =
+        asker == DocumentAsker::SaveHtmlFile ? Answer::Yes : m_prompts.askYesNoCancel(DocumentTexts::saveQuestion);
     if (answer == Answer::Yes) {
         QString target = m_openFileName;
         if (isUntitled()) {
@@ -201,7 +201,10 @@ void HtmlDocument::openTemplate()
         m_hooks.repaint();
 }
 
-void HtmlDocument::save() { askToSave(DocumentAsker::SaveHtmlFile); }
+void HtmlDocument::save()
+{
+    askToSave(DocumentAsker::SaveHtmlFile);
+}
 
 void HtmlDocument::saveAs()
 {

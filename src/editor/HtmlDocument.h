@@ -18,8 +18,8 @@ enum class DocumentAsker { Other, SaveHtmlFile };
 struct DocumentHooks {
     std::function<void(const QString &statusText)> showStatus; // third panel of the status bar
     std::function<void(bool enabled)> enableSaveCommands;
-    std::function<void()> colourTags;            // after a load, when automatic colouring is on
-    std::function<void(int page)> openSettings;  // the settings dialog on one of its pages
+    std::function<void()> colourTags;           // after a load, when automatic colouring is on
+    std::function<void(int page)> openSettings; // the settings dialog on one of its pages
     std::function<void()> repaint;
 };
 

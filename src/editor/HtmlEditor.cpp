@@ -10,9 +10,15 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QPlainTextEdit(parent)
     setUndoRedoEnabled(true);
 }
 
-void HtmlEditor::setWordWrap(bool on) { setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap); }
+void HtmlEditor::setWordWrap(bool on)
+{
+    setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
 
-bool HtmlEditor::wordWrap() const { return lineWrapMode() != QPlainTextEdit::NoWrap; }
+bool HtmlEditor::wordWrap() const
+{
+    return lineWrapMode() != QPlainTextEdit::NoWrap;
+}
 
 void HtmlEditor::keyPressEvent(QKeyEvent *event)
 {

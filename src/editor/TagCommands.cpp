@@ -8,7 +8,8 @@ using K = TagCommandKind;
 // handler, kind, open, close, Tags menu path, shortcut, button, caption, tab, editing-window menu path
 constexpr std::array<TagCommand, 45> kCommands{{
     {"AHREF1Click", K::Wrap, "<A HREF=\"\">", "</A>", "<A HREF>", "", "", "", "", ""},
-    {"font2Click", K::Wrap, "<FONT>", "</FONT>", "Font...|<FONT>", "", "BitBtnFont", "F", "Font", "Font...|Size|<FONT>"},
+    {"font2Click", K::Wrap, "<FONT>", "</FONT>", "Font...|<FONT>", "", "BitBtnFont", "F", "Font",
+     "Font...|Size|<FONT>"},
     {"font11Click", K::Wrap, "<FONT SIZE=\"+1\">", "</FONT>", "Font...|Font Size +1", "Alt+F1", "BitBtnFont1", "F+1",
      "Font", "Font...|Size|Font + 1"},
     {"font21Click", K::Wrap, "<FONT SIZE=\"+2\">", "</FONT>", "Font...|Font Size +2", "Alt+F2", "BitBtnFont2", "F+2",
@@ -17,7 +18,8 @@ constexpr std::array<TagCommand, 45> kCommands{{
      "F-1", "Font", "Font...|Size|Font - 1"},
     {"font22Click", K::Wrap, "<FONT SIZE=\"-2\">", "</FONT>", "Font...|Font Size -2", "Ctrl+Alt+F2", "BitBtnFontMinus2",
      "F-2", "Font", "Font...|Size|Font - 2"},
-    {"BoldTagClick", K::Wrap, "<B>", "</B>", "Font...|Bold", "Ctrl+Shift+B", "BitBtnBold", "B", "Common", "Font...|Bold"},
+    {"BoldTagClick", K::Wrap, "<B>", "</B>", "Font...|Bold", "Ctrl+Shift+B", "BitBtnBold", "B", "Common",
+     "Font...|Bold"},
     {"ItalicClick", K::Wrap, "<I>", "</I>", "Font...|Italic", "Ctrl+Shift+I", "BitBtnItalic", "I", "Common",
      "Font...|Italic"},
     {"UnderlineClick", K::Wrap, "<U>", "</U>", "Font...|Underline", "Ctrl+Shift+U", "BitBtnUnderline", "U", "Common",
@@ -58,7 +60,8 @@ constexpr std::array<TagCommand, 45> kCommands{{
      "Table...|<CAPTION>"},
     {"BitBtnNOClick", K::LineWrap, "NOFRAMES", "", "Frames|<NOFRAME>", "", "BitBtnNO", "NO", "Frames",
      "Frame...|<NOFRAME>"},
-    {"BitBtnFRAClick", K::Single, "<FRAME>", "", "Frames|<FRAME>", "", "BitBtnFRA", "FRA", "Frames", "Frame...|<FRAME>"},
+    {"BitBtnFRAClick", K::Single, "<FRAME>", "", "Frames|<FRAME>", "", "BitBtnFRA", "FRA", "Frames",
+     "Frame...|<FRAME>"},
     {"BitBtnSETClick", K::LineWrap, "FRAMESET", "", "Frames|<FRAMESET>", "", "BitBtnSET", "SET", "Frames",
      "Frame...|<FRAMESET>"},
     {"Comment1Click", K::Comment, "<!-- ", " -->", "Comment", "", "", "", "", "Comment.."},
@@ -76,7 +79,10 @@ constexpr std::array<TagCommand, 45> kCommands{{
 }};
 } // namespace
 
-std::span<const TagCommand> tagCommands() { return kCommands; }
+std::span<const TagCommand> tagCommands()
+{
+    return kCommands;
+}
 
 const TagCommand *findTagCommand(const QString &handler)
 {
@@ -96,4 +102,7 @@ WrapTags wrapTagsOf(const TagCommand &command, bool strong, bool em)
     return {QLatin1String(command.openTag), QLatin1String(command.closeTag)};
 }
 
-QString quickTableHandler(int rows, int columns) { return QStringLiteral("N%1C%2Click").arg(rows).arg(columns); }
+QString quickTableHandler(int rows, int columns)
+{
+    return QStringLiteral("N%1C%2Click").arg(rows).arg(columns);
+}

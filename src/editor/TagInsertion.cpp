@@ -11,9 +11,9 @@
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
-constexpr std::array<const char *, 16> kSingleItems{"<P>",     "<BR>",    "&nbsp;",  "<LI>",   "<DT>",  "<DD>",
-                                                    "&copy;",  "&trade;", "&reg;",   "&#188;", "&#189;", "&#190;",
-                                                    "&amp;",   "&lt;",    "&gt;",    "<FRAME>"};
+constexpr std::array<const char *, 16> kSingleItems{"<P>",    "<BR>",    "&nbsp;", "<LI>",   "<DT>",   "<DD>",
+                                                    "&copy;", "&trade;", "&reg;",  "&#188;", "&#189;", "&#190;",
+                                                    "&amp;",  "&lt;",    "&gt;",   "<FRAME>"};
 
 QString linePrefix(const QString &kind)
 {
@@ -90,7 +90,8 @@ QString lastModifiedStamp(const QDateTime &now, const QLocale &locale)
     const QTime time = now.time();
     const int hour12 = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
     return QStringLiteral("<!--Last Modified: %1, %2 %3, %4, at %5:%6 %7-->")
-        .arg(locale.dayName(date.dayOfWeek(), QLocale::LongFormat), locale.monthName(date.month(), QLocale::ShortFormat))
+        .arg(locale.dayName(date.dayOfWeek(), QLocale::LongFormat),
+             locale.monthName(date.month(), QLocale::ShortFormat))
         .arg(date.day())
         .arg(date.year(), 4, 10, QLatin1Char('0'))
         .arg(hour12, 2, 10, QLatin1Char('0'))

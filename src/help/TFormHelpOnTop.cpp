@@ -34,25 +34,36 @@ TFormHelpOnTop::TFormHelpOnTop(const QString &programFolder, const QStringList &
     showPage(firstPage);
 }
 
-
-
 void TFormHelpOnTop::showPage(int page)
 {
     m_page = std::clamp(page, 0, std::max(0, int(m_pages.size()) - 1));
     m_text->clear();
-    if (const std::optional<DecodedText> file = readTextFile(m_programFolder + QStringLiteral("help/") + m_pages.value(m_page)))
+    if (const std::optional<DecodedText> file =
+            readTextFile(m_programFolder + QStringLiteral("help/") + m_pages.value(m_page)))
         m_text->setPlainText(file->text);
     m_prev->setEnabled(m_page > 0);
     m_next->setEnabled(m_page < m_pages.size() - 1);
 }
 
-void TFormHelpOnTop::NextClick() { showPage(m_page + 1); }
+void TFormHelpOnTop::NextClick()
+{
+    showPage(m_page + 1);
+}
 
-void TFormHelpOnTop::PrevClick() { showPage(m_page - 1); }
+void TFormHelpOnTop::PrevClick()
+{
+    showPage(m_page - 1);
+}
 
-QString TFormHelpOnTop::text() const { return m_text->toPlainText(); }
+QString TFormHelpOnTop::text() const
+{
+    return m_text->toPlainText();
+}
 
-bool TFormHelpOnTop::hintVisible() const { return !m_hint->isHidden(); }
+bool TFormHelpOnTop::hintVisible() const
+{
+    return !m_hint->isHidden();
+}
 
 void TFormHelpOnTop::resizeEvent(QResizeEvent *event)
 {

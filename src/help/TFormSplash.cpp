@@ -47,7 +47,8 @@ TFormSplash::TFormSplash(Mode mode, int closeAfterMs, QWidget *parent)
     auto *version = new QLabel(QStringLiteral("Version %1").arg(QStringLiteral("0.1")), this);
     version->setObjectName(QStringLiteral("LabelVersion"));
     version->setAlignment(Qt::AlignCenter);
-    auto *maker = new QLabel(QStringLiteral("HTML editor and web-site manager\nThe Tovarel Pro team\nwww.tovarel.pro"), this);
+    auto *maker =
+        new QLabel(QStringLiteral("HTML editor and web-site manager\nThe Tovarel Pro team\nwww.tovarel.pro"), this);
     maker->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
     layout->addWidget(version);

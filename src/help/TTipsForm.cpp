@@ -56,6 +56,12 @@ void TTipsForm::NextTipClick()
     m_tip->setText(tips.value(m_pick(int(tips.size()))));
 }
 
-bool TTipsForm::showAtStartup() const { return m_showAtStartup->isChecked(); }
+bool TTipsForm::showAtStartup() const
+{
+    return m_showAtStartup->isChecked();
+}
 
-QString TTipsForm::currentTip() const { return m_tip->text(); }
+QString TTipsForm::currentTip() const
+{
+    return m_tip->text();
+}

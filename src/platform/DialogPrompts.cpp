@@ -9,7 +9,10 @@
 #include <QPrintDialog>
 
 namespace {
-QString title() { return QApplication::applicationDisplayName(); }
+QString title()
+{
+    return QApplication::applicationDisplayName();
+}
 
 void prepare(QFileDialog &dialog, const FileDialogRequest &request)
 {
@@ -24,9 +27,15 @@ void prepare(QFileDialog &dialog, const FileDialogRequest &request)
 }
 } // namespace
 
-void DialogPrompts::information(const QString &text) { QMessageBox::information(m_parent, title(), text); }
+void DialogPrompts::information(const QString &text)
+{
+    QMessageBox::information(m_parent, title(), text);
+}
 
-void DialogPrompts::error(const QString &text) { QMessageBox::critical(m_parent, title(), text); }
+void DialogPrompts::error(const QString &text)
+{
+    QMessageBox::critical(m_parent, title(), text);
+}
 
 bool DialogPrompts::confirm(const QString &text)
 {
@@ -36,9 +45,12 @@ bool DialogPrompts::confirm(const QString &text)
 Answer DialogPrompts::askYesNoCancel(const QString &text)
 {
     switch (QMessageBox::question(m_parent, title(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
     }
 }
 

@@ -15,7 +15,10 @@ bool isBlank(QChar c)
     return u == u' ' || u == u'\t' || u == u'\v' || u == u'\f';
 }
 
-bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 QStringView unquoted(QStringView value)
 {
@@ -24,7 +27,10 @@ QStringView unquoted(QStringView value)
     return value;
 }
 
-bool holdsLineBreak(QStringView text) { return text.contains(u'\n') || text.contains(u'\r'); }
+bool holdsLineBreak(QStringView text)
+{
+    return text.contains(u'\n') || text.contains(u'\r');
+}
 
 struct Line {
     qsizetype start = 0;
@@ -43,8 +49,7 @@ struct KeyLine {
 
 Line classify(QStringView text, qsizetype start, qsizetype end);
 
-template <typename Visit>
-void forEachLine(QStringView text, Visit &&visit)
+template <typename Visit> void forEachLine(QStringView text, Visit &&visit)
 {
     const qsizetype size = text.size();
     qsizetype pos = 0;
@@ -224,8 +229,8 @@ std::optional<QByteArray> IniText::withValue(QStringView section, QStringView ke
             if (!trimmed(view.sliced(lastLineStart, lastBreak - lastLineStart)).isEmpty())
                 text += u'\n'; // a blank line between sections, unless there is one
         }
-        text += QLatin1Char('[') + s.toString() + QLatin1String("]\n") + k.toString() + QLatin1Char('=') + stored
-                + QLatin1Char('\n');
+        text += QLatin1Char('[') + s.toString() + QLatin1String("]\n") + k.toString() + QLatin1Char('=') + stored +
+                QLatin1Char('\n');
     }
     return encode(text, used);
 }

@@ -19,6 +19,12 @@ static qsizetype lastSeparator(const QString &path)
     return std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
 }
 
-QString fileNamePart(const QString &path) { return path.mid(lastSeparator(path) + 1); }
+QString fileNamePart(const QString &path)
+{
+    return path.mid(lastSeparator(path) + 1);
+}
 
-QString folderPart(const QString &path) { return path.left(lastSeparator(path) + 1); }
+QString folderPart(const QString &path)
+{
+    return path.left(lastSeparator(path) + 1);
+}

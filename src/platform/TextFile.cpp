@@ -14,7 +14,10 @@ namespace {
 constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
 constexpr qsizetype kUtf8BomSize = 3;
 
-QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 // The style of the first line break in the raw bytes. CR and LF are ASCII in both
 // encodings we read, so the bytes answer this without decoding.
@@ -76,7 +79,10 @@ bool hasHighByte(const QByteArray &bytes)
     return false;
 }
 
-bool isContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isContinuation(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // The text when the bytes are valid UTF-8, else nullopt. Decodes in slices cut before a
 // lead byte, so a stateless decoder sees whole sequences and a Latin-1 file is given up

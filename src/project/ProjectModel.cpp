@@ -125,7 +125,10 @@ QByteArray writePaths(const QStringList &paths)
     return encodeText(text, TextFormat{TextEncoding::Latin1, LineEnd::CrLf});
 }
 
-QString companionPathFile(const QString &outlinePath) { return outlinePath.chopped(std::min<qsizetype>(3, outlinePath.size())) + QLatin1String("fil"); }
+QString companionPathFile(const QString &outlinePath)
+{
+    return outlinePath.chopped(std::min<qsizetype>(3, outlinePath.size())) + QLatin1String("fil");
+}
 
 QString fileNameOnly(const QString &path)
 {

@@ -63,9 +63,15 @@ int ProjectOutlineModel::rowCount(const QModelIndex &parent) const
     return int(childrenOf(pageOf(parent)).size());
 }
 
-int ProjectOutlineModel::columnCount(const QModelIndex &) const { return 1; }
+int ProjectOutlineModel::columnCount(const QModelIndex &) const
+{
+    return 1;
+}
 
-bool ProjectOutlineModel::hasChildren(const QModelIndex &parent) const { return rowCount(parent) > 0; }
+bool ProjectOutlineModel::hasChildren(const QModelIndex &parent) const
+{
+    return rowCount(parent) > 0;
+}
 
 QVariant ProjectOutlineModel::data(const QModelIndex &index, int role) const
 {

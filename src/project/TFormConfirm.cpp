@@ -8,7 +8,8 @@
 #include <QVBoxLayout>
 
 TFormConfirm::TFormConfirm(bool confirmSetting, QWidget *parent)
-    : QDialog(parent), m_dontShow(new QCheckBox(QStringLiteral("Do not show this confirmation screen in the future."), this))
+    : QDialog(parent),
+      m_dontShow(new QCheckBox(QStringLiteral("Do not show this confirmation screen in the future."), this))
 {
     setObjectName(QStringLiteral("FormConfirm"));
     setWindowTitle(QStringLiteral("Confirm Delete"));
@@ -16,7 +17,8 @@ TFormConfirm::TFormConfirm(bool confirmSetting, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     auto *group = new QGroupBox(QStringLiteral("Confirm Delete:"), this);
     auto *groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(new QLabel(QStringLiteral("Are you sure you want to remove this file from your project?"), group));
+    groupLayout->addWidget(
+        new QLabel(QStringLiteral("Are you sure you want to remove this file from your project?"), group));
     m_dontShow->setObjectName(QStringLiteral("CheckBox1"));
     m_dontShow->setChecked(!confirmSetting);
     groupLayout->addWidget(m_dontShow);
@@ -34,4 +36,7 @@ TFormConfirm::TFormConfirm(bool confirmSetting, QWidget *parent)
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool TFormConfirm::confirmSetting() const { return !m_dontShow->isChecked(); }
+bool TFormConfirm::confirmSetting() const
+{
+    return !m_dontShow->isChecked();
+}

@@ -75,7 +75,10 @@ void TFormMove::refresh(int selected)
     m_listBox->setCurrentRow(selected);
 }
 
-void TFormMove::selectLine(int line) { m_listBox->setCurrentRow(line); }
+void TFormMove::selectLine(int line)
+{
+    m_listBox->setCurrentRow(line);
+}
 
 void TFormMove::apply(MoveList::Outcome (MoveList::*operation)(int))
 {
@@ -87,15 +90,27 @@ void TFormMove::apply(MoveList::Outcome (MoveList::*operation)(int))
     refresh(outcome.selected);
 }
 
-void TFormMove::MoveUpClick() { apply(&MoveList::moveUp); }
-void TFormMove::MoveDownClick() { apply(&MoveList::moveDown); }
-void TFormMove::MoveInClick() { apply(&MoveList::moveIn); }
-void TFormMove::MoveOutClick() { apply(&MoveList::moveOut); }
+void TFormMove::MoveUpClick()
+{
+    apply(&MoveList::moveUp);
+}
+void TFormMove::MoveDownClick()
+{
+    apply(&MoveList::moveDown);
+}
+void TFormMove::MoveInClick()
+{
+    apply(&MoveList::moveIn);
+}
+void TFormMove::MoveOutClick()
+{
+    apply(&MoveList::moveOut);
+}
 
 void TFormMove::OKClick()
 {
-    const TextFileResult outline =
-        writeFileAtomically(m_programFolder + QLatin1String(kMoveOutlineFile), ProjectFiles::writeOutline(m_list.pages()));
+    const TextFileResult outline = writeFileAtomically(m_programFolder + QLatin1String(kMoveOutlineFile),
+                                                       ProjectFiles::writeOutline(m_list.pages()));
     const TextFileResult paths =
         writeFileAtomically(m_programFolder + QLatin1String(kMovePathFile), ProjectFiles::writePaths(m_list.paths()));
     if (!outline.ok || !paths.ok) {

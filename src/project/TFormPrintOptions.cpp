@@ -50,4 +50,7 @@ TFormPrintOptions::Choice TFormPrintOptions::choice() const
     return Choice::Outline;
 }
 
-bool TFormPrintOptions::fileNameOnly() const { return m_paths->isChecked(); }
+bool TFormPrintOptions::fileNameOnly() const
+{
+    return m_paths->isChecked();
+}

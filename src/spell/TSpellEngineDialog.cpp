@@ -20,9 +20,24 @@
 namespace {
 // The captions of the layout, before the engine sets the language's texts.
 const char *const kLayoutCaptions[SpellElement::kCount] = {
-    "&Change All", "C&hange", "&Ignore All", "I&gnore",  "&Add",       "Au&to-Correct",
-    "S&uggest",    "Start",   "Undo &Last",  "&Options", "Hel&p",      "Cancel",
-    "",            "",        "",            "Not Found:", "&Replace With:", "&Suggestions:",
+    "&Change All",
+    "C&hange",
+    "&Ignore All",
+    "I&gnore",
+    "&Add",
+    "Au&to-Correct",
+    "S&uggest",
+    "Start",
+    "Undo &Last",
+    "&Options",
+    "Hel&p",
+    "Cancel",
+    "",
+    "",
+    "",
+    "Not Found:",
+    "&Replace With:",
+    "&Suggestions:",
 };
 } // namespace
 
@@ -88,9 +103,9 @@ void TSpellEngineDialog::buildControls()
     using namespace SpellElement;
     // Each button raises the action its element stands for.
     static constexpr int kActionOf[Cancel + 1] = {
-        SpellAction::ChangeAll, SpellAction::Change, SpellAction::IgnoreAll, SpellAction::Ignore,
-        SpellAction::Add,       SpellAction::AutoCorrect, SpellAction::Suggest, SpellAction::Start,
-        SpellAction::UndoLast,  SpellAction::Options, SpellAction::Help, SpellAction::Cancel,
+        SpellAction::ChangeAll, SpellAction::Change,      SpellAction::IgnoreAll, SpellAction::Ignore,
+        SpellAction::Add,       SpellAction::AutoCorrect, SpellAction::Suggest,   SpellAction::Start,
+        SpellAction::UndoLast,  SpellAction::Options,     SpellAction::Help,      SpellAction::Cancel,
     };
     for (int element = ChangeAll; element <= Cancel; ++element) {
         auto *b = new QPushButton(QString::fromLatin1(kLayoutCaptions[element]), this);
@@ -150,7 +165,7 @@ void TSpellEngineDialog::buildControls()
 
     auto *buttons = new QGridLayout;
     const int order[][2] = {{Ignore, IgnoreAll}, {Change, ChangeAll}, {Add, AutoCorrect},
-                            {Suggest, UndoLast},  {Start, Options},     {Help, Cancel}};
+                            {Suggest, UndoLast}, {Start, Options},    {Help, Cancel}};
     int row = 0;
     for (const auto &pair : order) {
         buttons->addWidget(m_buttons[pair[0]], row, 0);
@@ -312,8 +327,7 @@ void TSpellEngineDialog::closeEvent(QCloseEvent *event)
 bool TSpellEngineDialog::event(QEvent *event)
 {
     // A click into the document takes the focus: the engine parks the dialog until Start.
-    if (event->type() == QEvent::WindowDeactivate && !m_modal && isVisible() && m_engine &&
-        m_engine->checkRunning())
+    if (event->type() == QEvent::WindowDeactivate && !m_modal && isVisible() && m_engine && m_engine->checkRunning())
         m_engine->dialogDeactivated();
     return QDialog::event(event);
 }

@@ -3,11 +3,15 @@
 #include "platform/IniFile.h"
 
 namespace BackupReminder {
-QString counterKey(const QString &projectName) { return projectName.toUpper().chopped(std::min<qsizetype>(4, projectName.size())); }
+QString counterKey(const QString &projectName)
+{
+    return projectName.toUpper().chopped(std::min<qsizetype>(4, projectName.size()));
+}
 
 bool countClosing(const QString &optionsIniPath, int reminderType, int promptFrequency, const QString &projectName)
 {
-    if (reminderType != 1 || projectName.isEmpty() || projectName.compare(QLatin1String("welcome.out"), Qt::CaseInsensitive) == 0)
+    if (reminderType != 1 || projectName.isEmpty() ||
+        projectName.compare(QLatin1String("welcome.out"), Qt::CaseInsensitive) == 0)
         return false;
     const IniFile ini(optionsIniPath);
     const QString section = QStringLiteral("Backup");

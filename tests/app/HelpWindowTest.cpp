@@ -1,18 +1,18 @@
 #include "editor/HtmlDocument.h"
 #include "editor/RichEditAccess.h"
+#include "editor/TFormSpeedBar.h"
+#include "editor/TagPanel.h"
+#include "help/TFormHelpOnTop.h"
+#include "help/TTipsForm.h"
+#include "help/TipsOfTheDay.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
-#include "help/TFormHelpOnTop.h"
-#include "editor/TFormSpeedBar.h"
-#include "help/TTipsForm.h"
-#include "editor/TagPanel.h"
-#include "help/TipsOfTheDay.h"
 #include "testsupport/MainWindowFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QDialog>
+#include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 

@@ -35,7 +35,7 @@ TEST_F(PreviewWiringTest, SettingsOpenOnTheRightPageFromEveryPlace)
     trigger("Preferences1");
     trigger("TagColorOptions1");
     prompts.expectInformation();
-    trigger("LauchImageEditor1"); // no helper set: the message, then the Helper Apps page
+    trigger("LauchImageEditor1");                    // no helper set: the message, then the Helper Apps page
     prompts.expectInformation().expectInformation(); // then the preview goes on, still without a browser
     click("BitBtnNS");
     prompts.expectInformation();

@@ -202,9 +202,14 @@ TEST_F(TForm1Test, MenuItemsCarryTheirCaptionsAndShortcuts)
         EXPECT_EQ(a->shortcut(), shortcut) << name;
     }
     const std::pair<const char *, const char *> buttons[] = {
-        {"BitBtnNewHTML", "New HTML file"}, {"BitBtnOpenHTMLFile", "Open HTML file"},
-        {"BitBtnLoadFromTemplate", "Load HTML Template"}, {"BitBtnSaveHTML", "Save HTML File"},
-        {"BitBtnUndo", "Undo"}, {"BitBtnCut", "Cut"}, {"BitBtnCopy", "Copy"}, {"BitBtnPaste", "Paste"},
+        {"BitBtnNewHTML", "New HTML file"},
+        {"BitBtnOpenHTMLFile", "Open HTML file"},
+        {"BitBtnLoadFromTemplate", "Load HTML Template"},
+        {"BitBtnSaveHTML", "Save HTML File"},
+        {"BitBtnUndo", "Undo"},
+        {"BitBtnCut", "Cut"},
+        {"BitBtnCopy", "Copy"},
+        {"BitBtnPaste", "Paste"},
     };
     for (const auto &[name, hint] : buttons)
         EXPECT_EQ(button(QLatin1String(name))->toolTip(), QLatin1String(hint)) << name;

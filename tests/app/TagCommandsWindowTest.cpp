@@ -38,13 +38,20 @@ TEST_F(TagCommandsWindowTest, EntryPointsShareOneHandler)
         const char *expectedSelection;
     };
     const Case cases[] = {
-        {"BoldTag", false, "<B>abc</B>"},         {"BitBtnBold", true, "<B>abc</B>"},
-        {"BoldTagPopup", false, "<B>abc</B>"},    {"font11", false, "<FONT SIZE=\"+1\">abc</FONT>"},
-        {"BitBtnFont1", true, "<FONT SIZE=\"+1\">abc</FONT>"}, {"font11Popup", false, "<FONT SIZE=\"+1\">abc</FONT>"},
-        {"H31", false, "<H3>abc</H3>"},           {"ButtonH5", true, "<H3>abc</H3>"},
-        {"H31Popup", false, "<H3>abc</H3>"},      {"Caption1", false, "<CAPTION>abc</CAPTION>"},
-        {"BitBtnCaption", true, "<CAPTION>abc</CAPTION>"}, {"AHREF1", false, "<A HREF=\"\">abc</A>"},
-        {"Comment1Popup", false, "<!-- abc -->"}, {"Comment1", false, ""}, // caret inside the comment
+        {"BoldTag", false, "<B>abc</B>"},
+        {"BitBtnBold", true, "<B>abc</B>"},
+        {"BoldTagPopup", false, "<B>abc</B>"},
+        {"font11", false, "<FONT SIZE=\"+1\">abc</FONT>"},
+        {"BitBtnFont1", true, "<FONT SIZE=\"+1\">abc</FONT>"},
+        {"font11Popup", false, "<FONT SIZE=\"+1\">abc</FONT>"},
+        {"H31", false, "<H3>abc</H3>"},
+        {"ButtonH5", true, "<H3>abc</H3>"},
+        {"H31Popup", false, "<H3>abc</H3>"},
+        {"Caption1", false, "<CAPTION>abc</CAPTION>"},
+        {"BitBtnCaption", true, "<CAPTION>abc</CAPTION>"},
+        {"AHREF1", false, "<A HREF=\"\">abc</A>"},
+        {"Comment1Popup", false, "<!-- abc -->"},
+        {"Comment1", false, ""}, // caret inside the comment
     };
     for (const Case &c : cases) {
         const QString selected = selectedAfter(w, "x abc y", 2, 3, [&] {
@@ -88,10 +95,14 @@ TEST_F(TagCommandsWindowTest, ShortcutsAndCaptionsOfTheTagsMenu)
 {
     start();
     const std::tuple<const char *, const char *, const char *> items[] = {
-        {"font11", "Font Size +1", "Alt+F1"},       {"font12", "Font Size -1", "Ctrl+Alt+F1"},
-        {"BoldTag", "Bold", "Ctrl+Shift+B"},        {"Italic", "Italic", "Ctrl+Shift+I"},
-        {"Underline", "Underline", "Ctrl+Shift+U"}, {"Center1", "Center", "Ctrl+Shift+C"},
-        {"Paragraph1", "Paragraph <P>", "Alt+Return"}, {"LineBreak1", "Line Break <BR>", "Shift+Return"},
+        {"font11", "Font Size +1", "Alt+F1"},
+        {"font12", "Font Size -1", "Ctrl+Alt+F1"},
+        {"BoldTag", "Bold", "Ctrl+Shift+B"},
+        {"Italic", "Italic", "Ctrl+Shift+I"},
+        {"Underline", "Underline", "Ctrl+Shift+U"},
+        {"Center1", "Center", "Ctrl+Shift+C"},
+        {"Paragraph1", "Paragraph <P>", "Alt+Return"},
+        {"LineBreak1", "Line Break <BR>", "Shift+Return"},
         {"NonbreakingSpace1", "Non-breaking Space", "Ctrl+Shift+N"},
         {"InsertLastModifiedDateTime1", "Insert Last Modified Date/Time", ""},
     };

@@ -34,7 +34,8 @@ TEST(HtmlExtensions, FileContents)
     for (const Case &c : cases) {
         TempProgramFolder folder;
         folder.write(kHtmlExtensionsFileName, c.file);
-        EXPECT_EQ(buildHtmlFileMasks(readHtmlExtensions(folder.path())).masks, QLatin1String(c.masks)) << c.file.constData();
+        EXPECT_EQ(buildHtmlFileMasks(readHtmlExtensions(folder.path())).masks, QLatin1String(c.masks))
+            << c.file.constData();
     }
 }
 

@@ -1,5 +1,5 @@
-#include "config/ColorNames.h"
 #include "config/Settings.h"
+#include "config/ColorNames.h"
 #include "platform/IniFile.h"
 #include "testsupport/TempProgramFolder.h"
 
@@ -28,15 +28,15 @@ TEST(Settings, FreshInstallGivesTheTableDefaults)
     TempProgramFolder folder;
     const Settings settings = freshSettings(folder);
     const Expected expected[] = {
-        {SettingKey::TagsColored, "0"},    {SettingKey::FormatWrap, "1"},     {SettingKey::PreviewOption, "temp"},
-        {SettingKey::BackupType, "1"},     {SettingKey::BackupPromptFreq, "5"}, {SettingKey::ShowTips, "1"},
-        {SettingKey::FilesConfirm, "1"},   {SettingKey::FilesUseSel, "0"},    {SettingKey::MsieControl, "1"},
-        {SettingKey::HtmlExt, "html"},     {SettingKey::TagsStrong, "0"},     {SettingKey::TagsEm, "0"},
-        {SettingKey::EditProblem, "0"},    {SettingKey::ColorDefault, "clRed"}, {SettingKey::ColorHref, "clRed"},
-        {SettingKey::ColorImg, "clRed"},   {SettingKey::ColorFont, "clRed"},  {SettingKey::ColorTable, "clRed"},
-        {SettingKey::ColorList, "clRed"},  {SettingKey::ColorBg, "16777215"}, {SettingKey::ColorText, "0"},
+        {SettingKey::TagsColored, "0"},      {SettingKey::FormatWrap, "1"},       {SettingKey::PreviewOption, "temp"},
+        {SettingKey::BackupType, "1"},       {SettingKey::BackupPromptFreq, "5"}, {SettingKey::ShowTips, "1"},
+        {SettingKey::FilesConfirm, "1"},     {SettingKey::FilesUseSel, "0"},      {SettingKey::MsieControl, "1"},
+        {SettingKey::HtmlExt, "html"},       {SettingKey::TagsStrong, "0"},       {SettingKey::TagsEm, "0"},
+        {SettingKey::EditProblem, "0"},      {SettingKey::ColorDefault, "clRed"}, {SettingKey::ColorHref, "clRed"},
+        {SettingKey::ColorImg, "clRed"},     {SettingKey::ColorFont, "clRed"},    {SettingKey::ColorTable, "clRed"},
+        {SettingKey::ColorList, "clRed"},    {SettingKey::ColorBg, "16777215"},   {SettingKey::ColorText, "0"},
         {SettingKey::ColorLink, "16711680"}, {SettingKey::ColorVLink, "8388736"}, {SettingKey::ColorALink, "10485760"},
-        {SettingKey::Recent1, ""},         {SettingKey::Recent4, ""},         {SettingKey::HtmlTemplate, ""},
+        {SettingKey::Recent1, ""},           {SettingKey::Recent4, ""},           {SettingKey::HtmlTemplate, ""},
     };
     for (const Expected &e : expected)
         EXPECT_EQ(settings.text(e.key), QLatin1String(e.value)) << settingDefinition(e.key).name;
@@ -104,10 +104,10 @@ TEST(Settings, StoreWritesAtOnceAndAFailedWriteKeepsTheMemoryValue)
 TEST(ColorNames, ExactCaseSensitiveTable)
 {
     const std::pair<const char *, std::optional<quint32>> cases[] = {
-        {"clBlack", 0x000000}, {"clBlue", 0xFF0000},   {"clRed", 0x0000FF},  {"clGreen", 0x008000},
-        {"clGray", 0x808080},  {"clNavy", 0x800000},   {"clMaroon", 0x000080}, {"clPurple", 0x800080},
-        {"clOlive", 0x008080}, {"clTeal", 0x808000},   {"ClBlue", std::nullopt}, {"clblue", std::nullopt},
-        {" clBlue", std::nullopt}, {"", std::nullopt}, {"clWhite", std::nullopt},
+        {"clBlack", 0x000000},     {"clBlue", 0xFF0000}, {"clRed", 0x0000FF},       {"clGreen", 0x008000},
+        {"clGray", 0x808080},      {"clNavy", 0x800000}, {"clMaroon", 0x000080},    {"clPurple", 0x800080},
+        {"clOlive", 0x008080},     {"clTeal", 0x808000}, {"ClBlue", std::nullopt},  {"clblue", std::nullopt},
+        {" clBlue", std::nullopt}, {"", std::nullopt},   {"clWhite", std::nullopt},
     };
     for (const auto &[name, value] : cases) {
         EXPECT_EQ(ColorFromName(QLatin1String(name)), value) << name;

@@ -17,11 +17,11 @@ TEST(BufferEditorAccess, OffsetsCountLineBreaksAsTwo)
         {0, 2, "ab", 0, 2},
         {1, 3, "b\r\n", 1, 3},
         {2, 3, "\r\nc", 2, 3},
-        {3, 1, "\r\n", 2, 2},   // starting inside a line break: the whole break is taken
-        {3, 0, "", 2, 0},       // an empty selection there sits at the end of the line
+        {3, 1, "\r\n", 2, 2}, // starting inside a line break: the whole break is taken
+        {3, 0, "", 2, 0},     // an empty selection there sits at the end of the line
         {4, 8, "cd\r\n\r\nef", 4, 8},
         {8, 2, "\r\n", 8, 2},
-        {10, 99, "ef", 10, 2},  // past the end: clipped
+        {10, 99, "ef", 10, 2}, // past the end: clipped
         {-5, 1, "a", 0, 1},
     };
     for (const Case &c : cases) {

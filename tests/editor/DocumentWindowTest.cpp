@@ -17,7 +17,8 @@ TEST_F(DocumentWindowTest, OpenAndSaveAsGiveBackTheSameBytes)
         {"lone CR", "a\rb\rc\r"},
         {"only breaks", "\r\n\r\n\r\n"},
         {"empty", ""},
-        {"no-break space in utf-8", "a\xc2\xa0" "b\n"},
+        {"no-break space in utf-8", "a\xc2\xa0"
+                                    "b\n"},
     };
     TForm1 &w = start();
     int n = 0;

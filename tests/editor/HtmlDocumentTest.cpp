@@ -1,6 +1,6 @@
+#include "editor/HtmlDocument.h"
 #include "config/Settings.h"
 #include "editor/BufferEditorAccess.h"
-#include "editor/HtmlDocument.h"
 #include "platform/Clipboard.h"
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
@@ -12,7 +12,8 @@
 namespace {
 class HtmlDocumentTest : public ::testing::Test {
 protected:
-    HtmlDocumentTest() : settings(folder.path()), editor(&clipboard), document(editor, prompts, settings, clipboard, hooks())
+    HtmlDocumentTest()
+        : settings(folder.path()), editor(&clipboard), document(editor, prompts, settings, clipboard, hooks())
     {
         document.setOpenFilter(QStringLiteral("HTML Files|*.html|All Files|*.*"));
         document.startUntitled();
@@ -165,7 +166,8 @@ TEST_F(HtmlDocumentTest, NewInsertsTheSkeletonAndCountsAsModified)
     EXPECT_TRUE(saveEnabled);
     const QStringList lines = editor.lines();
     ASSERT_EQ(lines.size(), 10); // nine lines, each ended by a line break
-    EXPECT_EQ(lines[0], "<!--This site and page maintained with Tovarel Pro. Details at: " + kProductPageAddress + "-->");
+    EXPECT_EQ(lines[0],
+              "<!--This site and page maintained with Tovarel Pro. Details at: " + kProductPageAddress + "-->");
     EXPECT_EQ(lines.mid(1), QStringList({"<HTML>", "<HEAD>", "   <TITLE></TITLE>", "</HEAD>", "<BODY>", "", "</BODY>",
                                          "</HTML>", ""}));
     EXPECT_FALSE(lines[0].contains(" -->"));
@@ -260,7 +262,8 @@ TEST_F(HtmlDocumentTest, FailedSaveKeepsTheOldFileTheTextAndTheModifiedFlag)
     };
     const Case cases[] = {
         {"a read-only system file", [] { return QStringLiteral("/proc/version"); }},
-        {"a folder that was removed", [this] {
+        {"a folder that was removed",
+         [this] {
              const QString path = existing("gone/p.html", "x");
              return path;
          }},

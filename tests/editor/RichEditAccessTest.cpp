@@ -1,11 +1,11 @@
-#include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
+#include "editor/HtmlEditor.h"
 
 #include <gtest/gtest.h>
 
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTextBlock>
 
 TEST(RichEditAccess, OffsetsCountLineBreaksAsTwoLikeTheBuffer)
 {
@@ -19,8 +19,9 @@ TEST(RichEditAccess, OffsetsCountLineBreaksAsTwoLikeTheBuffer)
         int expectedStart, expectedLength;
     };
     const Case cases[] = {
-        {0, 2, "ab", 0, 2},      {1, 3, "b\r\n", 1, 3}, {2, 3, "\r\nc", 2, 3},       {3, 1, "\r\n", 2, 2}, {3, 0, "", 2, 0},
-        {4, 8, "cd\r\n\r\nef", 4, 8}, {8, 2, "\r\n", 8, 2}, {10, 99, "ef", 10, 2}, {12, 0, "", 12, 0},
+        {0, 2, "ab", 0, 2},   {1, 3, "b\r\n", 1, 3}, {2, 3, "\r\nc", 2, 3},
+        {3, 1, "\r\n", 2, 2}, {3, 0, "", 2, 0},      {4, 8, "cd\r\n\r\nef", 4, 8},
+        {8, 2, "\r\n", 8, 2}, {10, 99, "ef", 10, 2}, {12, 0, "", 12, 0},
     };
     for (const Case &c : cases) {
         editor.setSelection(c.start, c.length);

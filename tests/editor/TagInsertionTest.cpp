@@ -1,7 +1,7 @@
+#include "editor/TagInsertion.h"
 #include "editor/BufferEditorAccess.h"
 #include "editor/HtmlDocument.h"
 #include "editor/TagCommands.h"
-#include "editor/TagInsertion.h"
 #include "platform/Clipboard.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "config/ColorNames.h"
 #include "config/Settings.h"
+#include "options/TFormOptions.h"
 #include "platform/IniFile.h"
 #include "project/ProjectModel.h"
-#include "options/TFormOptions.h"
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
 

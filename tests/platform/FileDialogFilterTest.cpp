@@ -10,7 +10,8 @@ TEST(FileDialogFilter, TurnsPipeFormIntoQtFilters)
         QStringList expected;
     };
     const Case cases[] = {
-        {"two entries", QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*"),
+        {"two entries",
+         QStringLiteral("HTML Files|*.html;*.htm|All Files|*.*"),
          {QStringLiteral("HTML Files (*.html *.htm)"), QStringLiteral("All Files (*)")}},
         {"one entry", QStringLiteral("Text|*.txt"), {QStringLiteral("Text (*.txt)")}},
         {"name without patterns dropped", QStringLiteral("Text|*.txt|Orphan"), {QStringLiteral("Text (*.txt)")}},
@@ -32,11 +33,7 @@ TEST(FileDialogFilter, PicksEntryByOneBasedIndexOrFirst)
         QString expected;
     };
     const Case cases[] = {
-        {1, html},
-        {2, QStringLiteral("Text (*.txt)")},
-        {3, QStringLiteral("All Files (*)")},
-        {0, html},
-        {4, html},
+        {1, html},  {2, QStringLiteral("Text (*.txt)")}, {3, QStringLiteral("All Files (*)")}, {0, html}, {4, html},
         {-1, html},
     };
     for (const Case &c : cases) {

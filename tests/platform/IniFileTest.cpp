@@ -14,21 +14,22 @@
 namespace {
 
 // Byte strings with embedded NULs keep their full length.
-template <std::size_t N>
-QByteArray raw(const char (&text)[N])
+template <std::size_t N> QByteArray raw(const char (&text)[N])
 {
     return QByteArray(text, N - 1);
 }
 
-template <std::size_t N>
-QString utf16(const char16_t (&text)[N])
+template <std::size_t N> QString utf16(const char16_t (&text)[N])
 {
     return QString(reinterpret_cast<const QChar *>(text), N - 1); // fromUtf16 would drop a leading BOM
 }
 
 class IniFileTest : public ::testing::Test {
 protected:
-    IniFile iniWith(const QByteArray &bytes) const { return IniFile(folder.write(QStringLiteral("settings.ini"), bytes)); }
+    IniFile iniWith(const QByteArray &bytes) const
+    {
+        return IniFile(folder.write(QStringLiteral("settings.ini"), bytes));
+    }
     IniFile missingIni() const { return IniFile(folder.file(QStringLiteral("settings.ini"))); }
     QByteArray bytes() const { return folder.read(QStringLiteral("settings.ini")); }
 
@@ -56,9 +57,11 @@ TEST_F(IniFileTest, LooksUpValuesLikeWindowsProfileFiles)
     const QString A = QStringLiteral("A");
     const QString K = QStringLiteral("K");
     const Case cases[] = {
-        {"names ignore case", "[Main]\r\nWidth=10\r\n", QStringLiteral("MAIN"), QStringLiteral("wIDTH"), QStringLiteral("10")},
+        {"names ignore case", "[Main]\r\nWidth=10\r\n", QStringLiteral("MAIN"), QStringLiteral("wIDTH"),
+         QStringLiteral("10")},
         {"first section wins", "[A]\r\nK=1\r\n[B]\r\nK=2\r\n[a]\r\nK=3\r\n", A, K, QStringLiteral("1")},
-        {"key only in a later duplicate section is unseen", "[A]\r\nK=1\r\n[a]\r\nL=4\r\n", A, QStringLiteral("L"), std::nullopt},
+        {"key only in a later duplicate section is unseen", "[A]\r\nK=1\r\n[a]\r\nL=4\r\n", A, QStringLiteral("L"),
+         std::nullopt},
         {"first key wins", "[A]\r\nK=1\r\nk=2\r\n", A, K, QStringLiteral("1")},
         {"next section ends the search", "[A]\r\n[B]\r\nK=1\r\n", A, K, std::nullopt},
         {"blanks trimmed", "[A]\r\n  K \t=   v  w \t\r\n", A, K, QStringLiteral("v  w")},
@@ -76,7 +79,8 @@ TEST_F(IniFileTest, LooksUpValuesLikeWindowsProfileFiles)
         {"keys before any section stay out of the first", "K=1\r\n[A]\r\nX=2\r\n", A, K, std::nullopt},
         {"line without '=' ignored", "[A]\r\nK\r\nK=1\r\n", A, K, QStringLiteral("1")},
         {"'=' without key ignored", "[A]\r\n=v\r\n", A, QString(), std::nullopt},
-        {"header name trimmed", "  [ Spaced Name ]  \r\nK=1\r\n", QStringLiteral("spaced name"), K, QStringLiteral("1")},
+        {"header name trimmed", "  [ Spaced Name ]  \r\nK=1\r\n", QStringLiteral("spaced name"), K,
+         QStringLiteral("1")},
         {"lookup names trimmed", "[A]\r\nK=1\r\n", QStringLiteral(" A "), QStringLiteral(" K "), QStringLiteral("1")},
         {"'[' without ']' starts no section", "[A]\r\n[Broken\r\nK=1\r\n", A, K, QStringLiteral("1")},
         {"name runs to the last ']'", "[a]b]\r\nK=1\r\n", QStringLiteral("A]B"), K, QStringLiteral("1")},
@@ -86,7 +90,8 @@ TEST_F(IniFileTest, LooksUpValuesLikeWindowsProfileFiles)
         {"UTF-8 BOM", "\xEF\xBB\xBF[A]\r\nK=1\r\n", A, K, QStringLiteral("1")},
         {"UTF-8 value", "[A]\r\nK=Caf\xC3\xA9\r\n", A, K, utf16(u"Caf\u00E9")},
         {"Latin-1 value", "[A]\r\nK=Caf\xE9\r\n", A, K, utf16(u"Caf\u00E9")},
-        {"Latin-1 section name ignores case", "[\xC9t\xE9]\r\nK=1\r\n", utf16(u"\u00E9T\u00C9"), K, QStringLiteral("1")},
+        {"Latin-1 section name ignores case", "[\xC9t\xE9]\r\nK=1\r\n", utf16(u"\u00E9T\u00C9"), K,
+         QStringLiteral("1")},
         {"no-break space is not a blank", "[A]\r\nK=\xA0x\xA0\r\n", A, K, utf16(u"\u00A0x\u00A0")},
         {"NUL bytes are ordinary characters", raw("[A]\r\nK\0=1\r\nK=\0x\0\r\n"), A, K, utf16(u"\0x\0")},
         {"missing section", "[A]\r\nK=1\r\n", QStringLiteral("B"), K, std::nullopt},
@@ -170,14 +175,8 @@ TEST_F(IniFileTest, ReadBoolIsAnyNonZeroInteger)
         bool whenDefaultTrue;
     };
     const Case cases[] = {
-        {"0", false, false},
-        {"1", true, true},
-        {"2", true, true},
-        {"-1", true, true},
-        {" 0 ", false, false},
-        {"abc", false, true},
-        {"true", false, true},
-        {"", false, true},
+        {"0", false, false},   {"1", true, true},    {"2", true, true},     {"-1", true, true},
+        {" 0 ", false, false}, {"abc", false, true}, {"true", false, true}, {"", false, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.stored);
@@ -225,8 +224,8 @@ TEST_F(IniFileTest, WritesKeepEveryOtherByte)
         {"only the first of duplicate keys replaced", "[A]\r\nK=1\r\nK=2\r\n", QStringLiteral("A"), QStringLiteral("K"),
          QStringLiteral("9"), "[A]\r\nK=9\r\nK=2\r\n"},
         {"new key after the section's last line, not after its blank lines",
-         "[A]\r\nX=1\r\n; note\r\n\r\n\r\n[B]\r\nY=2\r\n", QStringLiteral("a"), QStringLiteral("Z"), QStringLiteral("3"),
-         "[A]\r\nX=1\r\n; note\r\nZ=3\r\n\r\n\r\n[B]\r\nY=2\r\n"},
+         "[A]\r\nX=1\r\n; note\r\n\r\n\r\n[B]\r\nY=2\r\n", QStringLiteral("a"), QStringLiteral("Z"),
+         QStringLiteral("3"), "[A]\r\nX=1\r\n; note\r\nZ=3\r\n\r\n\r\n[B]\r\nY=2\r\n"},
         {"new key into the first of duplicate sections", "[A]\r\nX=1\r\n[B]\r\n[A]\r\nY=2\r\n", QStringLiteral("A"),
          QStringLiteral("Y"), QStringLiteral("3"), "[A]\r\nX=1\r\nY=3\r\n[B]\r\n[A]\r\nY=2\r\n"},
         {"new key into an empty last section without final break", "[A]", QStringLiteral("A"), QStringLiteral("K"),
@@ -241,10 +240,10 @@ TEST_F(IniFileTest, WritesKeepEveryOtherByte)
          QStringLiteral("2"), "[A]\r\nX=1\r\n\r\n[B]\r\nY=2\r\n"},
         {"keys before any section do not count", "K=1\r\n", QString(), QStringLiteral("K"), QStringLiteral("2"),
          "K=1\r\n\r\n[]\r\nK=2\r\n"},
-        {"LF file rewritten with CR LF", "[A]\nX=1\n; c\n", QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("2"),
-         "[A]\r\nX=2\r\n; c\r\n"},
-        {"lone CR file rewritten with CR LF", "[A]\rX=1\r", QStringLiteral("A"), QStringLiteral("X"), QStringLiteral("2"),
-         "[A]\r\nX=2\r\n"},
+        {"LF file rewritten with CR LF", "[A]\nX=1\n; c\n", QStringLiteral("A"), QStringLiteral("X"),
+         QStringLiteral("2"), "[A]\r\nX=2\r\n; c\r\n"},
+        {"lone CR file rewritten with CR LF", "[A]\rX=1\r", QStringLiteral("A"), QStringLiteral("X"),
+         QStringLiteral("2"), "[A]\r\nX=2\r\n"},
         {"names trimmed", "", QStringLiteral(" S "), QStringLiteral("\tK "), QStringLiteral("V"), "[S]\r\nK=V\r\n"},
         {"Latin-1 file stays Latin-1", "[A]\r\nName=Caf\xE9\r\n", QStringLiteral("A"), QStringLiteral("City"),
          utf16(u"Z\u00FCrich"), "[A]\r\nName=Caf\xE9\r\nCity=Z\xFCrich\r\n"},
@@ -254,7 +253,8 @@ TEST_F(IniFileTest, WritesKeepEveryOtherByte)
          QStringLiteral("K"), QStringLiteral("x"), "[A]\r\nK=x\r\nL=\xC3\x83\xC2\xA9\r\n"},
         {"UTF-8 BOM kept", "\xEF\xBB\xBF[A]\r\nK=1\r\n", QStringLiteral("A"), QStringLiteral("K"), utf16(u"\u00E9"),
          "\xEF\xBB\xBF[A]\r\nK=\xC3\xA9\r\n"},
-        {"blanks kept by quoting", "", QStringLiteral("S"), QStringLiteral("K"), QStringLiteral(" v "), "[S]\r\nK=\" v \"\r\n"},
+        {"blanks kept by quoting", "", QStringLiteral("S"), QStringLiteral("K"), QStringLiteral(" v "),
+         "[S]\r\nK=\" v \"\r\n"},
         {"quoted value kept by quoting", "", QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("\"v\""),
          "[S]\r\nK=\"\"v\"\"\r\n"},
     };
@@ -404,11 +404,12 @@ TEST_F(IniFileTest, HostileFilesGiveDefaultsAndKeepTheirBytes)
     QByteArray noise(64 * 1024, Qt::Uninitialized);
     for (char &b : noise)
         b = char(random() & 0xFF);
-    noise[0] = 'x'; // a first line that is no section header
+    noise[0] = 'x';        // a first line that is no section header
     noise[1] = char(0xFF); // never valid UTF-8
 
     QByteArray hugeLine = "[A]\r\nK=" + QByteArray(1024 * 1024, 'x') + "\r\nL=2\r\n";
-    const QByteArray brackets = QByteArray(100000, '[') + "\r\n" + QByteArray(100000, ']') + "\r\n" + QByteArray(100000, '=');
+    const QByteArray brackets =
+        QByteArray(100000, '[') + "\r\n" + QByteArray(100000, ']') + "\r\n" + QByteArray(100000, '=');
 
     struct Case {
         const char *name;
@@ -426,7 +427,8 @@ TEST_F(IniFileTest, HostileFilesGiveDefaultsAndKeepTheirBytes)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         const IniFile ini = iniWith(c.file);
-        EXPECT_EQ(ini.readString(QStringLiteral("Z"), QStringLiteral("K"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+        EXPECT_EQ(ini.readString(QStringLiteral("Z"), QStringLiteral("K"), QStringLiteral("dflt")),
+                  QStringLiteral("dflt"));
         EXPECT_EQ(ini.readInt(QStringLiteral("A"), QStringLiteral("Missing"), 5), 5);
         EXPECT_TRUE(ini.readKeys(QStringLiteral("Z")).isEmpty());
         ini.readSections();

@@ -9,21 +9,25 @@
 
 namespace {
 
-template <std::size_t N>
-QByteArray raw(const char (&text)[N])
+template <std::size_t N> QByteArray raw(const char (&text)[N])
 {
     return QByteArray(text, N - 1);
 }
 
-template <std::size_t N>
-QString utf16(const char16_t (&text)[N])
+template <std::size_t N> QString utf16(const char16_t (&text)[N])
 {
     return QString(reinterpret_cast<const QChar *>(text), N - 1); // fromUtf16 would drop a leading BOM
 }
 
-constexpr TextFormat format(TextEncoding encoding, LineEnd lineEnd, bool bom = false) { return {encoding, lineEnd, bom}; }
+constexpr TextFormat format(TextEncoding encoding, LineEnd lineEnd, bool bom = false)
+{
+    return {encoding, lineEnd, bom};
+}
 
-std::string hex(const QByteArray &bytes) { return bytes.toHex(' ').toStdString(); }
+std::string hex(const QByteArray &bytes)
+{
+    return bytes.toHex(' ').toStdString();
+}
 
 } // namespace
 
@@ -31,7 +35,10 @@ std::string hex(const QByteArray &bytes) { return bytes.toHex(' ').toStdString()
 static void PrintTo(const TextFormat &f, std::ostream *os)
 {
     *os << (f.encoding == TextEncoding::Utf8 ? "UTF-8" : "Latin-1") << '/'
-        << (f.lineEnd == LineEnd::CrLf ? "CRLF" : f.lineEnd == LineEnd::Lf ? "LF" : "CR") << (f.utf8Bom ? "/BOM" : "");
+        << (f.lineEnd == LineEnd::CrLf ? "CRLF"
+            : f.lineEnd == LineEnd::Lf ? "LF"
+                                       : "CR")
+        << (f.utf8Bom ? "/BOM" : "");
 }
 
 TEST(TextFile, DecodesAndEncodesBackToTheSameBytes)
@@ -67,7 +74,8 @@ TEST(TextFile, DecodesAndEncodesBackToTheSameBytes)
         {"Latin-1", "caf\xE9\xA0\x80\x9F\r\n", utf16(u"caf\u00E9\u00A0\u0080\u009F\n"), format(L, LineEnd::CrLf)},
         {"Latin-1 with LF", "\xE9\n\xE8", utf16(u"\u00E9\n\u00E8"), format(L, LineEnd::Lf)},
         {"Latin-1 with lone CR", "\xE9\r\xE8\r", utf16(u"\u00E9\n\u00E8\n"), format(L, LineEnd::Cr)},
-        {"Latin-1 starting like a BOM", "\xEF\xBB\xBF\xFF", utf16(u"\u00EF\u00BB\u00BF\u00FF"), format(L, LineEnd::CrLf)},
+        {"Latin-1 starting like a BOM", "\xEF\xBB\xBF\xFF", utf16(u"\u00EF\u00BB\u00BF\u00FF"),
+         format(L, LineEnd::CrLf)},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -164,18 +172,24 @@ TEST(TextFile, EncodesWithTheRequestedFormat)
         {"CR LF", QStringLiteral("a\nb\n"), format(U, LineEnd::CrLf), "a\r\nb\r\n", format(U, LineEnd::CrLf)},
         {"LF", QStringLiteral("a\nb\n"), format(U, LineEnd::Lf), "a\nb\n", format(U, LineEnd::Lf)},
         {"CR", QStringLiteral("a\nb\n"), format(U, LineEnd::Cr), "a\rb\r", format(U, LineEnd::Cr)},
-        {"BOM", QStringLiteral("a\n"), format(U, LineEnd::Lf, true), "\xEF\xBB\xBF" "a\n", format(U, LineEnd::Lf, true)},
-        {"BOM on an empty text", QString(), format(U, LineEnd::CrLf, true), "\xEF\xBB\xBF", format(U, LineEnd::CrLf, true)},
-        {"Latin-1 keeps to one byte", utf16(u"\u00E9\u00FF\n"), format(L, LineEnd::CrLf), "\xE9\xFF\r\n", format(L, LineEnd::CrLf)},
-        {"Latin-1 cannot hold a euro sign", utf16(u"\u00E9 \u20AC\n"), format(L, LineEnd::Lf), "\xC3\xA9 \xE2\x82\xAC\n",
-         format(U, LineEnd::Lf)},
+        {"BOM", QStringLiteral("a\n"), format(U, LineEnd::Lf, true),
+         "\xEF\xBB\xBF"
+         "a\n",
+         format(U, LineEnd::Lf, true)},
+        {"BOM on an empty text", QString(), format(U, LineEnd::CrLf, true), "\xEF\xBB\xBF",
+         format(U, LineEnd::CrLf, true)},
+        {"Latin-1 keeps to one byte", utf16(u"\u00E9\u00FF\n"), format(L, LineEnd::CrLf), "\xE9\xFF\r\n",
+         format(L, LineEnd::CrLf)},
+        {"Latin-1 cannot hold a euro sign", utf16(u"\u00E9 \u20AC\n"), format(L, LineEnd::Lf),
+         "\xC3\xA9 \xE2\x82\xAC\n", format(U, LineEnd::Lf)},
         {"Latin-1 cannot hold an emoji", utf16(u"\U0001F600"), format(L, LineEnd::Cr), "\xF0\x9F\x98\x80",
          format(U, LineEnd::Cr)},
         {"Latin-1 bytes that would read as UTF-8", utf16(u"\u00C3\u00A9\n"), format(L, LineEnd::CrLf),
          "\xC3\x83\xC2\xA9\r\n", format(U, LineEnd::CrLf)},
         {"Latin-1 bytes that would read as a BOM", utf16(u"\u00EF\u00BB\u00BFx"), format(L, LineEnd::CrLf),
          "\xC3\xAF\xC2\xBB\xC2\xBFx", format(U, LineEnd::CrLf)},
-        {"ASCII stays Latin-1", QStringLiteral("plain\n"), format(L, LineEnd::CrLf), "plain\r\n", format(L, LineEnd::CrLf)},
+        {"ASCII stays Latin-1", QStringLiteral("plain\n"), format(L, LineEnd::CrLf), "plain\r\n",
+         format(L, LineEnd::CrLf)},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -290,7 +304,8 @@ TEST(TextFile, AtomicWritesReplaceOrLeaveTheOldFile)
     EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray());
 
     TextFormat used;
-    ASSERT_TRUE(writeTextFileAtomically(path, utf16(u"\u20AC\n"), format(TextEncoding::Latin1, LineEnd::CrLf), &used).ok);
+    ASSERT_TRUE(
+        writeTextFileAtomically(path, utf16(u"\u20AC\n"), format(TextEncoding::Latin1, LineEnd::CrLf), &used).ok);
     EXPECT_EQ(used, format(TextEncoding::Utf8, LineEnd::CrLf));
     EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray("\xE2\x82\xAC\r\n"));
 
@@ -321,9 +336,9 @@ TEST(TextFile, AtomicWritesReplaceOrLeaveTheOldFile)
 // A text that begins with U+FEFF keeps it through a write and a read, whatever the format asked for.
 TEST(TextFileEdge, LeadingZeroWidthNoBreakSpaceSurvivesARoundTrip)
 {
-    for (const TextFormat format : {TextFormat{TextEncoding::Latin1, LineEnd::CrLf, false},
-                                    TextFormat{TextEncoding::Utf8, LineEnd::Lf, false},
-                                    TextFormat{TextEncoding::Utf8, LineEnd::CrLf, true}}) {
+    for (const TextFormat format :
+         {TextFormat{TextEncoding::Latin1, LineEnd::CrLf, false}, TextFormat{TextEncoding::Utf8, LineEnd::Lf, false},
+          TextFormat{TextEncoding::Utf8, LineEnd::CrLf, true}}) {
         const QString text = QString(QChar(0xFEFF)) + QStringLiteral("x\n");
         TextFormat used;
         const DecodedText back = decodeText(encodeText(text, format, &used));

@@ -43,18 +43,18 @@ TEST(OutlineFile, ReaderRules)
         const char *firstTitle;
     };
     const Case cases[] = {
-        {"a\r\n\t\tb\r\n", {1, 2}, false, "a"},         // two steps deeper: still one level deeper
-        {"a\r\n\t\t\tb\r\nc\r\n", {1}, true, "a"},      // three steps deeper: error, earlier pages stay
-        {"\ta\r\n", {1}, false, "a"},                   // the first line may start one step in
-        {"\t\ta\r\nb\r\n", {}, true, ""},               // but not two
-        {"a\n b\r  c\r\n", {1, 2, 3}, false, "a"},      // LF, CR, CR LF; spaces count as steps
-        {"  title\r\n", {}, true, ""},                  // leading blanks of a title are indentation
+        {"a\r\n\t\tb\r\n", {1, 2}, false, "a"},    // two steps deeper: still one level deeper
+        {"a\r\n\t\t\tb\r\nc\r\n", {1}, true, "a"}, // three steps deeper: error, earlier pages stay
+        {"\ta\r\n", {1}, false, "a"},              // the first line may start one step in
+        {"\t\ta\r\nb\r\n", {}, true, ""},          // but not two
+        {"a\n b\r  c\r\n", {1, 2, 3}, false, "a"}, // LF, CR, CR LF; spaces count as steps
+        {"  title\r\n", {}, true, ""},             // leading blanks of a title are indentation
         {"a\r\n\tb\r\n\t\tc\r\nd\r\n\te\r\n", {1, 2, 3, 1, 2}, false, "a"},
         {QByteArray("a\r\nb\0\tc\r\n", 10), {1, 1}, false, "a"}, // NUL ends the text
         {"", {}, false, ""},
-        {"\r\n\r\n", {1, 1}, false, ""},                // empty titles are pages too
-        {"a\r\n\t \tb\r\n", {1}, true, "a"},            // TAB and space mixed count alike: three steps deeper
-        {"a\r\n \tb\r\n", {1, 2}, false, "a"},           // two mixed steps deeper: one level deeper
+        {"\r\n\r\n", {1, 1}, false, ""},       // empty titles are pages too
+        {"a\r\n\t \tb\r\n", {1}, true, "a"},   // TAB and space mixed count alike: three steps deeper
+        {"a\r\n \tb\r\n", {1, 2}, false, "a"}, // two mixed steps deeper: one level deeper
     };
     for (const Case &c : cases) {
         const OutlineRead read = parseOutline(c.file);
@@ -89,8 +89,9 @@ TEST(PathFile, LinesAreKeptAsWritten)
 TEST(ProjectNames, SaveNamesAndCompanions)
 {
     const std::pair<const char *, const char *> names[] = {
-        {"/p/site", "site.out"}, {"/p/site.htm", "site.out"}, {"/p/site.out", "site.out"},
-        {"c:\\p\\My.Site.OUT", "My.Site.out"}, {"site", "site.out"},
+        {"/p/site", "site.out"},     {"/p/site.htm", "site.out"},
+        {"/p/site.out", "site.out"}, {"c:\\p\\My.Site.OUT", "My.Site.out"},
+        {"site", "site.out"},
     };
     for (const auto &[chosen, name] : names)
         EXPECT_EQ(projectNameForSave(QLatin1String(chosen)), QLatin1String(name)) << chosen;
@@ -130,8 +131,8 @@ TEST(ProjectModel, OperationsKeepPagesAndPathsInStep)
     for (const ProjectPage &p : model.pages())
         titles << p.title;
     EXPECT_EQ(titles, QStringList({"Home", "A1", "A1x", "A2", "A3", "About"}));
-    EXPECT_EQ(model.paths(), QStringList({"/s/home.html", "/s/a1.html", "/s/a1x.html", "/s/a2.html", "/s/a3.html",
-                                          "/s/about.html"}));
+    EXPECT_EQ(model.paths(),
+              QStringList({"/s/home.html", "/s/a1.html", "/s/a1x.html", "/s/a2.html", "/s/a3.html", "/s/about.html"}));
     EXPECT_EQ(model.descendantCount(0), 4);
     EXPECT_EQ(model.parentOf(2), 1);
     EXPECT_EQ(model.parentOf(5), -1);

@@ -114,7 +114,8 @@ TEST_F(ProjectWindowTest, BrokenProjectFilesRollBackToAnEmptyProject)
     }
     prompts.expectOpenFile(folder.file("projects/none.out")).expectInformation();
     trigger("Open1");
-    EXPECT_EQ(prompts.last().text, "Error opening this project. Please be sure you selected a valid, existing project.");
+    EXPECT_EQ(prompts.last().text,
+              "Error opening this project. Please be sure you selected a valid, existing project.");
 }
 
 TEST_F(ProjectWindowTest, AddPagesAndSaveANewProject)
@@ -164,9 +165,8 @@ TEST_F(ProjectWindowTest, PageDialogRefusesAMissingFileAndAnEmptyTitle)
         d->findChild<QPushButton *>("ButtonCancel")->click();
     });
     click("Button1");
-    EXPECT_EQ(prompts.shownTexts(),
-              QStringList({"HTML file does not exist. Please enter a valid HTML file path.",
-                           "You must enter a Title for this Web Page."}));
+    EXPECT_EQ(prompts.shownTexts(), QStringList({"HTML file does not exist. Please enter a valid HTML file path.",
+                                                 "You must enter a Title for this Web Page."}));
     EXPECT_TRUE(w.project().isEmpty());
     EXPECT_FALSE(w.projectModified());
 }

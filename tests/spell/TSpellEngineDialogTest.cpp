@@ -1,7 +1,7 @@
+#include "spell/TSpellEngineDialog.h"
 #include "editor/BufferEditorAccess.h"
 #include "spell/TConfigDialog.h"
 #include "spell/TSpellEngine.h"
-#include "spell/TSpellEngineDialog.h"
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
 
@@ -106,10 +106,10 @@ TEST_F(SpellWindowTest, ElementsStartAsLaidOutAndButtonsRaiseTheirActions)
         int action;
     };
     const Row rows[] = {
-        {ChangeAll, "&Change All", false, 4}, {Change, "C&hange", false, 5},  {IgnoreAll, "&Ignore All", false, 6},
-        {Ignore, "I&gnore", false, 7},        {Add, "&Add", false, 8},        {AutoCorrect, "Au&to-Correct", false, 9},
-        {Suggest, "S&uggest", false, 0},      {Start, "Start", false, 1},     {UndoLast, "Undo &Last", false, 2},
-        {Options, "&Options", true, 3},       {Help, "Hel&p", true, 10},      {Cancel, "Cancel", true, 11},
+        {ChangeAll, "&Change All", false, 4}, {Change, "C&hange", false, 5}, {IgnoreAll, "&Ignore All", false, 6},
+        {Ignore, "I&gnore", false, 7},        {Add, "&Add", false, 8},       {AutoCorrect, "Au&to-Correct", false, 9},
+        {Suggest, "S&uggest", false, 0},      {Start, "Start", false, 1},    {UndoLast, "Undo &Last", false, 2},
+        {Options, "&Options", true, 3},       {Help, "Hel&p", true, 10},     {Cancel, "Cancel", true, 11},
     };
     QList<int> raised;
     dialog->dc().onAction = [&raised](int code) { raised << code; };

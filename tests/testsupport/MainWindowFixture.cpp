@@ -4,9 +4,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QKeyEvent>
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -37,7 +37,10 @@ TForm1 &MainWindowFixture::start()
     return *m_window;
 }
 
-QAction *MainWindowFixture::action(const QString &objectName) const { return control<QAction>(objectName); }
+QAction *MainWindowFixture::action(const QString &objectName) const
+{
+    return control<QAction>(objectName);
+}
 
 QAbstractButton *MainWindowFixture::button(const QString &objectName) const
 {

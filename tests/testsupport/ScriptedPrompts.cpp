@@ -6,16 +6,26 @@ const char *kindName(ScriptedPrompts::Kind kind)
 {
     using K = ScriptedPrompts::Kind;
     switch (kind) {
-    case K::Information: return "information";
-    case K::Error: return "error";
-    case K::Confirm: return "Yes/No question";
-    case K::YesNoCancel: return "Yes/No/Cancel question";
-    case K::OpenFile: return "open dialog";
-    case K::OpenFiles: return "multi-open dialog";
-    case K::SaveFile: return "save dialog";
-    case K::Folder: return "folder dialog";
-    case K::Color: return "colour dialog";
-    case K::Printer: return "print dialog";
+    case K::Information:
+        return "information";
+    case K::Error:
+        return "error";
+    case K::Confirm:
+        return "Yes/No question";
+    case K::YesNoCancel:
+        return "Yes/No/Cancel question";
+    case K::OpenFile:
+        return "open dialog";
+    case K::OpenFiles:
+        return "multi-open dialog";
+    case K::SaveFile:
+        return "save dialog";
+    case K::Folder:
+        return "folder dialog";
+    case K::Color:
+        return "colour dialog";
+    case K::Printer:
+        return "print dialog";
     }
     return "?";
 }
@@ -26,15 +36,51 @@ ScriptedPrompts::~ScriptedPrompts()
                                   << (m_script.empty() ? "" : kindName(m_script.front().kind));
 }
 
-ScriptedPrompts &ScriptedPrompts::expectInformation() { m_script.push_back({Kind::Information, {}}); return *this; }
-ScriptedPrompts &ScriptedPrompts::expectError() { m_script.push_back({Kind::Error, {}}); return *this; }
-ScriptedPrompts &ScriptedPrompts::expectConfirm(bool yes) { m_script.push_back({Kind::Confirm, yes}); return *this; }
-ScriptedPrompts &ScriptedPrompts::expectQuestion(Answer answer) { m_script.push_back({Kind::YesNoCancel, answer}); return *this; }
-ScriptedPrompts &ScriptedPrompts::expectOpenFile(const QString &path) { m_script.push_back({Kind::OpenFile, path}); return *this; }
-ScriptedPrompts &ScriptedPrompts::expectOpenFiles(const QStringList &paths) { m_script.push_back({Kind::OpenFiles, paths}); return *this; }
-ScriptedPrompts &ScriptedPrompts::expectSaveFile(const QString &path) { m_script.push_back({Kind::SaveFile, path}); return *this; }
-ScriptedPrompts &ScriptedPrompts::expectFolder(const QString &path) { m_script.push_back({Kind::Folder, path}); return *this; }
-ScriptedPrompts &ScriptedPrompts::expectColor(std::optional<QColor> color) { m_script.push_back({Kind::Color, color}); return *this; }
+ScriptedPrompts &ScriptedPrompts::expectInformation()
+{
+    m_script.push_back({Kind::Information, {}});
+    return *this;
+}
+ScriptedPrompts &ScriptedPrompts::expectError()
+{
+    m_script.push_back({Kind::Error, {}});
+    return *this;
+}
+ScriptedPrompts &ScriptedPrompts::expectConfirm(bool yes)
+{
+    m_script.push_back({Kind::Confirm, yes});
+    return *this;
+}
+ScriptedPrompts &ScriptedPrompts::expectQuestion(Answer answer)
+{
+    m_script.push_back({Kind::YesNoCancel, answer});
+    return *this;
+}
+ScriptedPrompts &ScriptedPrompts::expectOpenFile(const QString &path)
+{
+    m_script.push_back({Kind::OpenFile, path});
+    return *this;
+}
+ScriptedPrompts &ScriptedPrompts::expectOpenFiles(const QStringList &paths)
+{
+    m_script.push_back({Kind::OpenFiles, paths});
+    return *this;
+}
+ScriptedPrompts &ScriptedPrompts::expectSaveFile(const QString &path)
+{
+    m_script.push_back({Kind::SaveFile, path});
+    return *this;
+}
+ScriptedPrompts &ScriptedPrompts::expectFolder(const QString &path)
+{
+    m_script.push_back({Kind::Folder, path});
+    return *this;
+}
+ScriptedPrompts &ScriptedPrompts::expectColor(std::optional<QColor> color)
+{
+    m_script.push_back({Kind::Color, color});
+    return *this;
+}
 ScriptedPrompts &ScriptedPrompts::expectPrinter(bool accept, std::function<void(QPrinter &)> configure)
 {
     m_script.push_back({Kind::Printer, accept});
@@ -79,8 +125,14 @@ ScriptedPrompts::Reply ScriptedPrompts::take(Kind kind, const QString &text, con
     return step.reply;
 }
 
-void ScriptedPrompts::information(const QString &text) { take(Kind::Information, text); }
-void ScriptedPrompts::error(const QString &text) { take(Kind::Error, text); }
+void ScriptedPrompts::information(const QString &text)
+{
+    take(Kind::Information, text);
+}
+void ScriptedPrompts::error(const QString &text)
+{
+    take(Kind::Error, text);
+}
 
 bool ScriptedPrompts::confirm(const QString &text)
 {
@@ -94,7 +146,8 @@ Answer ScriptedPrompts::askYesNoCancel(const QString &text)
     return std::holds_alternative<Answer>(r) ? std::get<Answer>(r) : Answer::Cancel;
 }
 
-static QString textReply(const std::variant<std::monostate, bool, Answer, QString, QStringList, std::optional<QColor>> &r)
+static QString
+textReply(const std::variant<std::monostate, bool, Answer, QString, QStringList, std::optional<QColor>> &r)
 {
     return std::holds_alternative<QString>(r) ? std::get<QString>(r) : QString();
 }

@@ -6,9 +6,15 @@
 
 TempProgramFolder::TempProgramFolder() : m_dir(QDir::tempPath() + QStringLiteral("/tovarel-test-XXXXXX")) {}
 
-QString TempProgramFolder::path() const { return m_dir.path() + QLatin1Char('/'); }
+QString TempProgramFolder::path() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
 
-QString TempProgramFolder::file(const QString &relative) const { return path() + relative; }
+QString TempProgramFolder::file(const QString &relative) const
+{
+    return path() + relative;
+}
 
 QString TempProgramFolder::write(const QString &relative, const QByteArray &bytes) const
 {
@@ -26,4 +32,7 @@ QByteArray TempProgramFolder::read(const QString &relative) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool TempProgramFolder::exists(const QString &relative) const { return QFileInfo::exists(file(relative)); }
+bool TempProgramFolder::exists(const QString &relative) const
+{
+    return QFileInfo::exists(file(relative));
+}

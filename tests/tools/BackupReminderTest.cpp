@@ -1,6 +1,6 @@
+#include "tools/BackupReminder.h"
 #include "platform/IniFile.h"
 #include "testsupport/TempProgramFolder.h"
-#include "tools/BackupReminder.h"
 
 #include <gtest/gtest.h>
 
