@@ -1,5 +1,7 @@
 #include "platform/TextFile.h"
 
+#include "platform/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -205,26 +207,9 @@ QByteArray encodeText(const QString &text, const TextFormat &format, TextFormat 
 
 std::optional<QByteArray> readFileBytes(const QString &path, QString *error)
 {
-    const auto fail = [&](const QString &reason) -> std::optional<QByteArray> {
-        if (error)
-            *error = reason;
+    QByteArray bytes;
+    if (!readRegularFile(path, bytes, error))
         return std::nullopt;
-    };
-    if (path.isEmpty())
-        return fail(QStringLiteral("Cannot read a file without a name."));
-    const QFileInfo info(path);
-    if (info.isDir())
-        return fail(QStringLiteral("Cannot read \"%1\": it is a folder.").arg(shownPath(path)));
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!info.exists())
-            return fail(QStringLiteral("Cannot read \"%1\": the file does not exist.").arg(shownPath(path)));
-        return fail(QStringLiteral("Cannot read \"%1\": %2").arg(shownPath(path), file.errorString()));
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("Cannot read \"%1\": %2").arg(shownPath(path), file.errorString()));
     return bytes;
 }
 

@@ -1,6 +1,7 @@
 #include "tools/SiteFiles.h"
 
 #include "platform/ProgramFolder.h"
+#include "platform/RegularFile.h"
 
 #include <QByteArrayMatcher>
 #include <QDir>
@@ -124,42 +125,7 @@ QString replaceText(const QString &text, const QString &search, const QString &r
 
 bool readWhole(const QString &path, QByteArray &buffer)
 {
-#ifdef Q_OS_UNIX
-    if (path.isEmpty())
-        return false;
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    buffer.resize(qsizetype(info.st_size));
-    qsizetype have = 0;
-    // The size the file had when opened is what is read; one more read would only find its end.
-    while (have < buffer.size()) {
-        const ssize_t got = ::read(fd, buffer.data() + have, size_t(buffer.size() - have));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            ::close(fd);
-            return false;
-        }
-        if (got == 0)
-            break;
-        have += got;
-    }
-    ::close(fd);
-    buffer.resize(have);
-    return true;
-#else
-    std::optional<QByteArray> bytes = readFileBytes(path);
-    if (bytes)
-        buffer = std::move(*bytes);
-    return bytes.has_value();
-#endif
+    return readRegularFile(path, buffer);
 }
 
 std::optional<QByteArray> readWhole(const QString &path)
