@@ -68,6 +68,11 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     hooks.colourTags = [this] { colourTags(); };
     hooks.openSettings = [this](int page) { openSettingsDialog(page); };
     hooks.repaint = [this] { m_editor->viewport()->update(); };
+    hooks.setEditorReadOnly = [this](bool readOnly) { m_editor->setReadOnly(readOnly); };
+    hooks.documentReplaced = [this] {
+        if (m_preview)
+            m_preview->removePreviewCopies();
+    };
     m_document = std::make_unique<HtmlDocument>(*m_editorAccess, *m_env.prompts, m_settings, *m_env.clipboard, hooks);
     m_tagInserter =
         std::make_unique<TagInserter>(*m_editorAccess, *m_env.clipboard, [this] { m_document->setModified(true); });
@@ -817,15 +822,19 @@ bool TForm1::FormCloseQuery()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (FormCloseQuery())
+    if (FormCloseQuery()) {
+        m_preview->removePreviewCopies();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void TForm1::FormDestroy()
 {
     // The embedded browser, once it exists, is destroyed with the window.
+    if (m_preview)
+        m_preview->removePreviewCopies();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -213,7 +213,7 @@ private:
     void applyHtmlMasks(const HtmlFileMasks &masks);
     void showHelpPage(const QString &path);
     // Loads a page into the editing window as a project page or the Files tab does.
-    bool loadPage(const QString &path);
+    bool loadPage(const QString &path, QString *error);
     int runModal(QDialog &dialog);
     QMenu *menuAt(QMenu *root, const QStringList &path);
     QMenu *subMenu(QMenu *root, const QString &path, QString *itemCaption);

@@ -258,14 +258,14 @@ void TForm1::Outline1Click()
     setStatusPanelText(1, QStringLiteral("Page Location:  ") + path);
 }
 
-bool TForm1::loadPage(const QString &path)
+bool TForm1::loadPage(const QString &path, QString *error)
 {
     m_editorAccess->setPlainText(QString());
     m_document->setHelpPage(false);
     setSaveCommandsEnabled(true);
     m_document->setOpenFileName(path);
     m_document->setModified(false);
-    return m_document->load(path);
+    return m_document->load(path, error);
 }
 
 void TForm1::Outline1DblClick()
@@ -279,8 +279,9 @@ void TForm1::Outline1DblClick()
     const bool helpPage = m_helpMode && path.endsWith(QLatin1String(".kvn"), Qt::CaseInsensitive);
     if (helpPage)
         path = m_settings.programFolder() + QStringLiteral("help/") + path;
-    if (!loadPage(path)) {
-        prompts().information(ProjectTexts::cannotOpenPage);
+    QString error;
+    if (!loadPage(path, &error)) {
+        prompts().information(DocumentTexts::cannotOpen(ProjectTexts::cannotOpenPage, error));
         return;
     }
     if (helpPage) {
@@ -331,17 +332,16 @@ bool TForm1::readProjectFiles(const QString &outlinePath)
 bool TForm1::writeProjectFiles()
 {
     const QString outlinePath = projectsFolder() + m_projectName;
-    TextFileResult result = writeFileAtomically(outlinePath, ProjectFiles::writeOutline(m_project.pages()));
+    QString error;
     QString failed = outlinePath;
-    if (result.ok) {
+    bool written = writeFileAtomically(outlinePath, ProjectFiles::writeOutline(m_project.pages()), &error);
+    if (written) {
         failed = ProjectFiles::companionPathFile(outlinePath);
-        result = writeFileAtomically(failed, ProjectFiles::writePaths(m_project.paths()));
+        written = writeFileAtomically(failed, ProjectFiles::writePaths(m_project.paths()), &error);
     }
-    if (!result.ok) {
-        prompts().error(DocumentTexts::saveFailed(failed, result.error));
-        return false;
-    }
-    return true;
+    if (!written)
+        prompts().error(DocumentTexts::saveFailed(failed, error));
+    return written;
 }
 
 void TForm1::putOnRecentList(const QString &path)
@@ -587,10 +587,10 @@ void TForm1::ButtonMoveClick()
         return;
     const QString outlineFile = m_settings.programFolder() + QLatin1String(kMoveOutlineFile);
     const QString pathFile = m_settings.programFolder() + QLatin1String(kMovePathFile);
-    const TextFileResult outline = writeFileAtomically(outlineFile, ProjectFiles::writeOutline(m_project.pages()));
-    const TextFileResult paths = writeFileAtomically(pathFile, ProjectFiles::writePaths(m_project.paths()));
-    if (!outline.ok || !paths.ok) {
-        prompts().error(outline.ok ? paths.error : outline.error);
+    QString error;
+    if (!writeFileAtomically(outlineFile, ProjectFiles::writeOutline(m_project.pages()), &error) ||
+        !writeFileAtomically(pathFile, ProjectFiles::writePaths(m_project.paths()), &error)) {
+        prompts().error(error);
         return;
     }
     TFormMove move(m_settings.programFolder(), *m_env.prompts, this);

@@ -5,12 +5,14 @@
 #include "platform/DialogPrompts.h"
 #include "platform/EventPump.h"
 #include "platform/ProgramFolder.h"
+#include "platform/TextFile.h"
 
 #include <QApplication>
 #include <QScreen>
 
 int main(int argc, char **argv)
 {
+    ignoreFileSizeLimitSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
     QApplication::setApplicationName(QStringLiteral("Tovarel Pro"));

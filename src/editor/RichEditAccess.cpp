@@ -8,12 +8,105 @@
 
 #include <algorithm>
 
+namespace {
+
+// Characters the editing widget takes for its own: U+2029, U+FDD0 and U+FDD1 would end a
+// paragraph there and U+2028 would break the line on screen, and U+FDD2..U+FDEF are kept
+// with them. In the widget each stands as a lone low surrogate, which no decoded file holds,
+// and everything read back from the widget carries the character again.
+constexpr char16_t kHeldLineSeparator = 0xDC00;
+constexpr char16_t kHeldParagraphSeparator = 0xDC01;
+constexpr char16_t kHeldNonCharacters = 0xDC10; // U+FDD0 .. U+FDEF
+constexpr char16_t kFirstNonCharacter = 0xFDD0;
+constexpr char16_t kLastNonCharacter = 0xFDEF;
+
+char16_t heldInWidget(char16_t c)
+{
+    if (c == 0x2028)
+        return kHeldLineSeparator;
+    if (c == 0x2029)
+        return kHeldParagraphSeparator;
+    if (c >= kFirstNonCharacter && c <= kLastNonCharacter)
+        return char16_t(kHeldNonCharacters + (c - kFirstNonCharacter));
+    return c;
+}
+
+char16_t givenBack(char16_t c)
+{
+    if (c == kHeldLineSeparator)
+        return 0x2028;
+    if (c == kHeldParagraphSeparator)
+        return 0x2029;
+    if (c >= kHeldNonCharacters && c <= kHeldNonCharacters + (kLastNonCharacter - kFirstNonCharacter))
+        return char16_t(kFirstNonCharacter + (c - kHeldNonCharacters));
+    return c;
+}
+
+// Applies `map` to every character, copying the text only when one changes.
+template <typename Map> QString mapped(QString text, Map map)
+{
+    const char16_t *chars = reinterpret_cast<const char16_t *>(text.constData());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (map(chars[i]) == chars[i])
+            continue;
+        char16_t *data = reinterpret_cast<char16_t *>(text.data());
+        for (; i < text.size(); ++i)
+            data[i] = map(data[i]);
+        break;
+    }
+    return text;
+}
+
+QString toWidget(const QString &text)
+{
+    return mapped(text, heldInWidget);
+}
+
+QString fromWidget(const QString &text)
+{
+    return mapped(text, givenBack);
+}
+
+// The style of the line break before a block, when it is not the file's first. The widget
+// keeps a block's data while its text changes, gives a block that a new break splits off
+// none, and drops it with the block when the break before the block goes: so the style
+// travels with its break.
+class BreakBefore final : public QTextBlockUserData {
+public:
+    explicit BreakBefore(LineEnd end) : end(end) {}
+    const LineEnd end;
+};
+
+std::optional<LineEnd> breakBefore(const QTextBlock &block)
+{
+    if (const auto *data = dynamic_cast<const BreakBefore *>(block.userData()))
+        return data->end;
+    return std::nullopt;
+}
+
+} // namespace
+
+// Loads and colours are no change to the text: the listener does not hear of them.
+class RichEditAccess::Quiet {
+public:
+    explicit Quiet(RichEditAccess &access) : m_access(access) { ++m_access.m_quiet; }
+    ~Quiet() { --m_access.m_quiet; }
+    Quiet(const Quiet &) = delete;
+    Quiet &operator=(const Quiet &) = delete;
+
+private:
+    RichEditAccess &m_access;
+};
+
 RichEditAccess::RichEditAccess(QPlainTextEdit &edit) : m_edit(edit)
 {
     m_blockCount = document().blockCount();
-    m_editWatch =
-        QObject::connect(&document(), &QTextDocument::contentsChange, &m_edit,
-                         [this](int position, int removed, int added) { moveColours(position, removed, added); });
+    m_editWatch = QObject::connect(&document(), &QTextDocument::contentsChange, &m_edit,
+                                   [this](int position, int removed, int added) {
+                                       moveColours(position, removed, added);
+                                       if (m_quiet == 0 && m_changeListener)
+                                           m_changeListener();
+                                   });
 }
 
 RichEditAccess::~RichEditAccess()
@@ -31,12 +124,32 @@ QString RichEditAccess::plainText() const
     // toPlainText() would turn no-break spaces into spaces; the raw text keeps every character.
     QString text = document().toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
+    return fromWidget(text);
 }
 
 void RichEditAccess::setPlainText(const QString &text)
 {
-    m_edit.setPlainText(text);
+    const Quiet quiet(*this);
+    m_edit.setPlainText(toWidget(text));
+}
+
+void RichEditAccess::setOtherLineEnds(const LineEndMarks &marks)
+{
+    for (const LineEndMark &mark : marks) {
+        QTextBlock after = document().findBlockByNumber(mark.line + 1);
+        if (after.isValid())
+            after.setUserData(new BreakBefore(mark.end));
+    }
+}
+
+LineEndMarks RichEditAccess::otherLineEnds() const
+{
+    LineEndMarks marks;
+    for (QTextBlock block = document().firstBlock().next(); block.isValid(); block = block.next()) {
+        if (const std::optional<LineEnd> end = breakBefore(block))
+            marks.append({block.blockNumber() - 1, *end});
+    }
+    return marks;
 }
 
 QStringList RichEditAccess::lines() const
@@ -88,13 +201,29 @@ QString RichEditAccess::selectedText() const
 {
     QString text = m_edit.textCursor().selectedText();
     text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    return text;
+    return fromWidget(text);
 }
 
 void RichEditAccess::replaceSelection(const QString &text)
 {
     QTextCursor cursor = m_edit.textCursor();
-    cursor.insertText(LineBreaks::fromCrLf(text));
+    // The styles of the breaks inside the selection, in order, for the breaks put in their place.
+    const QTextBlock first = document().findBlock(cursor.selectionStart());
+    const QTextBlock last = document().findBlock(cursor.selectionEnd());
+    std::vector<std::pair<int, LineEnd>> replaced;
+    for (QTextBlock block = first.next(); block.isValid() && block.blockNumber() <= last.blockNumber();
+         block = block.next()) {
+        if (const std::optional<LineEnd> end = breakBefore(block))
+            replaced.emplace_back(block.blockNumber() - first.blockNumber(), *end);
+    }
+    const int firstLine = first.blockNumber();
+    const QString inserted = toWidget(LineBreaks::fromCrLf(text));
+    cursor.insertText(inserted);
+    const qsizetype insertedBreaks = inserted.count(QLatin1Char('\n'));
+    for (const auto &[nth, end] : replaced) {
+        if (nth <= insertedBreaks)
+            document().findBlockByNumber(firstLine + nth).setUserData(new BreakBefore(end));
+    }
     m_edit.setTextCursor(cursor);
 }
 
@@ -121,6 +250,7 @@ void RichEditAccess::paste()
 
 void RichEditAccess::colourRange(int start, int length, const QColor &colour)
 {
+    const Quiet quiet(*this);
     // Layout formats are display only: no undo step, no modified flag, never saved.
     const int from = toPosition(start);
     const int to = toPosition(start + length);
@@ -148,7 +278,7 @@ int RichEditAccess::lineCount() const
 
 QString RichEditAccess::lineText(int line) const
 {
-    return document().findBlockByNumber(line).text();
+    return fromWidget(document().findBlockByNumber(line).text());
 }
 
 const QTextCharFormat &RichEditAccess::formatFor(const QColor &colour)
@@ -166,6 +296,7 @@ const QTextCharFormat &RichEditAccess::formatFor(const QColor &colour)
 
 void RichEditAccess::setLineColours(int line, const QList<LineColour> &colours)
 {
+    const Quiet quiet(*this);
     const QTextBlock block = document().findBlockByNumber(line);
     if (!block.isValid())
         return;

@@ -169,7 +169,7 @@ bool replaceWhole(const QString &path, const QByteArray &bytes)
         ::unlink(temporary.constData());
     return ok;
 #else
-    return writeFileAtomically(path, bytes).ok;
+    return writeFileAtomically(path, bytes);
 #endif
 }
 
@@ -244,19 +244,21 @@ QList<Copy> planCopies(const QStringList &sources, const QStringList &reserved)
     return plan;
 }
 
-TextFileResult copyInto(const QString &source, const QString &folder, const QString &target)
+bool copyInto(const QString &source, const QString &folder, const QString &target, QString *error)
 {
-    QString error;
-    const std::optional<QByteArray> bytes = readFileBytes(source, &error);
+    const std::optional<QByteArray> bytes = readFileBytes(source, error);
     if (!bytes)
-        return {false, error};
+        return false;
     const qsizetype slash = target.lastIndexOf(QLatin1Char('/'));
     if (slash > 0) {
         QDir dir(folder);
         const QString sub = target.left(slash);
-        if (!dir.exists(sub) && !dir.mkdir(sub))
-            return {false, QStringLiteral("cannot create the folder ") + folder + sub};
+        if (!dir.exists(sub) && !dir.mkdir(sub)) {
+            if (error)
+                *error = QStringLiteral("cannot create the folder ") + folder + sub;
+            return false;
+        }
     }
-    return writeFileAtomically(folder + target, *bytes);
+    return writeFileAtomically(folder + target, *bytes, error);
 }
 } // namespace SiteFiles

@@ -56,5 +56,5 @@ QList<Copy> planCopies(const QStringList &sources, const QStringList &reserved =
 
 // Copies byte for byte into `folder` (ending in a separator) under `target`, creating the
 // target's sub-folder inside `folder` when needed; an existing file there is replaced.
-TextFileResult copyInto(const QString &source, const QString &folder, const QString &target);
+bool copyInto(const QString &source, const QString &folder, const QString &target, QString *error = nullptr);
 } // namespace SiteFiles

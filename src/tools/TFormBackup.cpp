@@ -251,14 +251,14 @@ void TFormBackup::BitBtnBackupClick()
          SiteFiles::planCopies(pages, {fileNamePart(pathFile), fileNamePart(outlineFile)})) {
         m_statusBar->setText(BackupTexts::copyingPrefix + fileNamePart(copy.source));
         m_context.pump->processEvents();
-        if (!SiteFiles::copyInto(copy.source, target, copy.target).ok) {
+        if (!SiteFiles::copyInto(copy.source, target, copy.target)) {
             m_context.prompts->information(BackupTexts::pageFailed(copy.source));
             failed = true;
         }
         m_statusBar->advance(++done);
     }
     for (const QString &projectFile : {pathFile, outlineFile}) {
-        if (!SiteFiles::copyInto(projectFile, target, fileNamePart(projectFile)).ok) {
+        if (!SiteFiles::copyInto(projectFile, target, fileNamePart(projectFile))) {
             failed = true;
             m_context.prompts->information(BackupTexts::projectFileFailed);
         }
