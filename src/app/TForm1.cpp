@@ -18,6 +18,7 @@
 #include "platform/TextFile.h"
 #include "preview/BrowserLink.h"
 #include "preview/BrowserPane.h"
+#include "preview/DefaultBrowsers.h"
 #include "preview/ProgramLauncher.h"
 #include "project/FilesTab.h"
 #include "spell/SpellControlAdapters.h"
@@ -647,6 +648,10 @@ void TForm1::readDefaultSettings()
 void TForm1::readOptionSettings()
 {
     m_settings.readOptionsIni();
+    // So that preview works out of the box on a first start.
+    DefaultBrowsers::fillEmptySlots(m_settings,
+                                    m_env.findProgram ? m_env.findProgram : DefaultBrowsers::ProgramFinder(
+                                                                                DefaultBrowsers::findOnPath));
 }
 
 void TForm1::layOutAtStartup()

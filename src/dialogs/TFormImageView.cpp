@@ -1,5 +1,6 @@
 #include "dialogs/TFormImageView.h"
 
+#include "config/PictureFiles.h"
 #include "dialogs/PowerHandOver.h"
 #include "dialogs/PowerWidgets.h"
 #include "imaging/TPictureView.h"
@@ -214,7 +215,7 @@ void TFormImageView::DriveComboBox1Change(int index)
 void TFormImageView::DirectoryListBox1Change(const QString &folder)
 {
     m_files->clear();
-    m_files->addItems(FilesPanel::withoutRepeats(FilesPanel::listFolder(folder, ImageViewTexts::fileMask)));
+    m_files->addItems(FilesPanel::withoutRepeats(FilesPanel::listFolder(folder, PictureFiles::masks())));
 }
 
 bool TFormImageView::loadPicture(const QString &path, const QString &labelPrefix)
@@ -233,7 +234,7 @@ bool TFormImageView::loadPicture(const QString &path, const QString &labelPrefix
     m_editHeight->setText(QString::number(facts.height));
     m_label1->setText(ImgTagBuilder::dimensionText(labelPrefix, facts.width, facts.height));
     m_label2->setText(ImgTagBuilder::sizeText(labelPrefix, facts.fileSize));
-    m_label3->setText(m_preview->ImageName());
+    m_label3->setText(QDir::toNativeSeparators(path)); // as on disk, not upper-cased
     return true;
 }
 

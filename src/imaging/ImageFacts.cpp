@@ -1,13 +1,16 @@
 #include "imaging/ImageFacts.h"
 
 #include "imaging/PcxReader.h"
+#include "imaging/SvgSize.h"
 
 #include <QFile>
 #include <QImageReader>
 
 namespace {
 
-const QString kUnknownKind = QStringLiteral("Not a GIF, JPEG, BMP, PNG, TIFF or PCX picture.");
+const QString kUnknownKind = QStringLiteral("Not a GIF, JPEG, BMP, PNG, TIFF, PCX, WebP or SVG picture.");
+// An SVG names its size in its outer element, which sits near the top of the file.
+constexpr qint64 kSvgHeadBytes = 1024 * 1024;
 const QString kCannotOpen = QStringLiteral("The file cannot be opened.");
 
 struct KnownFormat {
@@ -22,6 +25,7 @@ const KnownFormat kKnownFormats[] = {
     {"jpeg", "JPEG", "JPEG/JFIF"},
     {"png", "PNG", "Portable Network Graphics"},
     {"tiff", "TIFF", "Tagged Image File Format"},
+    {"webp", "WEBP", "WebP"},
 };
 
 } // namespace
@@ -71,6 +75,18 @@ std::optional<ImageFacts> readImageFacts(const QString &path, QString *error)
         facts.description = QLatin1String(known.description);
         facts.valid = true;
         return facts;
+    }
+    if (format.isEmpty() || format.startsWith("svg")) { // no vector plugin, or one that knows it
+        file.seek(0);
+        if (const std::optional<QSize> size = SvgSize::read(file.read(kSvgHeadBytes))) {
+            facts.kind = QStringLiteral("SVG");
+            facts.width = size->width();
+            facts.height = size->height();
+            facts.frames = 1;
+            facts.description = QStringLiteral("Scalable Vector Graphics");
+            facts.valid = true;
+            return facts;
+        }
     }
     if (error)
         *error = kUnknownKind;

@@ -8,7 +8,7 @@
 // What is known about a picture file without decoding it: its kind from its content (not its
 // name), its size in pixels from the header, and its size in bytes.
 struct ImageFacts {
-    QString kind; // "BMP", "GIF", "JPEG", "PNG", "TIFF", "PCX"; "WMF" or "ICO" through the platform
+    QString kind; // "BMP", "GIF", "JPEG", "PNG", "TIFF", "PCX", "WEBP", "SVG"; "WMF" or "ICO" through the platform
     int width = 0;
     int height = 0;
     int bitsPerPixel = 0; // 0 when the header does not say

@@ -22,10 +22,18 @@ struct Reader {
     const QString *failText = nullptr;
 };
 
-// Only the first four characters of the extension count, so ".jpeg" (".JPE") has no reader.
+// Only the first four characters of the extension count, except for today's web pictures
+// whose extensions are longer (".jpeg", ".webp").
 Reader readerFor(const QString &extension)
 {
-    const QString ext = extension.toUpper().left(4);
+    const QString whole = extension.toUpper();
+    if (whole == QLatin1String(".JPEG"))
+        return {Road::Library, "jpeg", &PictureTexts::readJpgFailed};
+    if (whole == QLatin1String(".WEBP"))
+        return {Road::Library, "webp", &PictureTexts::readWebpFailed};
+    if (whole == QLatin1String(".SVG"))
+        return {Road::Library, "svg", &PictureTexts::readSvgFailed};
+    const QString ext = whole.left(4);
     if (ext == QLatin1String(".WMF"))
         return {Road::Platform, "wmf", nullptr};
     if (ext == QLatin1String(".ICO"))
@@ -179,6 +187,11 @@ bool PictureComponent::readLibraryPicture(const QString &fileName, const QByteAr
         m_picture = reducedToDepth(image, depthCode(m_readRes, m_screenDepth), m_dither);
         return true;
     }
+
+    // Its size comes from the file itself; drawing it needs the desktop's vector plugin, and
+    // without one the picture is measured but not shown.
+    if (qtFormat == "svg" && (m_measureOnly || !QImageReader::supportedImageFormats().contains("svg")))
+        return true;
 
     QImageReader reader(fileName, qtFormat);
     reader.setAutoDetectImageFormat(false); // the extension chose the reader, as it always has

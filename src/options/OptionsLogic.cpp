@@ -84,8 +84,8 @@ QStringList projectFolders(const QStringList &paths)
 {
     QStringList folders;
     for (const QString &path : paths) {
-        const QString folder = folderPart(path.toLower());
-        if (!folders.contains(folder))
+        const QString folder = folderPart(path);
+        if (!folders.contains(folder, Qt::CaseInsensitive))
             folders << folder;
     }
     return folders;

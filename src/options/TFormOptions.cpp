@@ -460,6 +460,7 @@ QString TFormOptions::browse(int filterIndex)
     request.title = OptionsTexts::browseTitle;
     request.filter = OptionsTexts::browseFilter;
     request.filterIndex = m_lastFilterIndex;
+    request.executablesEntry = OptionsTexts::executablesEntry;
     return m_prompts.openFile(request);
 }
 
@@ -541,7 +542,7 @@ void TFormOptions::ButtonSelectPathClick()
     if (chosen.isEmpty())
         return;
     m_newPath = folderPart(chosen);
-    m_newPathLabel->setText(m_newPath.toLower());
+    m_newPathLabel->setText(m_newPath); // what "Change to NEW path" will write
     if (m_paths->currentItem() && m_paths->currentItem()->isSelected())
         m_changePath->setEnabled(true);
 }
@@ -551,7 +552,7 @@ void TFormOptions::ButtonChangePathClick()
     QListWidgetItem *selected = m_paths->currentItem();
     if (!selected || m_newPath.isEmpty())
         return;
-    const QStringList paths = rewriteProjectPaths(m_host.projectPaths(), selected->text().toLower(), m_newPath);
+    const QStringList paths = rewriteProjectPaths(m_host.projectPaths(), selected->text(), m_newPath);
     m_host.setProjectPaths(paths);
     writeProjectPathFile(m_settings.programFolder(), m_host.projectName(), paths);
     m_prompts.information(OptionsTexts::pathsUpdated);

@@ -685,9 +685,11 @@ void TFormLoadSize::runListing(bool site)
         QStringList found;
         if (collectPictures(site, found)) {
             setStatus(T::sortingPictures);
-            m_listing->addItems(site ? SiteAnalysis::siteImageReport(m_comboLinks->currentText(), imageFolder(), found)
-                                     : SiteAnalysis::pageImageReport(m_context.memory->pageTitle,
-                                                                     m_context.memory->pagePath, imageFolder(), found));
+            m_listing->addItems(
+                site ? SiteAnalysis::siteImageReport(m_comboLinks->currentText(), imageFolder(), found,
+                                                     m_pictureSizes)
+                     : SiteAnalysis::pageImageReport(m_context.memory->pageTitle, m_context.memory->pagePath,
+                                                     imageFolder(), found, m_pictureSizes));
             setStatus(T::idle);
         }
     }

@@ -168,7 +168,7 @@ TEST_F(SiteToolsWindowTest, FilesTabAnalysisLoadsTheFileOrRefuses)
     prompts.expectInformation();
     window().AnalyzeWebPage1Click(folder.file("site/about.html"));
     EXPECT_EQ(prompts.shownTexts(), QStringList({LoadSizeTexts::alreadyLoaded}));
-    EXPECT_EQ(summary.value(1), "HTML File Location:  " + folder.file("site/about.html").toUpper());
+    EXPECT_EQ(summary.value(1), "HTML File Location:  " + folder.file("site/about.html"));
 
     prompts.clear();
     modalWindows.clear();
@@ -263,7 +263,7 @@ TEST_F(SiteToolsWindowTest, LinkAndImageListings)
     form->BitBtnLinksPageClick();
     EXPECT_EQ(itemsOf(listing),
               QStringList({"URL Link report for page: About",
-                           "HTML File Location:  " + folder.file("site/about.html").toUpper(),
+                           "HTML File Location:  " + folder.file("site/about.html"),
                            "The following HREF links have been found on this page:",
                            "======================================================", "Index.html", "index.html"}));
     EXPECT_EQ(form->status(), "Status:");
@@ -297,15 +297,15 @@ TEST_F(SiteToolsWindowTest, ShowMeWhereListsPagesWithTheirLineNumbers)
                                   "SHOW ME WHERE report for Project: SITE", "Search for Text: OLD address",
                                   "This text was found on the following pages:",
                                   "======================================================",
-                                  "HTML File:  " + folder.file("site/index.html").toUpper() + "   Line#3",
-                                  "HTML File:  " + folder.file("site/about.html").toUpper() + "   Line#1"}));
+                                  "HTML File:  " + folder.file("site/index.html") + "   Line#3",
+                                  "HTML File:  " + folder.file("site/about.html") + "   Line#1"}));
     EXPECT_EQ(form->status(), "Status: Finished.");
 
     text->setText("<A");
     in<QCheckBox>(form.get(), "CheckFileOnly")->setChecked(true);
     form->BitBtnFindClick();
     EXPECT_EQ(itemsOf(in<ReportList>(form.get(), "ListBoxFound")).mid(6),
-              QStringList({"HTML File:  INDEX.HTML   Line#2", "HTML File:  ABOUT.HTML   Line#0, #1"}));
+              QStringList({"HTML File:  index.html   Line#2", "HTML File:  about.html   Line#0, #1"}));
 }
 
 TEST_F(SiteToolsWindowTest, ChoosingAProjectInEitherComboReadsItIntoBoth)
