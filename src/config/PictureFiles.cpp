@@ -44,7 +44,7 @@ QString relativeTo(const QString &pageFolder, const QString &picturePath)
     QString prefix = QDir(pageFolder).relativeFilePath(QDir::fromNativeSeparators(folderPart(picturePath)));
     while (prefix.endsWith(QLatin1Char('/')))
         prefix.chop(1);
-X
+    prefix = (prefix.isEmpty() || prefix == QLatin1String(".")) ? QString() : prefix + QLatin1Char('/');
     return source(prefix, fileNamePart(picturePath));
 }
 

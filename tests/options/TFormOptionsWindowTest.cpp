@@ -106,7 +106,7 @@ TEST_F(TFormOptionsWindowTest, FillsFromTheSettings)
     EXPECT_EQ(control<QLineEdit>("EditNet")->text(), "/opt/netscape");
     EXPECT_EQ(control<QLineEdit>("EditFTP")->text(), "/opt/ftp");
     EXPECT_EQ(control<QLineEdit>("EditDefaultExt")->text(), "html");
-    EXPECT_EQ(listed("ListBoxPaths"), QStringList({"/w/site/", "/w/site/sub/"}));
+    EXPECT_EQ(listed("ListBoxPaths"), QStringList({"/w/Site/", "/w/site/sub/"}));
     EXPECT_FALSE(control<QPushButton>("ButtonSelectPath")->isEnabled());
     EXPECT_FALSE(control<QPushButton>("ButtonChangePath")->isEnabled());
 }
@@ -177,8 +177,9 @@ TEST_F(TFormOptionsWindowTest, BrowseButtonsFillTheirFieldsWithTheRightFilter)
     click("BitBtnTemplate");
     EXPECT_EQ(control<QLineEdit>("EditTemplate")->text(), "/home/me/Templates/base.html");
     EXPECT_EQ(prompts.last().request.title, OptionsTexts::browseTitle);
-    EXPECT_EQ(prompts.last().request.filter, "Executable Files|*.exe|All Files|*.*");
+    EXPECT_EQ(prompts.last().request.filter, "Executable Files|*|All Files|*.*");
     EXPECT_EQ(prompts.last().request.filterIndex, 2);
+    EXPECT_EQ(prompts.last().request.executablesEntry, 1);
 
     prompts.expectInformation().expectOpenFile("/home/me/Site/Images/logo.gif");
     click("BitBtnImagePath");
@@ -269,7 +270,7 @@ TEST_F(TFormOptionsWindowTest, ChangeFilePathRewritesThePagesAndWritesThePathFil
     EXPECT_EQ(host.paths, expected);
     EXPECT_EQ(ProjectFiles::parseLines(folder.read("projects/site.fil")), expected);
     // The list is not refreshed, and Cancel does not undo the rewrite.
-    EXPECT_EQ(listed("ListBoxPaths"), QStringList({"/w/site/", "/w/site/sub/"}));
+    EXPECT_EQ(listed("ListBoxPaths"), QStringList({"/w/Site/", "/w/site/sub/"}));
     click("Button4");
     EXPECT_EQ(ProjectFiles::parseLines(folder.read("projects/site.fil")), expected);
 }
