@@ -15,6 +15,7 @@
 #include "help/TFormSplash.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
+#include "platform/PlainTexts.h"
 #include "platform/TextFile.h"
 #include "preview/BrowserLink.h"
 #include "preview/BrowserPane.h"
@@ -80,6 +81,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     buildFrameCommands();
     buildSiteToolCommands();
     FormCreate();
+    showTextsAsPlainText(this);
 }
 
 TForm1::~TForm1()
@@ -649,9 +651,9 @@ void TForm1::readOptionSettings()
 {
     m_settings.readOptionsIni();
     // So that preview works out of the box on a first start.
-    DefaultBrowsers::fillEmptySlots(m_settings,
-                                    m_env.findProgram ? m_env.findProgram : DefaultBrowsers::ProgramFinder(
-                                                                                DefaultBrowsers::findOnPath));
+    DefaultBrowsers::fillEmptySlots(m_settings, m_env.findProgram
+                                                    ? m_env.findProgram
+                                                    : DefaultBrowsers::ProgramFinder(DefaultBrowsers::findOnPath));
 }
 
 void TForm1::layOutAtStartup()

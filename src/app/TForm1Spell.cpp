@@ -6,6 +6,7 @@
 #include "editor/RichEditAccess.h"
 #include "help/HelpPages.h"
 #include "help/TFormHelpOnTop.h"
+#include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
 #include "spell/SpellControlAdapters.h"
 #include "spell/SpellDialogHost.h"
@@ -47,6 +48,7 @@ TFormSpell::TFormSpell(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowT
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(SpellTexts::checking, this));
     resize(260, 40);
+    showTextsAsPlainText(this);
 }
 
 void TForm1::configureSpellChecker()

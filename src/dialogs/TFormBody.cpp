@@ -6,6 +6,7 @@
 #include "dialogs/PowerHandOver.h"
 #include "dialogs/PowerWidgets.h"
 #include "imaging/TPictureView.h"
+#include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
 
 #include <QCheckBox>
@@ -162,7 +163,6 @@ TFormBody::TFormBody(Settings &settings, Prompts &prompts, Clipboard &clipboard,
     buttons->addWidget(close);
     layout->addLayout(buttons);
     resize(640, 560);
-    PowerWidgets::plainLabels(this);
 
     applyColours();
 
@@ -184,6 +184,7 @@ TFormBody::TFormBody(Settings &settings, Prompts &prompts, Clipboard &clipboard,
     connect(insert, &QPushButton::clicked, this, &TFormBody::BitBtnInsertClick);
     connect(copy, &QPushButton::clicked, this, &TFormBody::BitBtnClipboardClick);
     connect(close, &QPushButton::clicked, this, &TFormBody::BitBtn1Click);
+    showTextsAsPlainText(this);
 }
 
 TFormBody::~TFormBody() = default;

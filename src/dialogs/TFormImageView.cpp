@@ -4,6 +4,7 @@
 #include "dialogs/PowerHandOver.h"
 #include "dialogs/PowerWidgets.h"
 #include "imaging/TPictureView.h"
+#include "platform/PlainTexts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "project/FilesPanel.h"
@@ -150,7 +151,6 @@ TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResu
     buttons->addWidget(close);
     layout->addLayout(buttons);
     resize(680, 600);
-    PowerWidgets::plainLabels(this);
 
     connect(m_driveBox, &QComboBox::activated, this, &TFormImageView::DriveComboBox1Change);
     connect(m_folders, &DirectoryListBox::directoryChanged, this, &TFormImageView::DirectoryListBox1Change);
@@ -175,6 +175,7 @@ TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResu
     connect(insert, &QPushButton::clicked, this, &TFormImageView::BitBtnInsertClick);
     connect(copy, &QPushButton::clicked, this, &TFormImageView::BitBtnClipboardClick);
     connect(close, &QPushButton::clicked, this, &TFormImageView::Button1Click);
+    showTextsAsPlainText(this);
 }
 
 QString TFormImageView::relativeImagePath() const

@@ -30,6 +30,11 @@ int tagColourIndex(quint32 colour)
     return 0;
 }
 
+QString tagColourCaption(const QString &name)
+{
+    return name.startsWith(QLatin1String("cl")) ? name.mid(2) : name;
+}
+
 int tagColourIndexOfName(const QString &name)
 {
     const auto &names = tagColourNames();

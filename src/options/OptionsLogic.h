@@ -39,6 +39,8 @@ inline constexpr int allFilesEntry = 2;
 // The colour boxes' ten names in box order; a value outside the table shows as index 0.
 const std::array<QString, 10> &tagColourNames();
 int tagColourIndex(quint32 colour);
+// What a colour box shows for a stored name: "Red" for "clRed".
+QString tagColourCaption(const QString &name);
 int tagColourIndexOfName(const QString &name);
 quint32 tagColourOfName(const QString &name);
 

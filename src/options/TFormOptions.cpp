@@ -2,6 +2,7 @@
 
 #include "config/ColorNames.h"
 #include "config/Settings.h"
+#include "platform/PlainTexts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "preview/PreviewFile.h"
@@ -113,6 +114,7 @@ TFormOptions::TFormOptions(Settings &settings, Prompts &prompts, int startPage, 
     connect(cancel, &QPushButton::clicked, this, &TFormOptions::Button4Click);
 
     fill(startPage);
+    showTextsAsPlainText(this);
 }
 
 QWidget *TFormOptions::buildFilesPage()
@@ -181,13 +183,12 @@ QWidget *TFormOptions::buildTagOptionsPage()
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     auto *grid = new QGridLayout;
-    QStringList names;
-    for (const QString &name : tagColourNames())
-        names << name;
     for (int i = 0; i < 6; ++i) {
         m_colourBoxes[i] = new QComboBox(page);
         m_colourBoxes[i]->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
-        m_colourBoxes[i]->addItems(names);
+        // The box shows "Red"; the settings keep the stored name "clRed".
+        for (const QString &name : tagColourNames())
+            m_colourBoxes[i]->addItem(tagColourCaption(name), name);
         m_colourLabels[i] = new QLabel(QLatin1String(kColourLabelTexts[i]), page);
         m_colourLabels[i]->setObjectName(QLatin1String(kColourLabelNames[i]));
         grid->addWidget(m_colourBoxes[i], i, 0);
@@ -404,7 +405,7 @@ OptionsForm TFormOptions::form() const
     f.confirm = m_confirm->isChecked();
     f.largeFile = m_largeFile->isChecked();
     for (int i = 0; i < 6; ++i)
-        f.colourNames[i] = m_colourBoxes[i]->currentText();
+        f.colourNames[i] = m_colourBoxes[i]->currentData().toString();
     f.strong = m_strong->isChecked();
     f.em = m_em->isChecked();
     f.netscape = m_netscape->text();
@@ -582,7 +583,7 @@ void TFormOptions::ComboBoxChange()
         if (!m_colourBoxes[i] || !m_colourLabels[i])
             continue;
         QPalette palette = m_colourLabels[i]->palette();
-        palette.setColor(QPalette::WindowText, toQColor(tagColourOfName(m_colourBoxes[i]->currentText())));
+        palette.setColor(QPalette::WindowText, toQColor(tagColourOfName(m_colourBoxes[i]->currentData().toString())));
         m_colourLabels[i]->setPalette(palette);
     }
 }

@@ -1,5 +1,6 @@
 #include "spell/TConfigDialog.h"
 
+#include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
 #include "spell/SpellLanguage.h"
 #include "spell/TSpellEngine.h"
@@ -108,6 +109,7 @@ TConfigDialog::TConfigDialog(TSpellEngine &engine, TConfiguration &configuration
     fillUsers(m_work.users.isEmpty() ? -1 : 0);
     refreshAddTo();
     m_changed = false;
+    showTextsAsPlainText(this);
 }
 
 QString TConfigDialog::text(int index) const

@@ -160,7 +160,6 @@ QString foundLine(const QString &path, const QList<int> &lines, bool fileNameOnl
     QString numbers;
     for (int line : lines)
         numbers += (numbers.isEmpty() ? QStringLiteral("Line#") : QStringLiteral(", #")) + QString::number(line);
-    return AnalysisTexts::htmlFile + (fileNameOnly ? fileNamePart(path) : path) + QStringLiteral("   ") +
-           numbers;
+    return AnalysisTexts::htmlFile + (fileNameOnly ? fileNamePart(path) : path) + QStringLiteral("   ") + numbers;
 }
 } // namespace SiteAnalysis

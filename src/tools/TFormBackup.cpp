@@ -2,11 +2,14 @@
 
 #include "tools/ToolStatusBar.h"
 
+#include "config/Settings.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
+#include "platform/PlainTexts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "project/FilesTab.h"
+#include "tools/BackupReminder.h"
 #include "tools/SiteFiles.h"
 #include "tools/SiteProjects.h"
 
@@ -142,6 +145,7 @@ TFormBackup::TFormBackup(BackupContext context, QWidget *parent) : QDialog(paren
     connect(m_backupNow, &QPushButton::clicked, this, &TFormBackup::BitBtnBackupClick);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     resize(680, 560);
+    showTextsAsPlainText(this);
 }
 
 TFormBackup::~TFormBackup() = default;
@@ -264,6 +268,9 @@ void TFormBackup::BitBtnBackupClick()
         }
     }
     m_statusBar->end();
+    // A whole backup restarts the reminder's count; one with a file missing does not.
+    if (!failed)
+        BackupReminder::backedUp(m_context.programFolder + QLatin1String(kOptionsIniName), shown);
     m_statusBar->setText(BackupTexts::complete);
     m_context.prompts->information(BackupTexts::finished + (failed ? BackupTexts::someFailed : QString()));
 }

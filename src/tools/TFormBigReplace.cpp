@@ -1,5 +1,6 @@
 #include "tools/TFormBigReplace.h"
 
+#include "platform/PlainTexts.h"
 #include "tools/ToolStatusBar.h"
 
 #include "config/Settings.h"
@@ -146,6 +147,7 @@ TFormBigReplace::TFormBigReplace(BigReplaceContext context, QWidget *parent)
     m_projects->setCurrentIndex(SiteProjects::indexOf(projects, m_context.projectName));
     RadioProjClick();
     resize(620, 520);
+    showTextsAsPlainText(this);
 }
 
 TFormBigReplace::~TFormBigReplace() = default;

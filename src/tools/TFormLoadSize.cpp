@@ -1,5 +1,6 @@
 #include "tools/TFormLoadSize.h"
 
+#include "platform/PlainTexts.h"
 #include "tools/ToolStatusBar.h"
 
 #include "config/Settings.h"
@@ -148,6 +149,7 @@ TFormLoadSize::TFormLoadSize(LoadSizeContext context, QWidget *parent) : QDialog
     layout->addWidget(m_statusBar);
     resize(860, 640);
     FormCreate();
+    showTextsAsPlainText(this);
 }
 
 TFormLoadSize::~TFormLoadSize() = default;
@@ -686,8 +688,7 @@ void TFormLoadSize::runListing(bool site)
         if (collectPictures(site, found)) {
             setStatus(T::sortingPictures);
             m_listing->addItems(
-                site ? SiteAnalysis::siteImageReport(m_comboLinks->currentText(), imageFolder(), found,
-                                                     m_pictureSizes)
+                site ? SiteAnalysis::siteImageReport(m_comboLinks->currentText(), imageFolder(), found, m_pictureSizes)
                      : SiteAnalysis::pageImageReport(m_context.memory->pageTitle, m_context.memory->pagePath,
                                                      imageFolder(), found, m_pictureSizes));
             setStatus(T::idle);

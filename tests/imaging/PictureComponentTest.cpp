@@ -58,8 +58,8 @@ TEST_F(PictureComponentTest, EveryLibraryKindLoadsWithItsFacts)
         const char *kind;
     };
     const Case cases[] = {
-        {"a.bmp", "BMP"},  {"b.gif", "GIF"}, {"LOGO.GIF", "GIF"}, {"c.jpg", "JPEG"}, {"d.png", "PNG"},
-        {"e.tif", "TIFF"}, {"f.pcx", "PCX"}, {"g.thb", "BMP"},    {"h.thj", "JPEG"}, {"i.jpeg", "JPEG"},
+        {"a.bmp", "BMP"},   {"b.gif", "GIF"},   {"LOGO.GIF", "GIF"}, {"c.jpg", "JPEG"}, {"d.png", "PNG"},
+        {"e.tif", "TIFF"},  {"f.pcx", "PCX"},   {"g.thb", "BMP"},    {"h.thj", "JPEG"}, {"i.jpeg", "JPEG"},
         {"j.webp", "WEBP"}, {"K.WEBP", "WEBP"}, {"l.tiff", "TIFF"},
     };
     const QImage image = TestPictures::pattern(23, 17);
@@ -140,13 +140,13 @@ TEST(SvgSize, WidthHeightUnitsAndViewBox)
         {"<svg viewBox='-5,-5,40,20' width='80'/>", {80, 40}},
         {"<svg viewBox='0 0 40 20' height='10'/>", {20, 10}},
         {"<svg width='100%' height='100%' viewBox='0 0 64 48'/>", {64, 48}},
-        {"<svg width='50%' height='20'/>", {}},      // relative, and no viewBox
-        {"<svg viewBox='0 0 0 10'/>", {}},           // no area
-        {"<svg width='-4' height='10'/>", {}},       // negative
-        {"<svg width='200000' height='1'/>", {}},    // past the ceiling
-        {"<svg width='1' height='1e999'/>", {}},     // not a finite number
+        {"<svg width='50%' height='20'/>", {}},           // relative, and no viewBox
+        {"<svg viewBox='0 0 0 10'/>", {}},                // no area
+        {"<svg width='-4' height='10'/>", {}},            // negative
+        {"<svg width='200000' height='1'/>", {}},         // past the ceiling
+        {"<svg width='1' height='1e999'/>", {}},          // not a finite number
         {"<html><svg width='5' height='5'/></html>", {}}, // not the outer element
-        {"<svg width='5' height='5'", {}},           // cut off: the tag never closes
+        {"<svg width='5' height='5'", {}},                // cut off: the tag never closes
         {"", {}},
         {"\xff\xfe\x00<", {}},
     };

@@ -101,7 +101,7 @@ TEST_F(TFormOptionsWindowTest, FillsFromTheSettings)
     EXPECT_TRUE(control<QCheckBox>("CheckConfirm")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("RadioNoBackup")->isChecked());
     EXPECT_EQ(control<QSpinBox>("SpinPromptBack")->value(), 7);
-    EXPECT_EQ(control<QComboBox>("ComboBox5")->currentText(), "clOlive");
+    EXPECT_EQ(control<QComboBox>("ComboBox5")->currentText(), "Olive");
     EXPECT_EQ(control<QLabel>("LabelTable")->palette().color(QPalette::WindowText), toQColor(0x008080));
     EXPECT_EQ(control<QLineEdit>("EditNet")->text(), "/opt/netscape");
     EXPECT_EQ(control<QLineEdit>("EditFTP")->text(), "/opt/ftp");
@@ -165,9 +165,17 @@ TEST_F(TFormOptionsWindowTest, PromptFrequencyAboveFifteenBecomesFifteen)
 TEST_F(TFormOptionsWindowTest, ColourBoxesRecolourTheirLabels)
 {
     open(1);
-    control<QComboBox>("ComboBox2")->setCurrentText("clBlue");
+    QStringList shown;
+    for (int i = 0; i < control<QComboBox>("ComboBox2")->count(); ++i)
+        shown << control<QComboBox>("ComboBox2")->itemText(i);
+    EXPECT_EQ(shown,
+              QStringList({"Black", "Red", "Maroon", "Blue", "Navy", "Green", "Olive", "Purple", "Gray", "Teal"}));
+    control<QComboBox>("ComboBox2")->setCurrentText("Blue");
     EXPECT_EQ(control<QLabel>("LabelAnchors")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(control<QLabel>("LabelDefault")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    click("Button3"); // the files keep the stored names
+    EXPECT_EQ(ini(SettingsFile::Options, "Colors", "HREF"), "clBlue");
+    EXPECT_EQ(ini(SettingsFile::Options, "Colors", "DEFAULT"), "clRed");
 }
 
 TEST_F(TFormOptionsWindowTest, BrowseButtonsFillTheirFieldsWithTheRightFilter)

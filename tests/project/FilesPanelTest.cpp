@@ -58,8 +58,8 @@ TEST(FilesPanel, MasksMatchAsTheWindowsFileSearchDoes)
 
 TEST(FilesPanel, VisibleListDropsRepeatsOfTheHiddenList)
 {
-    const QStringList folder = {"zeta.gif",   "index.html", "Logo.GIF",   "notes.txt", "page.shtml",
-                                "Index.HTML", "photo.jpeg", "a.htm",      "anim.webp", "vector.SVG"};
+    const QStringList folder = {"zeta.gif",   "index.html", "Logo.GIF", "notes.txt", "page.shtml",
+                                "Index.HTML", "photo.jpeg", "a.htm",    "anim.webp", "vector.SVG"};
     const QStringList hidden = hiddenListNames(folder, maskOf("All Web Files"));
     // index.html matches *.html and (by its short name) *.htm: twice in the hidden list.
     EXPECT_EQ(hidden.count("index.html"), 2);

@@ -2,6 +2,7 @@
 #include "editor/HtmlDocument.h"
 #include "platform/IniFile.h"
 #include "testsupport/MainWindowFixture.h"
+#include "tools/BackupReminder.h"
 #include "tools/ReportList.h"
 #include "tools/SiteAnalysis.h"
 #include "tools/TFormBackup.h"
@@ -262,8 +263,7 @@ TEST_F(SiteToolsWindowTest, LinkAndImageListings)
     form->Outline1Click(outline->index(0, 0, outline->index(0, 0)));
     form->BitBtnLinksPageClick();
     EXPECT_EQ(itemsOf(listing),
-              QStringList({"URL Link report for page: About",
-                           "HTML File Location:  " + folder.file("site/about.html"),
+              QStringList({"URL Link report for page: About", "HTML File Location:  " + folder.file("site/about.html"),
                            "The following HREF links have been found on this page:",
                            "======================================================", "Index.html", "index.html"}));
     EXPECT_EQ(form->status(), "Status:");
@@ -662,4 +662,35 @@ TEST_F(SiteToolsWindowTest, ReminderYesOpensTheBackupOnTheProject)
     EXPECT_EQ(modalWindows, QStringList({"Backup Project Files"}));
     EXPECT_EQ(chosen.value(1), "");
     EXPECT_EQ(action("BackupHTMLfiles1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+}
+
+TEST_F(SiteToolsWindowTest, BackupFromItsWindowStartsTheReminderCountAgain)
+{
+    writeSite("site.out", {"A|a.html|a"});
+    start();
+    for (int open = 1; open <= 4; ++open)
+        openProject("site.out"); // three closings counted
+    const QString options = folder.file("OPTIONS.INI");
+    ASSERT_EQ(IniFile(options).readInt("Backup", "SITE", -1), 3);
+
+    modalAnswer = [this](QDialog &dialog) {
+        auto &backup = static_cast<TFormBackup &>(dialog);
+        prompts.expectInformation(); // "Backup finished."
+        backup.ButtonNewSubClick();
+        backup.BitBtnBackupClick();
+        return int(QDialog::Accepted);
+    };
+    trigger("BackupHTMLfiles1");
+    EXPECT_EQ(prompts.last().text, "Backup finished.");
+    EXPECT_EQ(IniFile(options).readInt("Backup", "SITE", -1), 0);
+
+    // Five more closings pass quietly; the sixth since the backup reminds.
+    modalAnswer = nullptr;
+    for (int open = 1; open <= 5; ++open)
+        openProject("site.out");
+    EXPECT_EQ(IniFile(options).readInt("Backup", "SITE", -1), 5);
+    prompts.expectConfirm(false);
+    trigger("NewProject1");
+    EXPECT_EQ(prompts.last().text, BackupReminder::question);
+    EXPECT_TRUE(prompts.allAnswered());
 }
