@@ -103,9 +103,10 @@ TFormBody::TFormBody(Settings &settings, Prompts &prompts, Clipboard &clipboard,
     auto *right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("Preview Panel"), this));
     m_panel = named(new QFrame(this), "PanelPreview");
-    m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // A plain box: a sunken edge draws light lines that vanish on a light background.
+    m_panel->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_panel->setAutoFillBackground(true);
-    m_panel->setMinimumSize(200, 150);
+    m_panel->setMinimumSize(220, 160);
     m_picture = named(new TPictureView(prompts, m_panel), "ImagePreview");
     m_picture->setStretch(true);
     m_picture->hide();
@@ -162,7 +163,7 @@ TFormBody::TFormBody(Settings &settings, Prompts &prompts, Clipboard &clipboard,
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(640, 560);
+    resize(700, 580);
 
     applyColours();
 

@@ -69,7 +69,7 @@ TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResu
     auto *previewColumn = new QVBoxLayout;
     previewColumn->addWidget(new QLabel(QStringLiteral("Image Preview Window:"), this));
     auto *previewPanel = named(new QFrame(this), "PanelPreview");
-    previewPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    previewPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
     previewPanel->setMinimumSize(220, 160);
     m_preview = named(new TPictureView(prompts, previewPanel), "ImagePreview");
     (new QVBoxLayout(previewPanel))->addWidget(m_preview);
@@ -121,13 +121,13 @@ TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResu
     sizes->addWidget(m_checkIsmap);
     grid->addLayout(sizes, 2, 0, 1, 3);
     grid->addWidget(m_checkRelative, 3, 0, 1, 2);
-    grid->addWidget(m_editRelativePath, 3, 2);
+    grid->addWidget(m_editRelativePath, 4, 0, 1, 3);
     auto *note =
         new QLabel(QStringLiteral("Use this when your images are stored in a location different from your HTML "
                                   "file:   Example:    /data/images/"),
                    data);
     note->setWordWrap(true);
-    grid->addWidget(note, 4, 0, 1, 3);
+    grid->addWidget(note, 5, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     layout->addWidget(data);
 
@@ -150,7 +150,7 @@ TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResu
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(680, 600);
+    resize(760, 640);
 
     connect(m_driveBox, &QComboBox::activated, this, &TFormImageView::DriveComboBox1Change);
     connect(m_folders, &DirectoryListBox::directoryChanged, this, &TFormImageView::DirectoryListBox1Change);

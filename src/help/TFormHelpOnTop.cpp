@@ -31,7 +31,7 @@ TFormHelpOnTop::TFormHelpOnTop(const QString &programFolder, const QStringList &
     m_text->setGeometry(4, 4, 360, 300);
     m_prev->setGeometry(4, 308, 70, 26);
     m_next->setGeometry(80, 308, 70, 26);
-    m_hint->setGeometry(156, 304, 210, 40);
+    m_hint->setGeometry(156, 304, 210, 64); // three lines of the default font
     resize(kCreatedSize);
     showPage(firstPage);
     showTextsAsPlainText(this);

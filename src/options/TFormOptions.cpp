@@ -94,6 +94,8 @@ TFormOptions::TFormOptions(Settings &settings, Prompts &prompts, int startPage, 
     auto *layout = new QVBoxLayout(this);
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    // Every tab in sight: the dialog is at least as wide as the six tabs side by side.
+    m_pages->setUsesScrollButtons(false);
     m_pages->addTab(buildFilesPage(), QStringLiteral("Files"));
     m_pages->addTab(buildTagOptionsPage(), QStringLiteral("Tag Options"));
     m_pages->addTab(buildChangePathPage(), QStringLiteral("Change File Path"));

@@ -38,6 +38,22 @@ template <typename T> T *find(QWidget &dialog, const char *name)
     return found;
 }
 
+// The preview panel as the user sees it: its right and bottom edges drawn like its left and
+// top ones, and the whole panel inside the dialog at its opening size.
+void expectWholePanel(QWidget &dialog, const char *name)
+{
+    dialog.show();
+    QWidget *panel = find<QWidget>(dialog, name);
+    ASSERT_NE(panel, nullptr);
+    const QRect inDialog(panel->mapTo(&dialog, QPoint(0, 0)), panel->size());
+    EXPECT_TRUE(dialog.rect().contains(inDialog)) << name;
+    const QImage shown = panel->grab().toImage();
+    const int midX = shown.width() / 2, midY = shown.height() / 2;
+    EXPECT_EQ(shown.pixel(shown.width() - 1, midY), shown.pixel(0, midY)) << name << ": right edge";
+    EXPECT_EQ(shown.pixel(midX, shown.height() - 1), shown.pixel(midX, 0)) << name << ": bottom edge";
+    EXPECT_NE(shown.pixel(shown.width() - 1, midY), shown.pixel(midX, midY)) << name << ": edge drawn";
+}
+
 void clickButton(QWidget &dialog, const char *name)
 {
     if (auto *button = find<QAbstractButton>(dialog, name))
@@ -622,3 +638,11 @@ TEST_F(PowerDialogsTest, TableSamplerAndResult)
 }
 
 } // namespace
+
+TEST_F(PowerDialogsTest, PreviewPanelsShowWhole)
+{
+    TFormBody body(settings, prompts, clipboard, result);
+    expectWholePanel(body, "PanelPreview");
+    TFormImageView image(prompts, clipboard, result, QString(), folder.path(), QString());
+    expectWholePanel(image, "PanelPreview");
+}

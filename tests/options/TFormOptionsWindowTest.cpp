@@ -1,6 +1,7 @@
 #include "config/ColorNames.h"
 #include "config/Settings.h"
 #include "options/TFormOptions.h"
+#include "platform/DialogPrompts.h"
 #include "platform/IniFile.h"
 #include "project/ProjectModel.h"
 #include "testsupport/ScriptedPrompts.h"
@@ -10,14 +11,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 class FakeOptionsHost final : public OptionsHost {
@@ -281,4 +285,44 @@ TEST_F(TFormOptionsWindowTest, ChangeFilePathRewritesThePagesAndWritesThePathFil
     EXPECT_EQ(listed("ListBoxPaths"), QStringList({"/w/Site/", "/w/site/sub/"}));
     click("Button4");
     EXPECT_EQ(ProjectFiles::parseLines(folder.read("projects/site.fil")), expected);
+}
+
+TEST(ProgramBrowseDialog, ExecutablesEntryListsOnlyFilesThatMayRun)
+{
+    FileDialogRequest request;
+    request.filter = OptionsTexts::browseFilter;
+    request.filterIndex = OptionsTexts::executablesEntry;
+    request.executablesEntry = OptionsTexts::executablesEntry;
+    QFileDialog dialog;
+    prepareFileDialog(dialog, request);
+    EXPECT_EQ(dialog.nameFilters(), QStringList({"Executable Files (*)", "All Files (*)"}));
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_TRUE(dialog.filter() & QDir::Executable);
+    Q_EMIT dialog.filterSelected(dialog.nameFilters().at(1)); // the user picks "All Files"
+    EXPECT_FALSE(dialog.filter() & QDir::Executable);
+    Q_EMIT dialog.filterSelected(dialog.nameFilters().at(0));
+    EXPECT_TRUE(dialog.filter() & QDir::Executable);
+
+    // Opened on "All Files", and any other dialog, lists every file.
+    request.filterIndex = OptionsTexts::allFilesEntry;
+    QFileDialog allFiles;
+    prepareFileDialog(allFiles, request);
+    EXPECT_FALSE(allFiles.filter() & QDir::Executable);
+    request.executablesEntry = 0;
+    request.filterIndex = 1;
+    QFileDialog plain;
+    prepareFileDialog(plain, request);
+    EXPECT_FALSE(plain.filter() & QDir::Executable);
+}
+
+TEST_F(TFormOptionsWindowTest, EveryTabIsInSightAtTheOpeningSize)
+{
+    TFormOptions &d = open(0);
+    d.show();
+    const QTabBar *bar = control<QTabWidget>("PageControl1")->tabBar();
+    ASSERT_EQ(bar->count(), 6);
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << bar->tabText(i).toStdString();
+    for (const QToolButton *arrow : bar->findChildren<QToolButton *>())
+        EXPECT_FALSE(arrow->isVisible()); // no scroll arrows
 }
