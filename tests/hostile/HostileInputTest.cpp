@@ -1,5 +1,6 @@
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
+#include "editor/RichEditAccess.h"
 #include "platform/IniFile.h"
 #include "project/ProjectModel.h"
 #include "testsupport/MainWindowFixture.h"
@@ -189,6 +190,18 @@ TEST_F(Hostile, SpecialAndMalformedSettingsFiles)
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.htmlMasks().masks, "*.html;*.htm;*.shtml;*.shtm;*.asp");
     EXPECT_EQ(w.document().untitledName(), folder.path() + "new.html");
+
+    // The spell configuration is read at the first check: the pipe is refused by name, the
+    // counts cost nothing, and the check (of a page of tags only: no word to question) runs
+    // to its end.
+    w.editorAccess().setPlainText("<P></P> <HR>");
+    prompts.expectInformation().expectInformation();
+    trigger("SpellCheck2");
+    EXPECT_TRUE(prompts.shownTexts().value(0).contains(folder.file("spell/fifo.dct")))
+        << prompts.shownTexts().value(0).toStdString();
+    EXPECT_TRUE(prompts.last().text.startsWith("Spell Check Complete")) << prompts.last().text.toStdString();
+
+    w.editorAccess().setPlainText(QString());
     typeText(kUnsaved);
     EXPECT_EQ(w.editor().toPlainText(), kUnsaved);
 }
