@@ -4,6 +4,8 @@
 #include "platform/Prompts.h"
 #include "spell/SpellDialogPlacement.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <array>
 #include <utility>
