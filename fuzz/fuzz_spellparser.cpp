@@ -47,7 +47,9 @@ void walk(TParser &parser, const Setup &setup, int textLength, const std::functi
         parser.pushUndo();
         previous = position;
         if (setup.replaceEvery && count % setup.replaceEvery == 0) {
-            const QString replacement = (count % 2 ? parser.word().toUpper() : QStringLiteral("xy-"));
+            // Upper case of the ASCII letters only: an 8-bit buffer holds nothing beyond Latin-1.
+            const QString replacement =
+                count % 2 ? QString::fromLatin1(parser.word().toLatin1().toUpper()) : QStringLiteral("xy-");
             parser.replaceWord(replacement);
             if (textAt(position, int(replacement.size())) != replacement)
                 std::abort();
