@@ -172,15 +172,19 @@ IniSection IniText::section(QStringView name) const
 
 QList<std::optional<QString>> IniText::values(const QList<IniName> &wanted) const
 {
-    // Section -> key -> position in `wanted`, all case-folded; only the first section of a
-    // name is searched, and in it the first key of a name wins.
-    QHash<QString, QHash<QString, qsizetype>> asked;
+    // Section (case-folded) -> the keys asked in it; only the first section of a name is
+    // searched, and in it the first key of a name wins. Key lines are compared in place, so
+    // a section of a million keys costs no allocation per line.
+    struct Asked {
+        QStringView key;
+        qsizetype index;
+    };
+    QHash<QString, QList<Asked>> asked;
     for (qsizetype i = 0; i < wanted.size(); ++i)
-        asked[trimmed(wanted[i].section).toString().toCaseFolded()].insert(
-            trimmed(wanted[i].key).toString().toCaseFolded(), i);
+        asked[trimmed(wanted[i].section).toString().toCaseFolded()].append({trimmed(wanted[i].key), i});
     QList<std::optional<QString>> found(wanted.size());
     QSet<QString> sectionsSeen;
-    const QHash<QString, qsizetype> *current = nullptr;
+    const QList<Asked> *current = nullptr;
     forEachLine(m_text, [&](const Line &line) {
         if (line.kind == Kind::Section) {
             const QString folded = line.name.toString().toCaseFolded();
@@ -189,9 +193,12 @@ QList<std::optional<QString>> IniText::values(const QList<IniName> &wanted) cons
             if (it != asked.cend())
                 sectionsSeen.insert(folded);
         } else if (current && line.kind == Kind::Key) {
-            const auto at = current->constFind(line.name.toString().toCaseFolded());
-            if (at != current->cend() && !found[*at])
-                found[*at] = unquoted(line.value).toString();
+            for (const Asked &a : *current) {
+                if (!found[a.index] && sameName(line.name, a.key)) {
+                    found[a.index] = unquoted(line.value).toString();
+                    break;
+                }
+            }
         }
         return true;
     });
