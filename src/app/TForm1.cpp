@@ -487,6 +487,7 @@ void TForm1::startUntitledDocument()
     m_projectModified = false;
     m_document->startUntitled();
     m_projectName.clear();
+    m_project.setFolder(projectsFolder());
 }
 
 void TForm1::applyFilesUseSel()

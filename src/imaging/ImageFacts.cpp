@@ -3,7 +3,9 @@
 #include "imaging/PcxReader.h"
 #include "imaging/SvgSize.h"
 
-#include <QFile>
+#include "platform/RegularFile.h"
+
+#include <QBuffer>
 #include <QImageReader>
 
 namespace {
@@ -32,17 +34,21 @@ const KnownFormat kKnownFormats[] = {
 
 std::optional<ImageFacts> readImageFacts(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (!readRegularFile(path, bytes, nullptr, kMaxPictureFileBytes)) {
         if (error)
             *error = kCannotOpen;
         return std::nullopt;
     }
-    ImageFacts facts;
-    facts.fileSize = file.size();
+    return imageFactsOf(bytes, error);
+}
 
-    const QByteArray head = file.peek(Pcx::kHeaderSize);
-    if (const std::optional<Pcx::Header> pcx = Pcx::readHeader(head)) {
+std::optional<ImageFacts> imageFactsOf(const QByteArray &bytes, QString *error)
+{
+    ImageFacts facts;
+    facts.fileSize = bytes.size();
+
+    if (const std::optional<Pcx::Header> pcx = Pcx::readHeader(bytes.left(Pcx::kHeaderSize))) {
         facts.kind = QStringLiteral("PCX");
         facts.width = pcx->width;
         facts.height = pcx->height;
@@ -55,6 +61,9 @@ std::optional<ImageFacts> readImageFacts(const QString &path, QString *error)
     }
 
     // Format from the content only: a GIF named .jpg is still a GIF here.
+    QBuffer file;
+    file.setData(bytes);
+    file.open(QIODevice::ReadOnly);
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();

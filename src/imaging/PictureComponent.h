@@ -113,7 +113,7 @@ public:
 private:
     void changed();
     void clearPicture();
-    bool readLibraryPicture(const QString &fileName, const QByteArray &qtFormat, QString *error);
+    bool readLibraryPicture(const QByteArray &bytes, const QByteArray &qtFormat, QString *error);
 
     Prompts &m_prompts;
     QString m_imageName;

@@ -6,7 +6,7 @@
 #include "imaging/PictureComponent.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -216,9 +216,10 @@ FilesPanelActions::FilesPanelActions(Settings &settings, Prompts &prompts, Files
 
 void FilesPanelActions::showFileSize(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return; // nothing to show for a file that went away
+    // Asked of the file system, never by opening it: a pipe would block the window.
+    const QFileInfo file(path);
+    if (!file.isFile())
+        return; // nothing to show for a file that went away, a folder or a device
     m_host.showStatus(0, FilesPanel::fileSizeStatus(file.size()));
     m_host.showStatus(1, FilesTexts::pageLocation);
 }

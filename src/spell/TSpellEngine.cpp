@@ -4,6 +4,8 @@
 #include "platform/Prompts.h"
 #include "spell/SpellDialogPlacement.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -160,10 +162,14 @@ void TSpellEngine::reopenDictionaries()
                 dictionary = m_mains[i];
         }
         if (!dictionary) {
-            std::unique_ptr<TrieDictionary> opened = TrieDictionary::open(path);
+            QString reason;
+            std::unique_ptr<TrieDictionary> opened = TrieDictionary::open(path, &reason);
             if (!opened) {
-                m_prompts.information(language().messageText(TLanguageModule::DictionaryNotFound) + QLatin1Char('\n') +
-                                      path);
+                // Only a missing file is "not found"; one that is there says what is wrong with it.
+                m_prompts.information(QFileInfo::exists(path)
+                                          ? reason
+                                          : language().messageText(TLanguageModule::DictionaryNotFound) +
+                                                QLatin1Char('\n') + path);
                 continue;
             }
             dictionary = std::move(opened);

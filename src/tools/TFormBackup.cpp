@@ -209,9 +209,10 @@ void TFormBackup::ButtonNewSubClick()
 {
     m_statusBar->setText(BackupTexts::idle);
     const QString name = m_newSub->text();
-    // A name that leads out of the chosen folder is never created nor made the target.
+    // A name that leads out of the chosen folder is never created nor made the target; the
+    // user is told, and the name stays to be corrected.
     if (!SiteFiles::isPlainFolderName(name)) {
-        m_newSub->clear();
+        m_context.prompts->information(SiteFiles::cannotCreateBackupFolder);
         return;
     }
     const QString path = withTrailingSeparator(treeFolder()) + name;
@@ -255,8 +256,8 @@ void TFormBackup::BitBtnBackupClick()
          SiteFiles::planCopies(pages, {fileNamePart(pathFile), fileNamePart(outlineFile)})) {
         m_statusBar->setText(BackupTexts::copyingPrefix + fileNamePart(copy.source));
         m_context.pump->processEvents();
-        if (!SiteFiles::copyInto(copy.source, target, copy.target).ok) {
-            m_context.prompts->information(BackupTexts::pageFailed(copy.source));
+        if (const TextFileResult copied = SiteFiles::copyInto(copy.source, target, copy.target); !copied.ok) {
+            m_context.prompts->information(BackupTexts::pageFailed(copy.source) + QLatin1Char('\n') + copied.error);
             failed = true;
         }
         m_statusBar->advance(++done);

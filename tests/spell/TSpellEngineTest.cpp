@@ -6,6 +6,8 @@
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -466,12 +468,23 @@ TEST_F(SpellEngineTest, AddedWordsAndAutoCorrectPairsPersist)
 
 TEST_F(SpellEngineTest, MissingOrBrokenMainDictionary)
 {
+    // A dictionary that is there but corrupt is said to be corrupt, not missing.
     folder.write(QStringLiteral("spell/spell.cfg"),
                  "[default]\r\nID=1\r\nU_MU_DCT_ListCount=1\r\nU_MU_DCT_0=Tbroken.dct\r\n");
     folder.write(QStringLiteral("spell/broken.dct"), QByteArray(300, 'x'));
     prompts.expectInformation(); // cannot be read
     EXPECT_EQ(questionedIn(QStringLiteral("cat")), QStringList({"cat"}));
-    EXPECT_TRUE(prompts.shownTexts().first().startsWith(QStringLiteral("Unable to find dictionary file:\n")));
+    EXPECT_TRUE(prompts.shownTexts().first().startsWith(
+        QStringLiteral("The dictionary file \"%1\" is corrupt: ").arg(folder.file(QStringLiteral("spell/broken.dct")))))
+        << prompts.shownTexts().first().toStdString();
+
+    // One that went missing after the configuration was read is not found.
+    QFile::remove(folder.file(QStringLiteral("spell/broken.dct")));
+    prompts.clear();
+    prompts.expectInformation();
+    EXPECT_EQ(questionedIn(QStringLiteral("cat")), QStringList({"cat"}));
+    EXPECT_EQ(prompts.shownTexts().first(),
+              QStringLiteral("Unable to find dictionary file:\n") + folder.file(QStringLiteral("spell/broken.dct")));
 
     // No active main dictionary: asked whether to edit the configuration.
     folder.write(QStringLiteral("spell/spell.cfg"), "[default]\r\nID=1\r\n");
@@ -594,4 +607,35 @@ TEST(SpellEngineDictionary, ShippedDictionarySuggestsWithCase)
     std::sort(sorted.begin(), sorted.end(),
               [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(teh, sorted);
+}
+
+// A configuration claiming two thousand million entries holds three: reading visits those,
+// and writing a shorter list removes the ones past its end, without counting to the claim.
+TEST(SpellConfigurationFile, HostileListCountsVisitOnlyTheItemsPresent)
+{
+    TempProgramFolder folder;
+    const QString path = folder.write(
+        QStringLiteral("spell.cfg"),
+        "[default]\r\nID=1\r\nU_MU_DCT_ListCount=2000000000\r\nU_MU_DCT_1500000000=Fc.dct\r\nU_MU_DCT_0=Fa.dct\r\n"
+        "U_MU_DCT_7=Fb.dct\r\nM_DCT_ListCount=2000000000\r\nM_DCT_7=Bee\r\nU_DCT_ListCount=2000000000\r\n"
+        "U_DCT_3=Tu.udt\r\n");
+    TConfiguration config;
+    config.load(path, QStringLiteral("default"), TConfigDefaults{});
+    ASSERT_EQ(config.mains.size(), 3);
+    EXPECT_EQ(config.mains[0].path, QStringLiteral("a.dct"));
+    EXPECT_EQ(config.mains[1].description, QStringLiteral("Bee")); // the parallel list by index
+    EXPECT_EQ(config.mains[2].path, QStringLiteral("c.dct"));
+    ASSERT_EQ(config.users.size(), 1);
+    EXPECT_EQ(config.users[0].path, QStringLiteral("u.udt"));
+
+    config.mains.removeLast();
+    config.mains.removeLast();
+    ASSERT_TRUE(config.save());
+    const IniFile ini(path);
+    const QString s = QStringLiteral("default");
+    EXPECT_EQ(ini.readInt(s, QStringLiteral("U_MU_DCT_ListCount"), -1), 1);
+    EXPECT_EQ(ini.readString(s, QStringLiteral("U_MU_DCT_0"), {}), QStringLiteral("Fa.dct"));
+    for (const char *gone : {"U_MU_DCT_7", "U_MU_DCT_1500000000", "M_DCT_7", "U_DCT_3"})
+        EXPECT_FALSE(ini.hasKey(s, QLatin1String(gone))) << gone;
+    EXPECT_EQ(ini.readString(s, QStringLiteral("U_DCT_0"), {}), QStringLiteral("Tu.udt"));
 }
