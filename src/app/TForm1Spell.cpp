@@ -76,7 +76,7 @@ void TForm1::configureSpellChecker()
     p.defaultMain = QStringLiteral("american.dct");
     p.defaultUser = QStringLiteral("default.udt");
     p.defaultOptions = TSpellOptions{soHTML, soInternet, soAutoSuggest, soPrimaryOnly, soRecheck, soRepeated};
-    p.visibleOptions = TSpellOptions{soUpcase, soNumbers, soHTML, soInternet, soRecheck};
+    p.visibleOptions = TSpellOptions{soUpcase, soNumbers, soHTML, soInternet, soRecheck, soBestGuessesFirst};
     p.wordCountVisible = true;
     p.endShowMessage = emExceptCancel;
     TSpellEvents &events = m_spellEngine->events();

@@ -123,6 +123,7 @@ const QList<QPair<QString, TSpellOption>> &TConfiguration::optionKeys()
         {QStringLiteral("soUser2"), soUser2},
         {QStringLiteral("soUser3"), soUser3},
         {QStringLiteral("soUser4"), soUser4},
+        {QStringLiteral("soBestGuessesFirst"), soBestGuessesFirst},
     };
     return keys;
 }

@@ -983,7 +983,15 @@ void TSpellEngine::suggestInto(QStringView word, SuggestionList &list, bool adap
 void TSpellEngine::fillAutoSuggestions(QStringView word)
 {
     suggestInto(word, m_suggestions, true, word);
-    m_suggestions.sort();
+    orderSuggestions(word);
+}
+
+void TSpellEngine::orderSuggestions(QStringView questioned)
+{
+    if (m_config.options.has(soBestGuessesFirst))
+        m_suggestions.sortByLikelihood(questioned);
+    else
+        m_suggestions.sort();
 }
 
 bool TSpellEngine::backgroundStage(int stage, QStringView word, QStringView questioned)
@@ -1115,7 +1123,7 @@ void TSpellEngine::runBackgroundSuggestions()
         if (!m_pendingActions.empty() || !m_checkRunning)
             break;
         const bool more = backgroundStage(stage, base, questioned);
-        m_suggestions.sort();
+        orderSuggestions(questioned);
         m_host.setSuggestions(m_suggestions.items());
         if (!more)
             break;
@@ -1143,7 +1151,7 @@ QStringList TSpellEngine::suggestionsFor(const QString &word, bool withBackgroun
             if (!backgroundStage(stage, base, word))
                 break;
         }
-        m_suggestions.sort();
+        orderSuggestions(word);
     }
     const QStringList result = m_suggestions.items();
     m_suggestions = saved;
