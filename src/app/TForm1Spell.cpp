@@ -6,6 +6,7 @@
 #include "editor/RichEditAccess.h"
 #include "help/HelpPages.h"
 #include "help/TFormHelpOnTop.h"
+#include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
 #include "spell/SpellControlAdapters.h"
 #include "spell/SpellDialogHost.h"
@@ -16,10 +17,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QStyle>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace SpellTexts {
@@ -47,6 +44,7 @@ TFormSpell::TFormSpell(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowT
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(SpellTexts::checking, this));
     resize(260, 40);
+    showTextsAsPlainText(this);
 }
 
 void TForm1::configureSpellChecker()
@@ -78,7 +76,7 @@ void TForm1::configureSpellChecker()
     p.defaultMain = QStringLiteral("american.dct");
     p.defaultUser = QStringLiteral("default.udt");
     p.defaultOptions = TSpellOptions{soHTML, soInternet, soAutoSuggest, soPrimaryOnly, soRecheck, soRepeated};
-    p.visibleOptions = TSpellOptions{soUpcase, soNumbers, soHTML, soInternet, soRecheck};
+    p.visibleOptions = TSpellOptions{soUpcase, soNumbers, soHTML, soInternet, soRecheck, soBestGuessesFirst};
     p.wordCountVisible = true;
     p.endShowMessage = emExceptCancel;
     TSpellEvents &events = m_spellEngine->events();
@@ -86,13 +84,7 @@ void TForm1::configureSpellChecker()
     events.onCheckComplete = [this] { SpellEngineCheckComplete(); };
     events.onCheckCanceled = [this] { SpellEngineCheckCanceled(); };
 
-    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
-    QAction *check =
-        addCommand(tools, QStringLiteral("SpellCheck2"), QStringLiteral("Spell Check"), &TForm1::BitBtnSpellCheckClick);
-    check->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    addCommand(m_editorMenu, QStringLiteral("SpellCheck1"), QStringLiteral("Spell Check"),
-               &TForm1::BitBtnSpellCheckClick);
-    addToolButton(QStringLiteral("BitBtnSpellCheck"), QStringLiteral("Check spelling"), check);
+    onCommand(QStringLiteral("SpellCheck2"), &TForm1::BitBtnSpellCheckClick);
 }
 
 void TForm1::showHelpPage(const QString &path)

@@ -6,6 +6,7 @@
 #include "platform/EventPump.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
+#include "preview/LocalPageScheme.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -13,6 +14,7 @@
 int main(int argc, char **argv)
 {
     ignoreFileSizeLimitSignal();
+    LocalPageScheme::registerScheme(); // before the application: the web engine reads schemes at its start
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
     QApplication::setApplicationName(QStringLiteral("Tovarel Pro"));

@@ -6,7 +6,8 @@
 
 void TParser::setWordCharacters(QStringView characters)
 {
-    m_wordTable.fill(false);
+    for (int c = 0; c < 256; ++c)
+        m_wordTable[size_t(c)] = isLetterBeyondAscii(QChar(c));
     m_wideWordCharacters.clear();
     for (QChar c : characters) {
         if (c.unicode() < 256)
@@ -229,7 +230,7 @@ void TParser::insertSpace()
     reloadLine();
 }
 
-void TParser::setActionCode(int code)
+void TParser::setActionCode(TUndoAction code)
 {
     if (TUndo *undo = newestUndo())
         undo->action = code;
@@ -280,9 +281,9 @@ std::optional<TUndo> TParser::popUndo()
     m_undo.pop_back();
     restorePosition(undo);
     m_undoSuppressed = true;
-    if (undo.action == 5 && undo.repeatedDelete)
+    if (undo.action == TUndoAction::Change && undo.repeatedDelete)
         insertSpace();
-    else if (undo.action == 105) {
+    else if (undo.action == TUndoAction::DeleteWithFollowingSpace) {
         insertSpace();
         insertSpace();
     }

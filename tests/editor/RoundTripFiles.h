@@ -36,9 +36,10 @@ inline const RoundTripFile kRoundTripFiles[] = {
     {"LF first, CR LF after", "a\nb\r\nc\r\nd\n", "c"},
     {"LF then CR is two breaks", "a\n\rbc\r\r\n", "c"},
     {"empty lines of every style", "\r\n\n\r\r\nx\n\r", "x"},
-    {"U+2029 and U+2028 in UTF-8", "a\xE2\x80\xA9"
-                                   "b\xE2\x80\xA8"
-                                   "c\r\nd\xE2\x80\xA9\r\n",
+    {"U+2029 and U+2028 in UTF-8",
+     "a\xE2\x80\xA9"
+     "b\xE2\x80\xA8"
+     "c\r\nd\xE2\x80\xA9\r\n",
      "d"},
     {"U+FDD0, U+FDD1 and U+FDEF in UTF-8", "\xEF\xB7\x90x\xEF\xB7\x91y\r\n\xEF\xB7\xAFz\n", "z"},
     {"8-bit text with a stray CR", "caf\xE9\r\nx\ry\r\n", "y"},

@@ -63,6 +63,11 @@ TEST(TParser, WordsTagsAddressesAndEntities)
         {"address ends at the line end", "a@b\nc", {"a@b", "c"}},
         {"apostrophe inside a word", "don't 'quoted' it's", {"don't", "'quoted'", "it's"}},
         {"digits are word characters here", "teh2 1998 a-b", {"teh2", "1998", "a", "b"}},
+        // Letters beyond ASCII belong to words though the word characters do not list them.
+        {"letters beyond ASCII", "naïve Größe λόγος", {"naïve", "Größe", "λόγος"}},
+        {"a combining mark", "nai\u0308ve", {"nai\u0308ve"}},
+        {"signs beyond ASCII still separate", "a×b 3°C x—y «z»", {"a", "b", "3", "C", "x", "y", "z"}},
+        {"an address with letters beyond ASCII", "jörg@zürich.ch, ok", {"jörg@zürich.ch", "ok"}},
     };
     for (const Case &c : cases) {
         BufferEditorAccess editor(nullptr, QString::fromUtf8(c.text));
@@ -219,7 +224,7 @@ TEST(TParser, UndoRecordsAndTheirLimit)
     for (int i = 0; i < 26; ++i) {
         ASSERT_TRUE(parser.nextWord());
         parser.pushUndo();
-        parser.setActionCode(7);
+        parser.setActionCode(TUndoAction::Ignore);
     }
     EXPECT_EQ(parser.word(), QStringLiteral("w25"));
     // Word 26 is in hand; of the 25 before it only the newest 20 come back.
@@ -245,7 +250,7 @@ TEST(TParser, UndoOfAReplacementPutsTheOldTextBack)
     parser.nextWord();
     parser.pushUndo();
     parser.replaceWord(QStringLiteral("the very"));
-    parser.setActionCode(5);
+    parser.setActionCode(TUndoAction::Change);
     parser.nextWord();
     parser.pushUndo();
     EXPECT_EQ(editor.plainText(), QStringLiteral("one the very two\nthree"));
