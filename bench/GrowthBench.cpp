@@ -89,8 +89,8 @@ void measurePage(const QTemporaryDir &dir, int megabytes)
     const double peak = memoryMb("VmHWM") - before;
     QFile::remove(path);
     malloc_trim(0);
-    std::printf("growth %3d MB page: open %7.3f s, colour %7.3f s, resident %5.1f MB per MB (peak %5.1f)\n",
-                megabytes, openSeconds, colourSeconds, resident / megabytes, peak / megabytes);
+    std::printf("growth %3d MB page: open %7.3f s, colour %7.3f s, resident %5.1f MB per MB (peak %5.1f)\n", megabytes,
+                openSeconds, colourSeconds, resident / megabytes, peak / megabytes);
     std::fflush(stdout);
 }
 
