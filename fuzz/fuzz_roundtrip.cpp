@@ -1,11 +1,11 @@
 // Loads arbitrary bytes into the editing widget as the document does, changes one character
 // and saves: the file must change by that character only. Unchanged, it must come back byte
 // for byte. The first three bytes of an input choose the edit, the rest is the file.
+#include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
 #include "platform/TextFile.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
 
 #include <cstddef>
 #include <cstdint>
@@ -14,7 +14,7 @@
 
 namespace {
 
-QPlainTextEdit *edit = nullptr;
+HtmlEditor *edit = nullptr;
 RichEditAccess *editor = nullptr;
 
 void check(bool ok, const char *what)
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(*argc, *argv);
-    edit = new QPlainTextEdit;
+    edit = new HtmlEditor;
     editor = new RichEditAccess(*edit);
     return 0;
 }

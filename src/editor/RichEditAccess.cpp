@@ -1,12 +1,14 @@
 #include "editor/RichEditAccess.h"
 
-#include <QPlainTextEdit>
+#include "editor/HtmlEditor.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -67,21 +69,24 @@ QString fromWidget(const QString &text)
     return mapped(text, givenBack);
 }
 
-// The style of the line break before a block, when it is not the file's first. The widget
-// keeps a block's data while its text changes, gives a block that a new break splits off
-// none, and drops it with the block when the break before the block goes: so the style
-// travels with its break.
-class BreakBefore final : public QTextBlockUserData {
-public:
-    explicit BreakBefore(LineEnd end) : end(end) {}
-    const LineEnd end;
-};
+// The style of the line break before a block, when it is not the file's first, is the
+// block's user state (-1, the widget's default, for the first style). The widget keeps a
+// block's state while its text changes, gives a block that a new break splits off none, and
+// drops it with the block when the break before the block goes: so the style travels with
+// its break.
+constexpr int kFirstStyle = -1;
 
 std::optional<LineEnd> breakBefore(const QTextBlock &block)
 {
-    if (const auto *data = dynamic_cast<const BreakBefore *>(block.userData()))
-        return data->end;
-    return std::nullopt;
+    const int state = block.userState();
+    if (state == kFirstStyle)
+        return std::nullopt;
+    return LineEnd(state);
+}
+
+void setBreakBefore(QTextBlock block, LineEnd end)
+{
+    block.setUserState(int(end));
 }
 
 } // namespace
@@ -98,7 +103,7 @@ private:
     RichEditAccess &m_access;
 };
 
-RichEditAccess::RichEditAccess(QPlainTextEdit &edit) : m_edit(edit)
+RichEditAccess::RichEditAccess(HtmlEditor &edit) : m_edit(edit)
 {
     m_blockCount = document().blockCount();
     m_editWatch = QObject::connect(&document(), &QTextDocument::contentsChange, &m_edit,
@@ -130,7 +135,7 @@ QString RichEditAccess::plainText() const
 void RichEditAccess::setPlainText(const QString &text)
 {
     const Quiet quiet(*this);
-    m_edit.setPlainText(toWidget(text));
+    m_edit.loadText(toWidget(text));
 }
 
 void RichEditAccess::setOtherLineEnds(const LineEndMarks &marks)
@@ -138,7 +143,7 @@ void RichEditAccess::setOtherLineEnds(const LineEndMarks &marks)
     for (const LineEndMark &mark : marks) {
         QTextBlock after = document().findBlockByNumber(mark.line + 1);
         if (after.isValid())
-            after.setUserData(new BreakBefore(mark.end));
+            setBreakBefore(after, mark.end);
     }
 }
 
@@ -222,7 +227,7 @@ void RichEditAccess::replaceSelection(const QString &text)
     const qsizetype insertedBreaks = inserted.count(QLatin1Char('\n'));
     for (const auto &[nth, end] : replaced) {
         if (nth <= insertedBreaks)
-            document().findBlockByNumber(firstLine + nth).setUserData(new BreakBefore(end));
+            setBreakBefore(document().findBlockByNumber(firstLine + nth), end);
     }
     m_edit.setTextCursor(cursor);
 }
@@ -300,8 +305,7 @@ void RichEditAccess::setLineColours(int line, const QList<LineColour> &colours)
     const QTextBlock block = document().findBlockByNumber(line);
     if (!block.isValid())
         return;
-    QTextLayout *layout = block.layout();
-    if (colours.isEmpty() && layout->formats().isEmpty())
+    if (colours.isEmpty() && coloursOf(block).isEmpty())
         return;
     const int lineLength = block.length() - 1;
     QList<QTextLayout::FormatRange> ranges;
@@ -313,13 +317,36 @@ void RichEditAccess::setLineColours(int line, const QList<LineColour> &colours)
         if (length > 0)
             ranges.append({start, length, formatFor(c.colour)});
     }
-    // Layout formats, as a syntax highlighter sets them: no undo step, no modified flag,
-    // never part of the saved text, and kept when the block is laid out again.
-    layout->setFormats(ranges);
+    if (!setColoursOf(block, ranges))
+        return;
     const int from = block.position();
     const int to = block.position() + block.length();
     m_dirtyFrom = m_dirtyFrom < 0 ? from : std::min(m_dirtyFrom, from);
     m_dirtyTo = std::max(m_dirtyTo, to);
+}
+
+QList<QTextLayout::FormatRange> RichEditAccess::coloursOf(const QTextBlock &block) const
+{
+    const QList<QTextLayout::FormatRange> drawn = m_edit.longLineColours(block);
+    return drawn.isEmpty() ? block.layout()->formats() : drawn;
+}
+
+bool RichEditAccess::setColoursOf(const QTextBlock &block, const QList<QTextLayout::FormatRange> &colours)
+{
+    QTextLayout *layout = block.layout();
+    if (block.length() - 1 >= kLongLineLength) {
+        // Drawn over the text: as layout formats they would lay the whole line out again.
+        m_edit.setLongLineColours(block, colours);
+        if (layout->formats().isEmpty())
+            return false;
+        layout->clearFormats(); // coloured while it was short
+        return true;
+    }
+    m_edit.setLongLineColours(block, {});
+    // Layout formats, as a syntax highlighter sets them: no undo step, no modified flag,
+    // never part of the saved text, and kept when the block is laid out again.
+    layout->setFormats(colours);
+    return true;
 }
 
 void RichEditAccess::flushLineColours()
@@ -343,8 +370,7 @@ void RichEditAccess::moveColours(int position, int removed, int added)
     const QTextBlock block = document().findBlock(position);
     if (!block.isValid())
         return;
-    QTextLayout *layout = block.layout();
-    QList<QTextLayout::FormatRange> formats = layout->formats();
+    const QList<QTextLayout::FormatRange> formats = coloursOf(block);
     if (formats.isEmpty())
         return;
     const int from = position - block.position();
@@ -360,11 +386,11 @@ void RichEditAccess::moveColours(int position, int removed, int added)
         return isEnd ? from : from + insertedLength;
     };
     QList<QTextLayout::FormatRange> kept;
-    for (const QTextLayout::FormatRange &range : std::as_const(formats)) {
+    for (const QTextLayout::FormatRange &range : formats) {
         const int start = moved(range.start, false);
         const int end = std::min(moved(range.start + range.length, true), block.length() - 1);
         if (end > start)
             kept.append({start, end - start, range.format});
     }
-    layout->setFormats(kept);
+    setColoursOf(block, kept); // the line is laid out again for the edit anyway
 }
