@@ -69,24 +69,19 @@ QString fromWidget(const QString &text)
     return mapped(text, givenBack);
 }
 
-// The style of the line break before a block, when it is not the file's first, is the
-// block's user state (-1, the widget's default, for the first style). The widget keeps a
-// block's state while its text changes, gives a block that a new break splits off none, and
-// drops it with the block when the break before the block goes: so the style travels with
-// its break.
-constexpr int kFirstStyle = -1;
-
-std::optional<LineEnd> breakBefore(const QTextBlock &block)
+// The style of the line break before a block, when it is not the file's first, is kept by the
+// window with the block: so it travels with its break through every edit.
+std::optional<LineEnd> breakBefore(const HtmlEditor &edit, const QTextBlock &block)
 {
-    const int state = block.userState();
-    if (state == kFirstStyle)
+    const int style = edit.breakStyle(block);
+    if (style == HtmlEditor::kNoBreakStyle)
         return std::nullopt;
-    return LineEnd(state);
+    return LineEnd(style);
 }
 
-void setBreakBefore(QTextBlock block, LineEnd end)
+void setBreakBefore(HtmlEditor &edit, const QTextBlock &block, LineEnd end)
 {
-    block.setUserState(int(end));
+    edit.setBreakStyle(block, int(end));
 }
 
 } // namespace
@@ -143,7 +138,7 @@ void RichEditAccess::setOtherLineEnds(const LineEndMarks &marks)
     for (const LineEndMark &mark : marks) {
         QTextBlock after = document().findBlockByNumber(mark.line + 1);
         if (after.isValid())
-            setBreakBefore(after, mark.end);
+            setBreakBefore(m_edit, after, mark.end);
     }
 }
 
@@ -151,7 +146,7 @@ LineEndMarks RichEditAccess::otherLineEnds() const
 {
     LineEndMarks marks;
     for (QTextBlock block = document().firstBlock().next(); block.isValid(); block = block.next()) {
-        if (const std::optional<LineEnd> end = breakBefore(block))
+        if (const std::optional<LineEnd> end = breakBefore(m_edit, block))
             marks.append({block.blockNumber() - 1, *end});
     }
     return marks;
@@ -218,7 +213,7 @@ void RichEditAccess::replaceSelection(const QString &text)
     std::vector<std::pair<int, LineEnd>> replaced;
     for (QTextBlock block = first.next(); block.isValid() && block.blockNumber() <= last.blockNumber();
          block = block.next()) {
-        if (const std::optional<LineEnd> end = breakBefore(block))
+        if (const std::optional<LineEnd> end = breakBefore(m_edit, block))
             replaced.emplace_back(block.blockNumber() - first.blockNumber(), *end);
     }
     const int firstLine = first.blockNumber();
@@ -227,7 +222,7 @@ void RichEditAccess::replaceSelection(const QString &text)
     const qsizetype insertedBreaks = inserted.count(QLatin1Char('\n'));
     for (const auto &[nth, end] : replaced) {
         if (nth <= insertedBreaks)
-            setBreakBefore(document().findBlockByNumber(firstLine + nth), end);
+            setBreakBefore(m_edit, document().findBlockByNumber(firstLine + nth), end);
     }
     m_edit.setTextCursor(cursor);
 }

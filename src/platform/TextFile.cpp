@@ -242,14 +242,14 @@ std::optional<DecodedText> readTextFile(const QString &path, QString *error)
     return decodeText(*bytes);
 }
 
-namespace {
-
 bool failWrite(QString *error, const QString &path, const QString &reason)
 {
     if (error)
         *error = QStringLiteral("Cannot write \"%1\": %2").arg(shownPath(path), reason);
     return false;
 }
+
+namespace {
 
 #ifdef Q_OS_UNIX
 // Writes everything or returns false with errno set (a full disk, the size limit).

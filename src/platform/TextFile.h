@@ -57,6 +57,8 @@ std::optional<QByteArray> readFileBytes(const QString &path, QString *error = nu
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 bool writeTextFileAtomically(const QString &path, const QString &text, const TextFormat &format,
                              TextFormat *used = nullptr, QString *error = nullptr);
+// The message of every failed write ("Cannot write "<path>": <reason>") into `error`; false.
+bool failWrite(QString *error, const QString &path, const QString &reason);
 
 // What another program's write changes: the file's identity, size and modification time.
 struct FileStamp {

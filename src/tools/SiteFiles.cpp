@@ -139,13 +139,6 @@ std::optional<QByteArray> readWhole(const QString &path, QString *error)
 namespace {
 const QString kTemporaryMark = QStringLiteral(".tovarel-replace-");
 
-bool fail(QString *error, const QString &path, const QString &reason)
-{
-    if (error)
-        *error = QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
-    return false;
-}
-
 #ifdef Q_OS_UNIX
 // Writes `bytes` to a hidden, marked temporary file beside `native` and renames it over
 // `native`: the error number of the step that failed (the temporary file is then gone), 0
@@ -203,21 +196,21 @@ bool replaceWhole(const QString &path, const QByteArray &bytes, QString *error)
 #ifdef Q_OS_UNIX
     const QString target = linkTarget(path);
     if (target.isEmpty())
-        return fail(error, path, QStringLiteral("the link leads nowhere."));
+        return failWrite(error, path, QStringLiteral("the link leads nowhere."));
     const QByteArray native = QFile::encodeName(target);
     struct stat info {};
     if (::stat(native.constData(), &info) != 0)
-        return fail(error, path, systemErrorReason(errno));
+        return failWrite(error, path, systemErrorReason(errno));
     if (!S_ISREG(info.st_mode))
-        return fail(error, path, notRegularFileReason(info.st_mode));
+        return failWrite(error, path, notRegularFileReason(info.st_mode));
     // Renaming over a file needs only the folder's permission: ask the file's own instead, and
     // never take over another user's file (the new one would be ours).
     if (info.st_uid != ::geteuid())
-        return fail(error, path, QStringLiteral("it belongs to another user."));
+        return failWrite(error, path, QStringLiteral("it belongs to another user."));
     if (!(info.st_mode & S_IWUSR))
-        return fail(error, path, QStringLiteral("it is read-only."));
+        return failWrite(error, path, QStringLiteral("it is read-only."));
     if (const int code = writeBeside(native, bytes, info.st_mode & 07777))
-        return fail(error, path, systemErrorReason(code));
+        return failWrite(error, path, systemErrorReason(code));
     return true;
 #else
     return writeFileAtomically(path, bytes, error);
@@ -342,7 +335,7 @@ bool copyInto(const QString &source, const QString &folder, const QString &targe
     const mode_t mask = ::umask(0);
     ::umask(mask);
     if (const int code = writeBeside(QFile::encodeName(folder + target), *bytes, 0666 & ~mask))
-        return fail(error, folder + target, systemErrorReason(code));
+        return failWrite(error, folder + target, systemErrorReason(code));
     return true;
 #else
     return writeFileAtomically(folder + target, *bytes, error);

@@ -192,3 +192,32 @@ TEST_F(DocumentWindowTest, SpecialFilesInEveryDocumentFlowGiveAMessageNamingThem
     EXPECT_EQ(w.editorAccess().plainText(), "x<P>fine</P>");
     EXPECT_TRUE(w.document().isModified());
 }
+
+// Another program rewrote the open page: Save asks before the window's text replaces theirs.
+TEST_F(DocumentWindowTest, SavingOverAFileChangedOnDiskAsksFirst)
+{
+    TForm1 &w = start();
+    const QString path = folder.write("page.html", "<P>mine</P>");
+    prompts.expectOpenFile(path);
+    trigger("OpenHTMLFile1");
+    typeText(QStringLiteral("x"));
+    folder.write("page.html", "<P>theirs, longer</P>");
+
+    prompts.expectQuestion(Answer::Cancel);
+    trigger("SaveHTMLFile1");
+    ASSERT_TRUE(prompts.allAnswered());
+    EXPECT_TRUE(prompts.last().text.contains("\"" + path + "\" was changed by another program"))
+        << prompts.last().text.toStdString();
+    EXPECT_EQ(folder.read("page.html"), "<P>theirs, longer</P>");
+    EXPECT_TRUE(w.document().isModified());
+
+    prompts.expectQuestion(Answer::Yes);
+    trigger("SaveHTMLFile1");
+    EXPECT_EQ(folder.read("page.html"), "x<P>mine</P>");
+    EXPECT_FALSE(w.document().isModified());
+    typeText(QStringLiteral("y"));
+    trigger("SaveHTMLFile1"); // the file is the window's own again: nothing asked
+    EXPECT_TRUE(prompts.allAnswered());
+    EXPECT_EQ(prompts.shown().size(), 3u); // the open dialog and the two questions
+    EXPECT_EQ(folder.read("page.html"), "xy<P>mine</P>");
+}
