@@ -79,9 +79,9 @@ std::optional<LineEnd> breakBefore(const HtmlEditor &edit, const QTextBlock &blo
     return LineEnd(style);
 }
 
-void setBreakBefore(HtmlEditor &edit, const QTextBlock &block, LineEnd end)
+void setBreakBefore(HtmlEditor &edit, const QTextBlock &block, std::optional<LineEnd> end)
 {
-    edit.setBreakStyle(block, int(end));
+    edit.setBreakStyle(block, end ? int(*end) : HtmlEditor::kNoBreakStyle);
 }
 
 } // namespace
@@ -207,23 +207,21 @@ QString RichEditAccess::selectedText() const
 void RichEditAccess::replaceSelection(const QString &text)
 {
     QTextCursor cursor = m_edit.textCursor();
-    // The styles of the breaks inside the selection, in order, for the breaks put in their place.
+    // The style of the break before the first line, then those of the breaks inside the
+    // selection in order: the widget may drop any of these lines when it takes the selection
+    // out (an emptied line goes whole), so all are put back on the lines in their place.
     const QTextBlock first = document().findBlock(cursor.selectionStart());
-    const QTextBlock last = document().findBlock(cursor.selectionEnd());
-    std::vector<std::pair<int, LineEnd>> replaced;
-    for (QTextBlock block = first.next(); block.isValid() && block.blockNumber() <= last.blockNumber();
-         block = block.next()) {
-        if (const std::optional<LineEnd> end = breakBefore(m_edit, block))
-            replaced.emplace_back(block.blockNumber() - first.blockNumber(), *end);
-    }
     const int firstLine = first.blockNumber();
+    const int lastLine = document().findBlock(cursor.selectionEnd()).blockNumber();
+    std::vector<std::optional<LineEnd>> styles;
+    for (QTextBlock block = first; block.isValid() && block.blockNumber() <= lastLine; block = block.next())
+        styles.push_back(breakBefore(m_edit, block));
     const QString inserted = toWidget(LineBreaks::fromCrLf(text));
     cursor.insertText(inserted);
     const qsizetype insertedBreaks = inserted.count(QLatin1Char('\n'));
-    for (const auto &[nth, end] : replaced) {
-        if (nth <= insertedBreaks)
-            setBreakBefore(m_edit, document().findBlockByNumber(firstLine + nth), end);
-    }
+    QTextBlock block = document().findBlockByNumber(firstLine);
+    for (qsizetype nth = 0; nth <= insertedBreaks && block.isValid(); ++nth, block = block.next())
+        setBreakBefore(m_edit, block, nth < qsizetype(styles.size()) ? styles[size_t(nth)] : std::nullopt);
     m_edit.setTextCursor(cursor);
 }
 
