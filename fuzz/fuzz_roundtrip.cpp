@@ -46,6 +46,12 @@ qsizetype byteOffsetOf(const QByteArray &bytes, const DecodedText &file, qsizety
 
 } // namespace
 
+// The font library keeps its caches for the life of the process: no leak of the program's.
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig\n";
+}
+
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");

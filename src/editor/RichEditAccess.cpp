@@ -14,15 +14,16 @@ namespace {
 
 // Characters the editing widget takes for its own: U+2029, U+FDD0 and U+FDD1 would end a
 // paragraph there and U+2028 would break the line on screen, and U+FDD2..U+FDEF are kept
-// with them. In the widget each stands as a lone low surrogate, which no decoded file holds,
-// and everything read back from the widget carries the character again.
+// with them. In the widget each stands as a lone low surrogate, which no decoded file holds
+// (one after a high surrogate is half of a character beyond U+FFFF), and everything read
+// back from the widget carries the character again.
 constexpr char16_t kHeldLineSeparator = 0xDC00;
 constexpr char16_t kHeldParagraphSeparator = 0xDC01;
 constexpr char16_t kHeldNonCharacters = 0xDC10; // U+FDD0 .. U+FDEF
 constexpr char16_t kFirstNonCharacter = 0xFDD0;
 constexpr char16_t kLastNonCharacter = 0xFDEF;
 
-char16_t heldInWidget(char16_t c)
+char16_t heldInWidget(char16_t, char16_t c)
 {
     if (c == 0x2028)
         return kHeldLineSeparator;
@@ -33,8 +34,10 @@ char16_t heldInWidget(char16_t c)
     return c;
 }
 
-char16_t givenBack(char16_t c)
+char16_t givenBack(char16_t before, char16_t c)
 {
+    if (QChar::isHighSurrogate(before))
+        return c;
     if (c == kHeldLineSeparator)
         return 0x2028;
     if (c == kHeldParagraphSeparator)
@@ -44,17 +47,16 @@ char16_t givenBack(char16_t c)
     return c;
 }
 
-// Applies `map` to every character, copying the text only when one changes.
+// Applies `map` (given the character before, as it was) to every character; the text is
+// copied only when one changes.
 template <typename Map> QString mapped(QString text, Map map)
 {
-    const char16_t *chars = reinterpret_cast<const char16_t *>(text.constData());
+    char16_t before = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (map(chars[i]) == chars[i])
-            continue;
-        char16_t *data = reinterpret_cast<char16_t *>(text.data());
-        for (; i < text.size(); ++i)
-            data[i] = map(data[i]);
-        break;
+        const char16_t c = text.at(i).unicode();
+        if (const char16_t to = map(before, c); to != c)
+            text[i] = QChar(to);
+        before = c;
     }
     return text;
 }

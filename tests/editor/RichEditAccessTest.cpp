@@ -152,12 +152,13 @@ TEST(EditorAccessLineEnds, KeysInTheWindowKeepTheOtherBreaksStyles)
 }
 
 // U+2029 and U+FDD0/U+FDD1 would end a paragraph in the widget and U+2028 break the line on
-// screen: read back through the access, every one is the character that was put in, on its line.
+// screen: read back through the access, every one is the character that was put in, on its line;
+// characters beyond U+FFFF whose second half looks like a held character stay as they are.
 TEST(RichEditAccess, CharactersTheWidgetReservesComeBackUnchanged)
 {
     HtmlEditor edit;
     RichEditAccess editor(edit);
-    const QString line = QStringLiteral("a\u2029b\u2028c\uFDD0d\uFDD1e\uFDEFf\uFDD5");
+    const QString line = QStringLiteral("a\u2029b\u2028c\uFDD0d\uFDD1e\uFDEFf\uFDD5g\U0001F400h\U00010401i\U0001F410");
     editor.setPlainText(line + QStringLiteral("\n") + line);
     EXPECT_EQ(editor.lineCount(), 2);
     EXPECT_EQ(editor.plainText(), line + QStringLiteral("\n") + line);
