@@ -57,6 +57,8 @@ class TFormFrameDialog;
 class QComboBox;
 
 struct AnalysisMemory;
+struct OpeningTag;
+class Clipboard;
 struct SiteToolContext;
 struct TagCommand;
 enum class CaretRule;
@@ -279,6 +281,11 @@ private:
     void openPowerImg(const QString &picture); // picture: the Files tab's file, or empty
     void PowerTABLE1Click();
     PowerResult m_powerResult; // the dialogs' insert flag and result length
+
+    // Edit Tag: the tag under the caret back through its Power dialog (TForm1EditTag.cpp)
+    void EditTag1Click();
+    // Runs the tag's dialog filled from it; the dialog's text lands on `scratch`. True for OK.
+    bool runTagDialog(const OpeningTag &tag, Clipboard &scratch);
 
     // Later features hook in here.
     void showTipOfTheDay();

@@ -129,6 +129,16 @@ HorizontalRuleRequest TFormHoriz::request() const
     return request;
 }
 
+void TFormHoriz::setRequest(const HorizontalRuleRequest &request)
+{
+    m_comboAlign->setCurrentText(request.align);
+    m_spinThick->setValue(request.thickness);
+    (request.percentWidth ? m_radioPercent : m_radioPixels)->setChecked(true);
+    m_spinPercent->setValue(request.percent);
+    m_spinPixels->setValue(request.pixels);
+    m_checkNoShade->setChecked(request.noShade);
+}
+
 void TFormHoriz::RadioWidthClick()
 {
     m_spinPercent->setEnabled(m_radioPercent->isChecked());
