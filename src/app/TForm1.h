@@ -59,6 +59,7 @@ class QComboBox;
 struct AnalysisMemory;
 struct OpeningTag;
 class Clipboard;
+class RecoveryKeeper;
 struct SiteToolContext;
 struct TagCommand;
 enum class CaretRule;
@@ -199,6 +200,7 @@ public Q_SLOTS:
     void PanelSplitterStartDrag();
     void PanelSplitterEndDrag();
     void TimerSplitterTimer();
+    void TimerRecoveryTimer(); // writes or removes the crash recovery copy
     bool FormCloseQuery();
     void FormDestroy();
 
@@ -286,6 +288,11 @@ private:
     void EditTag1Click();
     // Runs the tag's dialog filled from it; the dialog's text lands on `scratch`. True for OK.
     bool runTagDialog(const OpeningTag &tag, Clipboard &scratch);
+
+    // Crash recovery (TForm1Recovery.cpp)
+    void startRecovery();
+    void offerRecovery();
+    std::unique_ptr<RecoveryKeeper> m_recovery;
 
     // Later features hook in here.
     void showTipOfTheDay();

@@ -11,6 +11,7 @@
 #include "dialogs/TFormList.h"
 #include "dialogs/TFormTable.h"
 #include "dialogs/TagEditing.h"
+#include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
 #include "platform/Clipboard.h"
 #include "platform/Prompts.h"

@@ -109,7 +109,8 @@ std::optional<OpeningTag> builtTag(const QString &dialogText, const OpeningTag &
     if (dialog == TagDialog::List) {
         std::optional<OpeningTag> list;
         for (const QString &name : kLists)
-            if (const auto found = TagAtCaret::firstTagNamed(dialogText, name); found && (!list || found->start < list->start))
+            if (const auto found = TagAtCaret::firstTagNamed(dialogText, name);
+                found && (!list || found->start < list->start))
                 list = found;
         return list;
     }

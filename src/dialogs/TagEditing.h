@@ -39,8 +39,7 @@ std::optional<OpeningTag> editableTagAt(const QString &text, int caret);
 // What replaces `original` once the dialog has made `dialogText`: its tag of the same kind,
 // merged with the attributes only the page knew. A list whose kind changed (UL to OL) takes
 // its closing tag along. nullopt when the dialog's text has no such tag.
-std::optional<TagReplacement> replacement(const QString &text, const OpeningTag &original,
-                                          const QString &dialogText);
+std::optional<TagReplacement> replacement(const QString &text, const OpeningTag &original, const QString &dialogText);
 
 // "#RRGGBB", "RRGGBB" or a colour name, as 0x00BBGGRR; nullopt for anything else.
 std::optional<quint32> colourValue(const QString &htmlColour);
