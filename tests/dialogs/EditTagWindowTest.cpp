@@ -3,6 +3,7 @@
 #include "dialogs/TagEditing.h"
 #include "editor/HtmlDocument.h"
 #include "editor/RichEditAccess.h"
+#include "testsupport/DialogControls.h"
 #include "testsupport/MainWindowFixture.h"
 
 #include <QAbstractButton>
@@ -16,19 +17,6 @@
 #include <QSpinBox>
 
 namespace {
-
-template <typename T> T *in(QDialog *dialog, const char *name)
-{
-    T *found = dialog->findChild<T *>(QLatin1String(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-void press(QDialog *dialog, const char *name)
-{
-    if (auto *button = in<QAbstractButton>(dialog, name))
-        button->click();
-}
 
 class EditTagWindowTest : public MainWindowFixture {
 protected:
