@@ -1,6 +1,7 @@
 // Feeds arbitrary text, line by line, to the tag scanner of the colouring pass: every span
 // lies inside its line and is a tag ("<" to ">") or the stray stretch between a ">" and a "<"
-// (brackets excluded), tags come in order, and a scanner reused from line to line finds what a fresh one finds.
+// (brackets excluded), tags come in order, and a scanner reused from line to line finds what
+// a fresh one finds.
 #include "editor/TagColouring.h"
 
 #include <QString>
