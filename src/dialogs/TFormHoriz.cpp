@@ -137,6 +137,7 @@ void TFormHoriz::setRequest(const HorizontalRuleRequest &request)
     m_spinPercent->setValue(request.percent);
     m_spinPixels->setValue(request.pixels);
     m_checkNoShade->setChecked(request.noShade);
+    RadioWidthClick(); // the width field of the chosen kind is the one open, the sample follows
 }
 
 void TFormHoriz::RadioWidthClick()

@@ -90,7 +90,8 @@ TEST_F(EditTagWindowTest, RuleFromThePopUpMenu)
     bool pixels = false, noShade = false;
     int pixelWidth = 0;
     whenModal([&](QDialog *d) {
-        pixels = in<QRadioButton>(d, "RadioPixels")->isChecked();
+        pixels = in<QRadioButton>(d, "RadioPixels")->isChecked() && in<QSpinBox>(d, "SpinPixels")->isEnabled() &&
+                 !in<QSpinBox>(d, "SpinPercent")->isEnabled();
         pixelWidth = in<QSpinBox>(d, "SpinPixels")->value();
         noShade = in<QCheckBox>(d, "CheckNoShade")->isChecked();
         in<QSpinBox>(d, "SpinThick")->setValue(5);
