@@ -7,6 +7,7 @@
 #include "editor/FindReplaceDialogs.h"
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
+#include "editor/RecoveryFile.h"
 #include "editor/RichEditAccess.h"
 #include "editor/SearchReplace.h"
 #include "editor/TagColouring.h"
@@ -431,6 +432,7 @@ void TForm1::FormCreate()
     buildRecentItems();      // 14
     postTipOfTheDay();       // 15; 16, the browser's control panel, is placed with the pane in 9
     configureSpellChecker(); // 17
+    startRecovery();
     setWindowTitle(QLatin1String(kApplicationTitle));
 }
 
@@ -655,6 +657,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 
 void TForm1::FormDestroy()
 {
+    m_recovery->discard(); // a closing program has asked about its changes already
     // The embedded browser, once it exists, is destroyed with the window.
     if (m_preview)
         m_preview->removePreviewCopies();
