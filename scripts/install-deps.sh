@@ -10,6 +10,7 @@ PACKAGES=(
   qt6-image-formats-plugins qt6-qpa-plugins
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev
+  libtidy-dev
   wamerican
   clang libclang-rt-14-dev clang-format
   xvfb xauth imagemagick

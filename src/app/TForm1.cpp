@@ -77,6 +77,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     buildPowerCommands();
     buildFrameCommands();
     buildSiteToolCommands();
+    buildCheckCommands();
     FormCreate();
     checkEveryCommandHandled();
 }
@@ -632,10 +633,12 @@ bool TForm1::FormCloseQuery()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (FormCloseQuery())
+    if (FormCloseQuery()) {
+        closeCheckWindows(); // a link check still running ends with the program
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void TForm1::FormDestroy()

@@ -186,26 +186,38 @@ bool TForm1::loadPage(const QString &path)
     return m_document->load(path);
 }
 
-void TForm1::Outline1DblClick()
+bool TForm1::isHelpPageFile(const QString &path) const
 {
-    const int page = selectedPage();
-    if (page < 0)
-        return;
+    return m_helpMode && path.endsWith(QLatin1String(".kvn"), Qt::CaseInsensitive);
+}
+
+QString TForm1::pageFile(int page) const
+{
+    const QString path = m_project.pathOf(page);
+    return isHelpPageFile(path) ? m_settings.programFolder() + QStringLiteral("help/") + path : path;
+}
+
+bool TForm1::openPage(const QString &file)
+{
     if (m_document->askToSave() == Answer::Cancel)
-        return;
-    QString path = m_project.pathOf(page);
-    const bool helpPage = m_helpMode && path.endsWith(QLatin1String(".kvn"), Qt::CaseInsensitive);
-    if (helpPage)
-        path = m_settings.programFolder() + QStringLiteral("help/") + path;
-    if (!loadPage(path)) {
+        return false;
+    if (!loadPage(file)) {
         prompts().information(ProjectTexts::cannotOpenPage);
-        return;
+        return false;
     }
-    if (helpPage) {
+    if (isHelpPageFile(file)) {
         m_document->setHelpPage(true);
         setSaveCommandsEnabled(false);
     }
     showPageInBrowserPane();
+    return true;
+}
+
+void TForm1::Outline1DblClick()
+{
+    const int page = selectedPage();
+    if (page >= 0)
+        openPage(pageFile(page));
 }
 
 // ---------------------------------------------------------------------------------------

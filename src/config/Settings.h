@@ -28,6 +28,9 @@ enum class SettingKey {
     AnchorPath,
     TagsColored,
     FormatWrap,
+    TidyIndent,
+    TidyUpperCase,
+    TidyKeepDoctype,
     // OPTIONS.INI
     NetscapeProgram,
     MsieProgram,
