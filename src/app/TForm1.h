@@ -230,7 +230,6 @@ private:
     // A page of the project as the outline opens it: after the open-document question, help
     // pages read-only; false when it was not opened.
     bool openPage(const QString &file);
-    QString pageFile(int page) const; // help pages lie in the help folder
     bool isHelpPageFile(const QString &path) const;
     int runModal(QDialog &dialog);
     void runTagCommand(const TagCommand &command, CaretRule rule);

@@ -53,7 +53,7 @@ void TForm1::CheckLinks1Click()
     showBeside(m_checkLinks);
     QStringList files;
     for (int page = 0; page < m_project.pageCount(); ++page)
-        files << pageFile(page);
+        files << m_project.filePathOf(page);
     m_checkLinks->checkPages(m_projectName, files);
 }
 

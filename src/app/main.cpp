@@ -5,12 +5,14 @@
 #include "platform/DialogPrompts.h"
 #include "platform/EventPump.h"
 #include "platform/ProgramFolder.h"
+#include "preview/LocalPageScheme.h"
 
 #include <QApplication>
 #include <QScreen>
 
 int main(int argc, char **argv)
 {
+    LocalPageScheme::registerScheme(); // before the application: the web engine reads schemes at its start
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
     QApplication::setApplicationName(QStringLiteral("Tovarel Pro"));

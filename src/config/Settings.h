@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -108,7 +109,9 @@ public:
     quint32 tagColour(SettingKey key) const;
 
 private:
-    void readKey(SettingKey key);
+    void readKeys(SettingsFile file, const QList<SettingKey> &keys);
+    void readStartupKeys(SettingsFile file);
+    QString typedValue(SettingKey key, const std::optional<QString> &stored) const;
 
     QString m_programFolder;
     std::array<QString, size_t(SettingKey::Count)> m_values;
