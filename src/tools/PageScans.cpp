@@ -324,6 +324,11 @@ bool isAsciiDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+char lowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
+
 bool equalsLowerAscii(QByteArrayView text, std::string_view lower)
 {
     if (size_t(text.size()) != lower.size())

@@ -17,7 +17,6 @@
 
 namespace {
 namespace T {
-const QString siteFolder = QStringLiteral("Site folder: ");
 const QString checkAgain = QStringLiteral("Check &Again");
 const QString stop = QStringLiteral("&Stop");
 const QString saveReport = QStringLiteral("Save &Report...");
@@ -148,7 +147,7 @@ void TFormCheckLinks::checkPages(const QString &projectName, const QStringList &
     m_stop = false;
     m_projectName = projectName;
     m_siteFolder = LinkCheck::siteFolderOf(pagePaths);
-    m_siteLabel->setText(T::siteFolder + m_siteFolder);
+    m_siteLabel->setText(LinkCheckTexts::siteFolder + m_siteFolder);
     m_model->setRows({});
     setChecking(true);
     m_statusBar->begin(int(pagePaths.size()));
