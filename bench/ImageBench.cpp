@@ -29,6 +29,8 @@ public:
     void setDocumentModified() override {}
     void showStatus(int, const QString &) override {}
     void openPictureInPowerImg(const QString &) override {}
+    QString pageFolder() const override { return {}; }
+    QString projectFolder() const override { return {}; }
 
     BufferEditorAccess editor;
 };
