@@ -173,7 +173,8 @@ std::optional<QString> clean(const QString &text, const Options &options, QStrin
     // Repairs, not restructuring: nested DIVs and SPANs stay as the author wrote them.
     tidyOptSetInt(doc, TidyMergeDivs, TidyNoState);
     tidyOptSetInt(doc, TidyMergeSpans, TidyNoState);
-    tidyOptSetInt(doc, TidyIndentContent, options.indent ? TidyYesState : TidyNoState);
+    // Blocks indented as by hand; short elements such as TITLE or P stay on one line.
+    tidyOptSetInt(doc, TidyIndentContent, options.indent ? TidyAutoState : TidyNoState);
     tidyOptSetBool(doc, TidyUpperCaseTags, options.upperCase ? yes : no);
     tidyOptSetInt(doc, TidyUpperCaseAttrs, options.upperCase ? TidyUppercaseYes : TidyUppercaseNo);
     const QStringView doctype = options.keepDoctype ? doctypeOf(text) : QStringView();
@@ -192,6 +193,9 @@ std::optional<QString> clean(const QString &text, const Options &options, QStrin
     tidyBufFree(&output);
     if (saved < 0)
         return fail(error, HtmlTidyTexts::cannotWrite);
+    // One line break at the end, also after a piece (where Tidy leaves an empty line).
+    while (tidied.endsWith(QLatin1String("\n\n")))
+        tidied.chop(1);
     if (!doctype.isEmpty())
         tidied = withDoctype(tidied, doctype);
     return tidied;

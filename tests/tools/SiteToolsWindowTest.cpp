@@ -865,6 +865,7 @@ TEST_F(CheckLinksTest, ListsEachProblemAndOpensItsPageAtItsLine)
     writeLinkedSite();
     start();
     openProject("links.out");
+    prompts.clear();
     trigger("CheckLinks1");
     ASSERT_NE(linksWindow(), nullptr);
     EXPECT_TRUE(linksWindow()->isVisible());
@@ -978,7 +979,7 @@ TEST_F(TidyWindowTest, CheckPageListsTidysMessagesAndADoubleClickMovesTheCaret)
     form->ListViewMessagesDblClick(in<QTreeView>(form, "ListViewMessages")->model()->index(replacing, 3));
     const QTextCursor caret = window().editor().textCursor();
     EXPECT_EQ(caret.blockNumber(), 1);
-    EXPECT_EQ(caret.positionInBlock(), 4) << "column 13 is after a tab of eight and \"<b>x\"";
+    EXPECT_EQ(caret.positionInBlock(), 5) << "column 13 is after a tab of eight and \"<b>x\"";
 
     // Check Again, from the editing window's menu too, checks the text as it is now.
     window().editorAccess().setPlainText("<!DOCTYPE html><html><head><title>t</title></head><body></body></html>");
