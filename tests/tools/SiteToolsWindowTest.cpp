@@ -922,6 +922,10 @@ TEST_F(CheckLinksTest, OutlineMenuChecksAgainAndTheReportIsSavedAsText)
                   "\t\tspare.gif\torphan: no page refers to it\r\n");
     prompts.expectSaveFile({});
     in<QPushButton>(linksWindow(), "BitBtnSaveReport")->click();
+    // A report that cannot be written is said so.
+    prompts.expectSaveFile(folder.file("no such folder/report.txt")).expectError();
+    in<QPushButton>(linksWindow(), "BitBtnSaveReport")->click();
+    EXPECT_TRUE(prompts.last().text.contains("no such folder/report.txt")) << prompts.last().text.toStdString();
     EXPECT_TRUE(prompts.allAnswered());
 }
 
