@@ -23,7 +23,7 @@ namespace {
 class BenchFilesHost final : public FilesTabHost {
 public:
     Answer askToSaveDocument() override { return Answer::No; }
-    bool loadDocument(const QString &) override { return false; }
+    bool loadDocument(const QString &, QString *) override { return false; }
     void showPageInBrowserPane(const QString &) override {}
     EditorAccess &editorAccess() override { return editor; }
     void setDocumentModified() override {}

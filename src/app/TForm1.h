@@ -54,9 +54,14 @@ class TFormNewName;
 class CustomTagList;
 class SnipPage;
 class TFormFrameDialog;
+class TFormCheckLinks;
+class TFormCheckPage;
 class QComboBox;
 
 struct AnalysisMemory;
+struct OpeningTag;
+class Clipboard;
+class RecoveryKeeper;
 struct SiteToolContext;
 struct TagCommand;
 enum class CaretRule;
@@ -164,6 +169,11 @@ public Q_SLOTS:
     void BitBtnReplaceAllClick();
     void BitBtnBackupClick();
 
+    // Check Links, Check Page and Tidy Page (TForm1Checks.cpp)
+    void CheckLinks1Click();
+    void CheckPage1Click();
+    void TidyPage1Click();
+
     // Spell check
     void BitBtnSpellCheckClick();
     void SpellEngineAfterCreate();
@@ -197,6 +207,7 @@ public Q_SLOTS:
     void PanelSplitterStartDrag();
     void PanelSplitterEndDrag();
     void TimerSplitterTimer();
+    void TimerRecoveryTimer(); // writes or removes the crash recovery copy
     bool FormCloseQuery();
     void FormDestroy();
 
@@ -219,7 +230,11 @@ private:
     void applyHtmlMasks(const HtmlFileMasks &masks);
     void showHelpPage(const QString &path);
     // Loads a page into the editing window as a project page or the Files tab does.
-    bool loadPage(const QString &path);
+    bool loadPage(const QString &path, QString *error);
+    // A page of the project as the outline opens it: after the open-document question, help
+    // pages read-only; false when it was not opened.
+    bool openPage(const QString &file);
+    bool isHelpPageFile(const QString &path) const;
     int runModal(QDialog &dialog);
     void runTagCommand(const TagCommand &command, CaretRule rule);
     void runQuickTable(int rows, int columns);
@@ -280,6 +295,16 @@ private:
     void PowerTABLE1Click();
     PowerResult m_powerResult; // the dialogs' insert flag and result length
 
+    // Edit Tag: the tag under the caret back through its Power dialog (TForm1EditTag.cpp)
+    void EditTag1Click();
+    // Runs the tag's dialog filled from it; the dialog's text lands on `scratch`. True for OK.
+    bool runTagDialog(const OpeningTag &tag, Clipboard &scratch);
+
+    // Crash recovery (TForm1Recovery.cpp)
+    void startRecovery();
+    void offerRecovery();
+    std::unique_ptr<RecoveryKeeper> m_recovery;
+
     // Later features hook in here.
     void showTipOfTheDay();
     void openSettingsDialog(int page);
@@ -313,6 +338,15 @@ private:
     QComboBox *m_comboCustom = nullptr;
     TFormFrameDialog *m_formFrameDialog = nullptr;
     QColor m_pickedColour{Qt::black}; // the colour picker starts from the last choice of the run
+
+    // Check Links, Check Page and Tidy Page (TForm1Checks.cpp)
+    void buildCheckCommands();
+    void openPageAtLine(const QString &file, int line);
+    void closeCheckWindows();
+    // The caret to a line and column (from 1; the column as HTML Tidy counts it), in view.
+    void moveCaretTo(int line, int column);
+    TFormCheckLinks *m_checkLinks = nullptr;
+    TFormCheckPage *m_checkPage = nullptr;
 
     // Site tools (TForm1SiteTools.cpp)
     void buildSiteToolCommands();

@@ -5,6 +5,7 @@
 #include "platform/DialogPrompts.h"
 #include "platform/EventPump.h"
 #include "platform/ProgramFolder.h"
+#include "platform/TextFile.h"
 #include "preview/LocalPageScheme.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 int main(int argc, char **argv)
 {
+    ignoreFileSizeLimitSignal();
     LocalPageScheme::registerScheme(); // before the application: the web engine reads schemes at its start
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
