@@ -206,9 +206,9 @@ void TFormCheckLinks::BitBtnSaveReportClick()
     if (path.isEmpty())
         return;
     const QStringList lines = LinkCheck::reportLines(m_projectName, m_siteFolder, findings());
-    const TextFileResult written = writeTextFileAtomically(path, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'), {});
-    if (!written.ok)
-        m_prompts.error(written.error);
+    QString error;
+    if (!writeTextFileAtomically(path, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'), {}, nullptr, &error))
+        m_prompts.error(error);
 }
 
 void TFormCheckLinks::ListViewLinksDblClick(const QModelIndex &index)
