@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -190,6 +191,14 @@ void HtmlEditor::mousePressEvent(QMouseEvent *event)
 
 void HtmlEditor::paintEvent(QPaintEvent *event)
 {
+    if (m_holdsLongLine && lineWrapMode() == QPlainTextEdit::NoWrap) {
+        // Unwrapped, a long line is one visual line: the widget's own painting would draw every
+        // glyph of it on each paint, the caret's blink included.
+        QPainter painter(viewport());
+        painter.setClipRect(event->rect());
+        paintBlocks(painter, event->rect());
+        return;
+    }
     QPlainTextEdit::paintEvent(event);
     if (m_holdsLongLine) {
         QPainter painter(viewport());
@@ -198,58 +207,150 @@ void HtmlEditor::paintEvent(QPaintEvent *event)
     }
 }
 
-void HtmlEditor::paintLongLineColours(QPainter &painter, const QRect &area)
+void HtmlEditor::paintBlocks(QPainter &painter, const QRect &area)
 {
-    // The colours of the visible part of each long line, drawn over the text the way a layout
-    // format shows them: the selection keeps its own colours, the caret stays on top.
-    const QTextCursor cursor = textCursor();
-    const int caret = getPaintContext().cursorPosition;
-    const bool caretShown = !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
+    painter.setPen(context.palette.text().color());
     QPointF offset = contentOffset();
     for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= area.bottom(); block = block.next()) {
         const QRectF bounds = blockBoundingRect(block).translated(offset);
-        const BlockNotes *colours = notesOf(block);
-        if (block.isVisible() && colours && !colours->ranges.isEmpty() && bounds.bottom() >= area.top()) {
-            const QTextLayout &layout = *block.layout();
-            const int selectionFrom = cursor.selectionStart() - block.position();
-            const int selectionTo = cursor.selectionEnd() - block.position();
-            for (int i = firstLineReaching(layout, area.top() - offset.y()); i < layout.lineCount(); ++i) {
-                const QTextLine line = layout.lineAt(i);
-                if (offset.y() + line.y() > area.bottom())
-                    break;
-                // Only the characters within the painted area: unwrapped, the line is the whole text.
-                const int lineFrom = std::max(line.textStart(), line.xToCursor(area.left() - offset.x()) - 1);
-                const int lineTo =
-                    std::min(line.textStart() + line.textLength(), line.xToCursor(area.right() + 1 - offset.x()) + 1);
-                auto range =
-                    std::lower_bound(colours->ranges.begin(), colours->ranges.end(), lineFrom - colours->longest,
-                                     [](const QTextLayout::FormatRange &r, int at) { return r.start < at; });
-                for (; range != colours->ranges.end() && range->start < lineTo; ++range) {
-                    const int from = std::max(range->start, lineFrom);
-                    const int to = std::min(range->start + range->length, lineTo);
-                    const auto paintPart = [&](int partFrom, int partTo) {
-                        if (partTo <= partFrom)
-                            return;
-                        const qreal x1 = line.cursorToX(partFrom);
-                        const qreal x2 = line.cursorToX(partTo);
-                        painter.fillRect(QRectF(offset.x() + std::min(x1, x2), offset.y() + line.y(), std::abs(x2 - x1),
-                                                line.height()),
-                                         palette().base());
-                        painter.setPen(range->format.foreground().color());
-                        for (const QGlyphRun &run : line.glyphRuns(partFrom, partTo - partFrom))
-                            painter.drawGlyphRun(offset, run);
-                    };
-                    if (selectionTo > selectionFrom) {
-                        paintPart(from, std::min(to, selectionFrom));
-                        paintPart(std::max(from, selectionTo), to);
-                    } else {
-                        paintPart(from, to);
-                    }
-                }
+        if (block.isVisible() && bounds.bottom() >= area.top()) {
+            QTextLayout &layout = *block.layout();
+            const QList<QTextLayout::FormatRange> selections = selectionsIn(block, context);
+            if (isLong(block)) {
+                paintVisibleText(painter, block, offset, area, selections);
+                paintColoursOf(painter, block, offset, area);
+            } else {
+                layout.draw(&painter, offset, selections, area);
             }
-            if (caretShown && caret >= block.position() && caret < block.position() + block.length())
-                layout.drawCursor(&painter, offset, caret - block.position(), cursorWidth());
+            if (caretShown() && context.cursorPosition >= block.position() &&
+                context.cursorPosition < block.position() + block.length())
+                layout.drawCursor(&painter, offset, context.cursorPosition - block.position(), cursorWidth());
         }
         offset.ry() += bounds.height();
+    }
+}
+
+QList<QTextLayout::FormatRange> HtmlEditor::selectionsIn(const QTextBlock &block,
+                                                         const QAbstractTextDocumentLayout::PaintContext &context)
+{
+    QList<QTextLayout::FormatRange> within;
+    for (const QAbstractTextDocumentLayout::Selection &selection : context.selections) {
+        const int from = selection.cursor.selectionStart() - block.position();
+        const int to = selection.cursor.selectionEnd() - block.position();
+        if (from < block.length() && to > 0 && to > from)
+            within.append({from, to - from, selection.format});
+    }
+    return within;
+}
+
+bool HtmlEditor::caretShown() const
+{
+    return !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard);
+}
+
+void HtmlEditor::paintVisibleText(QPainter &painter, const QTextBlock &block, QPointF offset, const QRect &area,
+                                  const QList<QTextLayout::FormatRange> &selections)
+{
+    // The characters within the painted area and the selection's part of them, as the layout
+    // draws them: the selection's background behind its text in the selection's colour.
+    const QTextLayout &layout = *block.layout();
+    const QPen textPen = painter.pen();
+    for (int i = firstLineReaching(layout, area.top() - offset.y()); i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        if (offset.y() + line.y() > area.bottom())
+            break;
+        const auto [lineFrom, lineTo] = visibleRange(line, offset, area);
+        for (const QGlyphRun &run : line.glyphRuns(lineFrom, lineTo - lineFrom))
+            painter.drawGlyphRun(offset, run);
+        const bool lastLine = i == layout.lineCount() - 1;
+        for (const QTextLayout::FormatRange &selection : selections) {
+            const int from = std::max(selection.start, lineFrom);
+            const int to = std::min(selection.start + selection.length, lineTo);
+            const qreal top = offset.y() + line.y();
+            if (to > from) {
+                const qreal x1 = line.cursorToX(from);
+                const qreal x2 = line.cursorToX(to);
+                QPainterPath selected; // filled as the layout fills a selection, to the same pixels
+                selected.addRect(QRectF(offset.x() + std::min(x1, x2), top, std::abs(x2 - x1), line.height()));
+                painter.fillPath(selected, selection.format.background());
+                painter.setPen(selection.format.foreground().color());
+                for (const QGlyphRun &run : line.glyphRuns(from, to - from))
+                    painter.drawGlyphRun(offset, run);
+                painter.setPen(textPen);
+            }
+            // A selection reaching past the end of the line shows its line break.
+            const int lineEnd = line.textStart() + line.textLength();
+            if (lastLine && selection.start <= lineEnd && selection.start + selection.length > lineEnd)
+                painter.fillRect(
+                    QRectF(offset.x() + line.naturalTextWidth() + line.x(), top, line.height() / 4, line.height()),
+                    selection.format.background());
+        }
+    }
+}
+
+std::pair<int, int> HtmlEditor::visibleRange(const QTextLine &line, QPointF offset, const QRect &area)
+{
+    // Unwrapped, the line is the whole text: only the characters within the painted area.
+    return {std::max(line.textStart(), line.xToCursor(area.left() - offset.x()) - 1),
+            std::min(line.textStart() + line.textLength(), line.xToCursor(area.right() + 1 - offset.x()) + 1)};
+}
+
+void HtmlEditor::paintLongLineColours(QPainter &painter, const QRect &area)
+{
+    const int caret = getPaintContext().cursorPosition;
+    QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= area.bottom(); block = block.next()) {
+        const QRectF bounds = blockBoundingRect(block).translated(offset);
+        const BlockNotes *notes = notesOf(block);
+        if (block.isVisible() && notes && !notes->ranges.isEmpty() && bounds.bottom() >= area.top()) {
+            paintColoursOf(painter, block, offset, area);
+            if (caretShown() && caret >= block.position() && caret < block.position() + block.length())
+                block.layout()->drawCursor(&painter, offset, caret - block.position(), cursorWidth());
+        }
+        offset.ry() += bounds.height();
+    }
+}
+
+void HtmlEditor::paintColoursOf(QPainter &painter, const QTextBlock &block, QPointF offset, const QRect &area)
+{
+    // The colours of the visible part of a long line, drawn over the text the way a layout
+    // format shows them: the selection keeps its own colours, the caret stays on top.
+    const BlockNotes *colours = notesOf(block);
+    if (!colours || colours->ranges.isEmpty())
+        return;
+    const QTextCursor cursor = textCursor();
+    const QTextLayout &layout = *block.layout();
+    const int selectionFrom = cursor.selectionStart() - block.position();
+    const int selectionTo = cursor.selectionEnd() - block.position();
+    for (int i = firstLineReaching(layout, area.top() - offset.y()); i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        if (offset.y() + line.y() > area.bottom())
+            break;
+        const auto [lineFrom, lineTo] = visibleRange(line, offset, area);
+        auto range = std::lower_bound(colours->ranges.begin(), colours->ranges.end(), lineFrom - colours->longest,
+                                      [](const QTextLayout::FormatRange &r, int at) { return r.start < at; });
+        for (; range != colours->ranges.end() && range->start < lineTo; ++range) {
+            const int from = std::max(range->start, lineFrom);
+            const int to = std::min(range->start + range->length, lineTo);
+            const auto paintPart = [&](int partFrom, int partTo) {
+                if (partTo <= partFrom)
+                    return;
+                const qreal x1 = line.cursorToX(partFrom);
+                const qreal x2 = line.cursorToX(partTo);
+                painter.fillRect(
+                    QRectF(offset.x() + std::min(x1, x2), offset.y() + line.y(), std::abs(x2 - x1), line.height()),
+                    palette().base());
+                painter.setPen(range->format.foreground().color());
+                for (const QGlyphRun &run : line.glyphRuns(partFrom, partTo - partFrom))
+                    painter.drawGlyphRun(offset, run);
+            };
+            if (selectionTo > selectionFrom) {
+                paintPart(from, std::min(to, selectionFrom));
+                paintPart(std::max(from, selectionTo), to);
+            } else {
+                paintPart(from, to);
+            }
+        }
     }
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextLayout>
 #include <QTimer>
+
+#include <utility>
 
 // Lines at least this long are laid out once and keep their layout, and their display
 // colours are drawn over the text: a layout format on such a line would lay it out again.
@@ -49,6 +52,14 @@ private:
     void applyWordWrap();
     void pinScrollBarForWrappedLongLine();
     void paintLongLineColours(QPainter &painter, const QRect &area);
+    void paintColoursOf(QPainter &painter, const QTextBlock &block, QPointF offset, const QRect &area);
+    void paintBlocks(QPainter &painter, const QRect &area);
+    void paintVisibleText(QPainter &painter, const QTextBlock &block, QPointF offset, const QRect &area,
+                          const QList<QTextLayout::FormatRange> &selections);
+    static QList<QTextLayout::FormatRange> selectionsIn(const QTextBlock &block,
+                                                        const QAbstractTextDocumentLayout::PaintContext &context);
+    static std::pair<int, int> visibleRange(const QTextLine &line, QPointF offset, const QRect &area);
+    bool caretShown() const;
 
     QTimer m_wrapLater;
     bool m_wantWrap = false;

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPicture>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -287,6 +289,50 @@ TEST(ColourPassWindow, LongLineColoursAreDrawnOverItsTextNotLaidOut)
     ASSERT_EQ(shown.size(), expected.size());
     EXPECT_GT(redPixels(*edit.viewport()), 0);
     EXPECT_TRUE(shown == expected) << "the long line looks as a short one coloured by layout formats";
+}
+
+TEST(ColourPassWindow, AnUnwrappedLongLinePaintsOnlyItsShownPartAndLooksTheSame)
+{
+    // Unwrapped, the long line is one visual line; drawing all of it on every paint (the
+    // caret's blink too) froze the window. Shown with a selection, the caret and colours it
+    // must look as the same text on a short line does.
+    const QString line = longLine();
+    HtmlEditor edit;
+    HtmlEditor shortLine;
+    CallbackPump pump;
+    TagColours c = coloursByKind();
+    c[size_t(TagKind::Font)] = QColor(255, 0, 0);
+    for (auto [e, text] : {std::pair{&edit, line}, std::pair{&shortLine, line.left(8000)}}) {
+        e->setWordWrap(false);
+        e->resize(500, 300);
+        e->show();
+        RichEditAccess access(*e);
+        access.setPlainText(text + QStringLiteral("\n<P>"));
+        bool stop = false;
+        ColourPass(access, pump, stop, c).run({});
+        access.setSelection(40, 25);
+        e->horizontalScrollBar()->setValue(150);
+    }
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    QApplication::processEvents();
+    ASSERT_EQ(edit.lineWrapMode(), QPlainTextEdit::NoWrap);
+
+    QPicture drawn;
+    QPicture shortDrawn;
+    edit.viewport()->render(&drawn);
+    shortLine.viewport()->render(&shortDrawn);
+    EXPECT_LT(drawn.size(), shortDrawn.size() / 4) << "only the shown characters are drawn";
+    const QImage shown = edit.viewport()->grab().toImage();
+    const QImage expected = shortLine.viewport()->grab().toImage();
+    ASSERT_EQ(shown.size(), expected.size());
+    EXPECT_GT(redPixels(*edit.viewport()), 0);
+    // The same pixels but for the selection's two edges, rounded to a neighbouring column.
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            differing += shown.pixel(x, y) != expected.pixel(x, y);
+    }
+    EXPECT_LE(differing, 2 * edit.fontMetrics().height()) << "looks as the short line";
 }
 
 TEST(ColourPassWindow, EditsMoveTheColoursOfALongLine)
