@@ -4,6 +4,7 @@
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
+#include "platform/CommandLine.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "platform/TextFile.h"
@@ -278,7 +279,7 @@ void TForm1::Outline1DblClick()
     QString path = m_project.pathOf(page);
     const bool helpPage = m_helpMode && path.endsWith(QLatin1String(".kvn"), Qt::CaseInsensitive);
     if (helpPage)
-        path = m_settings.programFolder() + QStringLiteral("help/") + path;
+        path = m_settings.folders().shipped() + QStringLiteral("help/") + path;
     if (!loadPage(path)) {
         prompts().information(ProjectTexts::cannotOpenPage);
         return;
@@ -406,19 +407,35 @@ void TForm1::Open1Click()
     request.filter = m_masks.openFilter;
     request.filterIndex = 2;
     const QString chosen = prompts().openFile(request);
-    if (chosen.isEmpty())
-        return;
-    if (!QFileInfo(chosen).isFile()) {
+    if (!chosen.isEmpty())
+        openProjectAt(chosen);
+}
+
+void TForm1::openProjectAt(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
         prompts().information(ProjectTexts::invalidProject);
         return;
     }
     m_saveProjectButton->setEnabled(true);
     m_projectModified = false;
     m_helpMode = false;
-    putOnRecentList(chosen);
-    m_projectName = fileNamePart(chosen);
-    if (readProjectFiles(chosen))
-        setProjectCaption(ProjectTexts::captionPrefix, chosen);
+    putOnRecentList(path);
+    m_projectName = fileNamePart(path);
+    if (readProjectFiles(path))
+        setProjectCaption(ProjectTexts::captionPrefix, path);
+}
+
+void TForm1::openFiles(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (CommandLine::isProjectFile(path)) {
+            closeProject(ProjectCloser::OpenProject);
+            openProjectAt(path);
+        } else if (m_document->askToSave() != Answer::Cancel && !m_document->load(path)) {
+            prompts().information(DocumentTexts::cannotOpen);
+        }
+    }
 }
 
 void TForm1::openRecentProject(int index)
@@ -446,7 +463,7 @@ bool TForm1::openHelpProject()
     m_helpMode = true;
     m_projectModified = false;
     m_projectName = QStringLiteral("welcome.out");
-    return readProjectFiles(m_settings.programFolder() + QStringLiteral("help/welcome.out"));
+    return readProjectFiles(m_settings.folders().shipped() + QStringLiteral("help/welcome.out"));
 }
 
 QString TForm1::askProjectSaveName(const QString &title)
@@ -585,15 +602,15 @@ void TForm1::ButtonMoveClick()
 {
     if (m_project.isEmpty())
         return;
-    const QString outlineFile = m_settings.programFolder() + QLatin1String(kMoveOutlineFile);
-    const QString pathFile = m_settings.programFolder() + QLatin1String(kMovePathFile);
+    const QString outlineFile = m_settings.folders().writable() + QLatin1String(kMoveOutlineFile);
+    const QString pathFile = m_settings.folders().writable() + QLatin1String(kMovePathFile);
     const TextFileResult outline = writeFileAtomically(outlineFile, ProjectFiles::writeOutline(m_project.pages()));
     const TextFileResult paths = writeFileAtomically(pathFile, ProjectFiles::writePaths(m_project.paths()));
     if (!outline.ok || !paths.ok) {
         prompts().error(outline.ok ? paths.error : outline.error);
         return;
     }
-    TFormMove move(m_settings.programFolder(), *m_env.prompts, this);
+    TFormMove move(m_settings.folders().writable(), *m_env.prompts, this);
     if (move.exec() != QDialog::Accepted)
         return;
     setProjectModified();

@@ -37,7 +37,7 @@ HtmlDocument::HtmlDocument(EditorAccess &editor, Prompts &prompts, Settings &set
 
 QString HtmlDocument::untitledName() const
 {
-    return m_settings.programFolder() + QStringLiteral("new.") + m_settings.text(SettingKey::HtmlExt);
+    return m_settings.folders().writable() + QStringLiteral("new.") + m_settings.text(SettingKey::HtmlExt);
 }
 
 bool HtmlDocument::isUntitled() const
@@ -195,7 +195,7 @@ void HtmlDocument::openTemplate()
         if (m_settings.flag(SettingKey::TagsColored) && m_hooks.colourTags)
             m_hooks.colourTags();
     } else {
-        m_prompts.information(DocumentTexts::cannotOpenTemplate);
+        m_prompts.information(DocumentTexts::cannotOpen);
     }
     if (m_hooks.repaint)
         m_hooks.repaint();

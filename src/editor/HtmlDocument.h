@@ -92,7 +92,7 @@ inline const QString openTitle = QStringLiteral("Open HTML File");
 inline const QString statusPrefix = QStringLiteral("Open HTML File:  ");
 inline const QString noTemplate = QStringLiteral(
     "You have not selected a Template file yet. Go to the OPTIONS screen and select one from the Files tab.");
-inline const QString cannotOpenTemplate = QStringLiteral(
+inline const QString cannotOpen = QStringLiteral(
     "Cannot open this file. Has it been moved, renamed, or deleted? Please right-click it and select \"Change file "
     "link\" to re-establish the file link.");
 QString saveFailed(const QString &path, const QString &reason);

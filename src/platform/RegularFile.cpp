@@ -109,8 +109,8 @@ bool readRegularFile(const QString &path, QByteArray &buffer, QString *error, qi
     if (!info.exists())
         return fail(error, path, QStringLiteral("the file does not exist."));
     if (!info.isFile())
-        return fail(error, path, info.isDir() ? QStringLiteral("it is a folder.")
-                                              : QStringLiteral("it is not a regular file."));
+        return fail(error, path,
+                    info.isDir() ? QStringLiteral("it is a folder.") : QStringLiteral("it is not a regular file."));
     if (info.size() > limit)
         return fail(error, path, tooLarge(limit));
     QFile file(path);

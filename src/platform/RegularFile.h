@@ -11,5 +11,4 @@ inline constexpr qint64 kMaxReadBytes = 512LL * 1024 * 1024;
 // opened without blocking so a FIFO or device never hangs the window, and no larger than
 // `limit`. Fills `buffer` (reusing its memory) and returns true; else returns false with
 // `error`, when given, naming the file and the reason.
-bool readRegularFile(const QString &path, QByteArray &buffer, QString *error = nullptr,
-                     qint64 limit = kMaxReadBytes);
+bool readRegularFile(const QString &path, QByteArray &buffer, QString *error = nullptr, qint64 limit = kMaxReadBytes);

@@ -83,7 +83,7 @@ bool PreviewController::paneShowing() const
 
 QString PreviewController::helpCopyPath() const
 {
-    return m_settings.programFolder() + kHelpPreviewCopy;
+    return m_settings.folders().writable() + kHelpPreviewCopy;
 }
 
 bool PreviewController::writeHelpCopy() const
