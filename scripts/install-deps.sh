@@ -13,6 +13,7 @@ PACKAGES=(
   wamerican
   clang libclang-rt-14-dev clang-format
   xvfb xauth imagemagick
+  desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()

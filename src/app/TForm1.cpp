@@ -643,8 +643,10 @@ void TForm1::createProgramFolders()
     QDir folder(m_settings.folders().writable());
     folder.mkdir(QStringLiteral("projects"));
     folder.mkdir(QStringLiteral("backup"));
-    if (m_settings.folders().isInstalled())
-        folder.mkdir(QStringLiteral("help")); // for the preview copy of a help page
+    if (m_settings.folders().isInstalled()) {
+        folder.mkdir(QStringLiteral("help"));  // for the preview copy of a help page
+        folder.mkdir(QStringLiteral("spell")); // for the configuration and user dictionaries
+    }
 }
 
 void TForm1::readDefaultSettings()

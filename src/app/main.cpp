@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 
@@ -43,6 +44,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral(TOVAREL_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TOVAREL_APP_ID))); // installed with the program
     parser.process(app); // an unknown option ends the program with its message
 
     DialogPrompts prompts;

@@ -21,7 +21,7 @@ void MainWindowFixture::TearDown()
 TForm1 &MainWindowFixture::start()
 {
     AppEnvironment env;
-    env.folders = AppFolders::inPlace(folder.path());
+    env.folders = installedFolders.value_or(AppFolders::inPlace(folder.path()));
     env.prompts = &prompts;
     env.clipboard = &clipboard;
     env.clock = &clock;
