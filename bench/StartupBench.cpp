@@ -19,8 +19,9 @@ struct StartupFixture {
 
 bool installInto(const QString &prefix)
 {
-    return QProcess::execute(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(TOVAREL_BENCH_BUILD_DIR),
-                                                       QStringLiteral("--prefix"), prefix}) == 0 &&
+    return QProcess::execute(QStringLiteral("cmake"),
+                             {QStringLiteral("--install"), QStringLiteral(TOVAREL_BENCH_BUILD_DIR),
+                              QStringLiteral("--prefix"), prefix}) == 0 &&
            QFile::copy(QStringLiteral(TOVAREL_STARTUP_PROBE), prefix + QStringLiteral("/bin/tovarel_startup_probe"));
 }
 

@@ -17,9 +17,9 @@ TEST_F(CommandLineWindowTest, NamedFilesOpenOnceTheWindowIsUp)
     struct Case {
         const char *what;
         QStringList files;
-        QString text;         // in the editing window afterwards
-        QString projectName;  // afterwards
-        const char *message;  // shown, or nullptr
+        QString text;        // in the editing window afterwards
+        QString projectName; // afterwards
+        const char *message; // shown, or nullptr
     };
     const Case cases[] = {
         {"a page", {page}, "<P>Hi</P>\n", "", nullptr},

@@ -31,9 +31,8 @@ QMap<QString, QString> snapshot(const QString &root)
         QString state = QString::number(int(it.fileInfo().permissions()), 16);
         QFile file(path);
         if (it.fileInfo().isFile() && file.open(QIODevice::ReadOnly))
-            state += QLatin1Char(' ') + QString::fromLatin1(QCryptographicHash::hash(file.readAll(),
-                                                                                    QCryptographicHash::Sha1)
-                                                                .toHex());
+            state += QLatin1Char(' ') +
+                     QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex());
         entries.insert(path.mid(root.size()), state);
     }
     return entries;
@@ -241,8 +240,8 @@ TEST(InstalledFiles, DesktopEntryIconsAndMetadataShareOneId)
     EXPECT_TRUE(text.contains(QStringLiteral("\nExec=tovarel %F\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("\nIcon=") + kAppId + QLatin1Char('\n')));
     EXPECT_TRUE(QFileInfo(kPrefix + QStringLiteral("bin/tovarel")).isExecutable());
-    EXPECT_TRUE(QFileInfo::exists(kPrefix + QStringLiteral("share/metainfo/") + kAppId +
-                                  QStringLiteral(".metainfo.xml")));
+    EXPECT_TRUE(
+        QFileInfo::exists(kPrefix + QStringLiteral("share/metainfo/") + kAppId + QStringLiteral(".metainfo.xml")));
     EXPECT_TRUE(QFileInfo::exists(kPrefix + QStringLiteral("share/man/man1/tovarel.1.gz")));
 
     const QString icons = kPrefix + QStringLiteral("share/icons/hicolor/");

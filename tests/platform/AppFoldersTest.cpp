@@ -83,7 +83,8 @@ TEST(AppFolders, SeedingCopiesOnlyWhatTheUserLacks)
     EXPECT_FALSE(home.exists(QStringLiteral("data/tovarel/OPTIONS.INI")));
 
     // A newer version ships other defaults: the user's copies stay as they are.
-    QFile::setPermissions(shipped.file(QStringLiteral("htmlext.dat")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(shipped.file(QStringLiteral("htmlext.dat")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     shipped.write(QStringLiteral("htmlext.dat"), "php\r\n");
     home.write(QStringLiteral("data/tovarel/htmlext.dat"), "html\r\nxhtml\r\n");
     ASSERT_TRUE(folders.prepareWritable(defaults, &error));

@@ -1,5 +1,7 @@
 // Takes the user guide's pictures from the real windows, offscreen, with a small demo site:
 // tovarel_screenshots OUTPUT-FOLDER.
+#include "BenchPrompts.h"
+
 #include "app/AppEnvironment.h"
 #include "app/TForm1.h"
 #include "editor/RichEditAccess.h"
@@ -7,7 +9,6 @@
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
-#include "platform/Prompts.h"
 #include "spell/SpellDialogHost.h"
 #include "spell/TSpellEngineDialog.h"
 
@@ -20,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -29,21 +31,6 @@
 #include <functional>
 
 namespace {
-// Nobody answers: every question gets Yes, every file dialog is cancelled.
-class AnsweringPrompts final : public Prompts {
-public:
-    void information(const QString &) override {}
-    void error(const QString &) override {}
-    bool confirm(const QString &) override { return true; }
-    Answer askYesNoCancel(const QString &) override { return Answer::No; }
-    QString openFile(const FileDialogRequest &) override { return {}; }
-    QStringList openFiles(const FileDialogRequest &) override { return {}; }
-    QString saveFile(const FileDialogRequest &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return {}; }
-    std::optional<QColor> chooseColor(const QColor &) override { return std::nullopt; }
-    bool choosePrinter(QPrinter &) override { return false; }
-};
-
 class PumpingEventPump final : public EventPump {
 public:
     void processEvents() override { QCoreApplication::processEvents(); }
@@ -203,7 +190,7 @@ int main(int argc, char **argv)
     write(program + QStringLiteral("custom.dat"), "Highlight\r\n<SPAN CLASS=\"hi\">\r\n</SPAN>\r\n");
     const QString project = makeDemoSite(root.path(), program + QStringLiteral("projects/"));
 
-    AnsweringPrompts prompts;
+    BenchPrompts prompts(true); // nobody is there to answer: Yes to every question
     SystemClipboard clipboard;
     SystemClock clock;
     PumpingEventPump pump;
@@ -263,8 +250,8 @@ int main(int argc, char **argv)
     if (QWidget *pane = mainWindow.findChild<QWidget *>(QStringLiteral("PanelIE"))) {
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), pane->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), pane->mapToGlobal(QPointF(2, 2)),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), pane->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(pane, &press);
         QCoreApplication::sendEvent(pane, &release);
         settle(4000); // the browser pane loads the page
