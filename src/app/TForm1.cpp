@@ -34,13 +34,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenuBar>
+#include <QMenu>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -61,6 +59,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     buildWidgets();
+    connectDocumentCommands();
     m_editorAccess = std::make_unique<RichEditAccess>(*m_editor);
     DocumentHooks hooks;
     hooks.showStatus = [this](const QString &text) { setStatusPanelText(2, text); };
@@ -79,6 +78,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     buildFrameCommands();
     buildSiteToolCommands();
     FormCreate();
+    checkEveryCommandHandled();
 }
 
 TForm1::~TForm1()
@@ -89,33 +89,9 @@ TForm1::~TForm1()
 // ---------------------------------------------------------------------------------------
 // Widgets
 
-QAction *TForm1::addCommand(QMenu *menu, const QString &objectName, const QString &caption, void (TForm1::*handler)(),
-                            const QKeySequence &shortcut)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(objectName);
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-}
-
-QToolButton *TForm1::addToolButton(const QString &objectName, const QString &hint, QAction *action)
-{
-    auto *button = new QToolButton(m_toolBar);
-    button->setObjectName(objectName);
-    button->setToolTip(hint);
-    button->setIcon(action->icon());
-    button->setAutoRaise(true);
-    connect(button, &QToolButton::clicked, action, &QAction::trigger);
-    m_toolBar->addWidget(button);
-    return button;
-}
-
 void TForm1::buildWidgets()
 {
     buildMenus();
-    buildToolBar();
 
     auto *central = new QWidget(this);
     auto *centralLayout = new QVBoxLayout(central);
@@ -148,99 +124,6 @@ void TForm1::buildWidgets()
     m_timerSplitter->setObjectName(QStringLiteral("TimerSplitter"));
     m_timerSplitter->setInterval(MainLayout::kSplitterTimerMs);
     connect(m_timerSplitter, &QTimer::timeout, this, &TForm1::TimerSplitterTimer);
-}
-
-void TForm1::buildMenus()
-{
-    QMenuBar *bar = menuBar();
-    m_fileMenu = bar->addMenu(tr("&File"));
-    m_fileMenu->setObjectName(QStringLiteral("File1"));
-    QAction *newFile = addCommand(m_fileMenu, QStringLiteral("NewHTMLFile1"), QStringLiteral("New HTML File"),
-                                  &TForm1::NewHTMLFile1Click, QKeySequence(Qt::ALT | Qt::Key_N));
-    newFile->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
-    QAction *open = addCommand(m_fileMenu, QStringLiteral("OpenHTMLFile1"), QStringLiteral("Open HTML File"),
-                               &TForm1::OpenHTMLFile1Click, QKeySequence(Qt::ALT | Qt::Key_O));
-    open->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-    QAction *fromTemplate = addCommand(m_fileMenu, QStringLiteral("OpenHTMLTemplate1"),
-                                       QStringLiteral("Open HTML Template"), &TForm1::BitBtnLoadFromTemplateClick);
-    fromTemplate->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    QAction *save = addCommand(m_fileMenu, QStringLiteral("SaveHTMLFile1"), QStringLiteral("Save &HTML File"),
-                               &TForm1::SaveHTMLFile1Click, QKeySequence(Qt::ALT | Qt::Key_S));
-    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    QAction *saveAs = addCommand(m_fileMenu, QStringLiteral("SaveHTMLFileAs1"), QStringLiteral("Save HT&ML File As"),
-                                 &TForm1::SaveHTMLFileAs1Click);
-    addCommand(m_fileMenu, QStringLiteral("CloseHTMLFile1"), QStringLiteral("Close HTML File"),
-               &TForm1::CloseHTMLFile1Click);
-    m_fileMenu->addSeparator();
-    addCommand(m_fileMenu, QStringLiteral("Quit1"), QStringLiteral("E&xit"), &TForm1::Quit1Click,
-               QKeySequence(Qt::ALT | Qt::Key_X));
-    m_fileMenu->addSeparator();
-    m_saveCommands << save << saveAs;
-
-    QMenu *edit = bar->addMenu(tr("&Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    addCommand(edit, QStringLiteral("Undo1"), QStringLiteral("&Undo"), &TForm1::BitBtnUndoClick,
-               QKeySequence(Qt::CTRL | Qt::Key_Z))
-        ->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    addCommand(edit, QStringLiteral("Cut1"), QStringLiteral("Cu&t"), &TForm1::Cut1Click);
-    addCommand(edit, QStringLiteral("Copy1"), QStringLiteral("&Copy"), &TForm1::Copy1Click);
-    addCommand(edit, QStringLiteral("Paste1"), QStringLiteral("&Paste"), &TForm1::Paste1Click);
-    addCommand(edit, QStringLiteral("SelectAll1"), QStringLiteral("Se&lect All"), &TForm1::SelectAll1Click,
-               QKeySequence(Qt::CTRL | Qt::Key_A));
-
-    // The menus that later features fill.
-    const std::pair<const char *, QString> laterMenus[] = {
-        {"Search1", tr("Se&arch")},
-        {"Tags1", tr("T&ags")},
-        {"Tools1", tr("&Tools")},
-        {"Settings1", tr("Settin&gs")},
-        {"HelperApps1", QStringLiteral("He&lper Apps")},
-        {"Help1", tr("&Help")},
-    };
-    for (const auto &[name, caption] : laterMenus) {
-        QMenu *menu = bar->addMenu(caption);
-        menu->setObjectName(QLatin1String(name));
-        if (QLatin1String(name) == QLatin1String("Tags1"))
-            m_tagsMenu = menu;
-    }
-
-    m_editorMenu = new QMenu(this);
-    m_editorMenu->setObjectName(QStringLiteral("PopupMenuEditor"));
-    addCommand(m_editorMenu, QStringLiteral("New2"), QStringLiteral("New"), &TForm1::NewHTMLFile1Click);
-    addCommand(m_editorMenu, QStringLiteral("Open2"), QStringLiteral("Open"), &TForm1::OpenHTMLFile1Click);
-    m_saveCommands << addCommand(m_editorMenu, QStringLiteral("Save2"), QStringLiteral("Save"),
-                                 &TForm1::SaveHTMLFile1Click);
-    m_saveCommands << addCommand(m_editorMenu, QStringLiteral("SaveAs2"), QStringLiteral("Save As.."),
-                                 &TForm1::SaveHTMLFileAs1Click);
-    m_editorMenu->addSeparator();
-    addCommand(m_editorMenu, QStringLiteral("Undo2"), QStringLiteral("Undo"), &TForm1::BitBtnUndoClick);
-    addCommand(m_editorMenu, QStringLiteral("Cut2"), QStringLiteral("Cut"), &TForm1::Cut1Click);
-    addCommand(m_editorMenu, QStringLiteral("Copy2"), QStringLiteral("Copy"), &TForm1::Copy1Click);
-    addCommand(m_editorMenu, QStringLiteral("Paste2"), QStringLiteral("Paste"), &TForm1::Paste1Click);
-    addCommand(m_editorMenu, QStringLiteral("SelectAll2"), QStringLiteral("Select All"), &TForm1::SelectAll1Click);
-}
-
-void TForm1::buildToolBar()
-{
-    m_toolBar = addToolBar(QStringLiteral("Tools"));
-    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar->setMovable(false);
-    const auto action = [this](const char *name) { return findChild<QAction *>(QLatin1String(name)); };
-    addToolButton(QStringLiteral("BitBtnNewHTML"), QStringLiteral("New HTML file"), action("NewHTMLFile1"));
-    addToolButton(QStringLiteral("BitBtnOpenHTMLFile"), QStringLiteral("Open HTML file"), action("OpenHTMLFile1"));
-    addToolButton(QStringLiteral("BitBtnLoadFromTemplate"), QStringLiteral("Load HTML Template"),
-                  action("OpenHTMLTemplate1"));
-    QToolButton *save =
-        addToolButton(QStringLiteral("BitBtnSaveHTML"), QStringLiteral("Save HTML File"), action("SaveHTMLFile1"));
-    connect(action("SaveHTMLFile1"), &QAction::enabledChanged, save, &QToolButton::setEnabled);
-    m_toolBar->addSeparator();
-    addToolButton(QStringLiteral("BitBtnUndo"), QStringLiteral("Undo"), action("Undo1"));
-    QToolButton *cut = addToolButton(QStringLiteral("BitBtnCut"), QStringLiteral("Cut"), action("Cut1"));
-    cut->setText(QStringLiteral("Cut"));
-    QToolButton *copy = addToolButton(QStringLiteral("BitBtnCopy"), QStringLiteral("Copy"), action("Copy1"));
-    copy->setText(QStringLiteral("Copy"));
-    QToolButton *paste = addToolButton(QStringLiteral("BitBtnPaste"), QStringLiteral("Paste"), action("Paste1"));
-    paste->setText(QStringLiteral("Paste"));
 }
 
 void TForm1::buildTagBar(QWidget *parent)
@@ -376,8 +259,9 @@ void TForm1::showEditorMenu(const QPoint &position)
 
 void TForm1::setSaveCommandsEnabled(bool enabled)
 {
-    for (QAction *action : std::as_const(m_saveCommands))
-        action->setEnabled(enabled);
+    for (const QString &command : {QStringLiteral("SaveHTMLFile1"), QStringLiteral("SaveHTMLFileAs1")})
+        for (QAction *action : m_commandActions.value(command))
+            action->setEnabled(enabled);
 }
 
 void TForm1::setStatusPanelText(int panel, const QString &text)
@@ -399,88 +283,38 @@ int TForm1::projectPanelWidth() const
 // Tag commands: the Tags menu, the tag bar and the editing window's sub-menus share one
 // handler per command, taken from the command table.
 
-QMenu *TForm1::menuAt(QMenu *root, const QStringList &path)
-{
-    QMenu *menu = root;
-    for (const QString &part : path) {
-        QMenu *found = nullptr;
-        for (QAction *action : menu->actions())
-            if (action->menu() && action->text() == part)
-                found = action->menu();
-        menu = found ? found : menu->addMenu(part);
-    }
-    return menu;
-}
-
-QMenu *TForm1::subMenu(QMenu *root, const QString &path, QString *itemCaption)
-{
-    QStringList parts = path.split(QLatin1Char('|'));
-    *itemCaption = parts.takeLast();
-    return menuAt(root, parts);
-}
-
-void TForm1::addQuickTables(QMenu *tableMenu, int first, const QString &suffix)
-{
-    for (int rows = first; rows <= kQuickTableMax; ++rows) {
-        QMenu *rowMenu = tableMenu->addMenu(QStringLiteral("%1R X").arg(rows));
-        for (int columns = first; columns <= kQuickTableMax; ++columns) {
-            QAction *item = rowMenu->addAction(QStringLiteral("%1C").arg(columns));
-            item->setObjectName(quickTableHandler(rows, columns).chopped(5) + suffix);
-            connect(item, &QAction::triggered, this, [this, rows, columns] { runQuickTable(rows, columns); });
-        }
-    }
-}
-
 void TForm1::buildTagCommands()
 {
-    m_editorMenu->addSeparator();
-    for (const char *caption : {"Format...", "Font...", "Table...", "List...", "Frame..."})
-        m_editorMenu->addMenu(QLatin1String(caption));
-
-    addCommand(m_tagsMenu, QStringLiteral("ColorTagsNow1"), QStringLiteral("&Color Tags Now"),
-               &TForm1::BitBtnColorNowClick, QKeySequence(Qt::CTRL | Qt::Key_K));
-    m_tagsMenu->addSeparator();
-    addCommand(m_editorMenu, QStringLiteral("ColorTagsNow2"), QStringLiteral("Color Tags Now"),
-               &TForm1::BitBtnColorNowClick);
-    addCommand(m_editorMenu, QStringLiteral("TagColorOptions1"), QStringLiteral("Tag Color Options"),
-               &TForm1::TagColorOptions1Click);
+    onCommand(QStringLiteral("ColorTagsNow1"), &TForm1::BitBtnColorNowClick);
+    onCommand(QStringLiteral("TagColorOptions1"), &TForm1::TagColorOptions1Click);
     for (const TagCommand &command : tagCommands()) {
         const QString name = QLatin1String(command.handler).chopped(5); // without "Click"
         // The Tags menu: Comment puts the caret inside the comment.
         const CaretRule menuRule =
             command.kind == TagCommandKind::Comment ? CaretRule::BeforeClosingTag : CaretRule::SelectInserted;
-        QString caption;
-        QMenu *menu = subMenu(m_tagsMenu, QLatin1String(command.tagsMenuPath), &caption);
-        QAction *item = menu->addAction(caption);
-        item->setObjectName(name);
-        item->setShortcut(QKeySequence(QLatin1String(command.shortcut)));
-        connect(item, &QAction::triggered, this, [this, &command, menuRule] { runTagCommand(command, menuRule); });
-
-        if (*command.editorMenuPath) {
-            QMenu *popup = subMenu(m_editorMenu, QLatin1String(command.editorMenuPath), &caption);
-            QAction *popupItem = popup->addAction(caption);
-            popupItem->setObjectName(name + QStringLiteral("Popup"));
-            connect(popupItem, &QAction::triggered, this,
-                    [this, &command] { runTagCommand(command, CaretRule::SelectInserted); });
-        }
+        onCommand(name, [this, &command, menuRule] { runTagCommand(command, menuRule); });
+        const QString popupName = name + QStringLiteral("Popup");
+        if (hasCommand(popupName))
+            onCommand(popupName, [this, &command] { runTagCommand(command, CaretRule::SelectInserted); });
         if (*command.button) {
             QWidget *tab =
                 m_pageControlTags->findChild<QWidget *>(QStringLiteral("TabSheet") + QLatin1String(command.buttonTab));
             auto *button = new QToolButton(tab);
             button->setObjectName(QLatin1String(command.button));
             button->setText(QLatin1String(command.buttonCaption));
-            button->setToolTip(caption);
+            button->setToolTip(commandAction(name)->text());
             auto *row = static_cast<QHBoxLayout *>(tab->layout());
             row->insertWidget(row->count() - 1, button); // before the closing stretch
-            connect(button, &QToolButton::clicked, this,
-                    [this, &command, menuRule] { runTagCommand(command, menuRule); });
-        }
-        if (QLatin1String(command.handler) == QLatin1String("Caption1Click")) {
-            const QStringList table{QStringLiteral("Table...")};
-            addQuickTables(menuAt(m_tagsMenu, table), 1, QString());
-            addQuickTables(menuAt(m_editorMenu, table), kEditorQuickTableMin, QStringLiteral("Popup"));
+            connect(button, &QToolButton::clicked, commandAction(name), &QAction::trigger);
         }
     }
+    for (int rows = 1; rows <= kQuickTableMax; ++rows)
+        for (int columns = 1; columns <= kQuickTableMax; ++columns) {
+            const QString name = quickTableHandler(rows, columns).chopped(5);
+            for (const QString &item : {name, name + QStringLiteral("Popup")})
+                if (hasCommand(item))
+                    onCommand(item, [this, rows, columns] { runQuickTable(rows, columns); });
+        }
 }
 
 void TForm1::buildSearchCommands()
@@ -492,29 +326,11 @@ void TForm1::buildSearchCommands()
     m_replaceDialog = new TReplaceDialog(this);
     connectSearchDialogs(*m_findDialog, *m_replaceDialog, *m_search);
 
-    QMenu *search = menuBar()->findChild<QMenu *>(QStringLiteral("Search1"));
-    QAction *find = addCommand(search, QStringLiteral("Find1"), SearchTexts::findCaption, &TForm1::BitBtnFindClick,
-                               QKeySequence(Qt::CTRL | Qt::Key_F));
-    addCommand(search, QStringLiteral("FindNext1"), SearchTexts::findNextCaption, &TForm1::FindNext1Click,
-               QKeySequence(Qt::Key_F3));
-    QAction *replace = addCommand(search, QStringLiteral("Replace1"), SearchTexts::replaceCaption,
-                                  &TForm1::Replace1Click, QKeySequence(Qt::CTRL | Qt::Key_R));
-    find->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    replace->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    m_toolBar->addSeparator();
-    addToolButton(QStringLiteral("BitBtnFind"), SearchTexts::findHint, find);
-    addToolButton(QStringLiteral("BitBtnReplace"), SearchTexts::replaceHint, replace);
-
-    QMenu *edit = menuBar()->findChild<QMenu *>(QStringLiteral("Edit1"));
-    edit->addSeparator();
-    addCommand(edit, QStringLiteral("Replaceallwith1"), SearchTexts::allSlashesCaption, &TForm1::Replaceallwith1Click,
-               QKeySequence(Qt::CTRL | Qt::Key_Backslash));
-    addCommand(edit, QStringLiteral("Replaceprecisewithonlyintags1"), SearchTexts::preciseSlashesCaption,
-               &TForm1::Replaceprecisewithonlyintags1Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backslash));
-
-    m_editorMenu->addSeparator();
-    addCommand(m_editorMenu, QStringLiteral("Find2"), SearchTexts::findEditorMenu, &TForm1::BitBtnFindClick);
-    addCommand(m_editorMenu, QStringLiteral("Replace2"), SearchTexts::replaceEditorMenu, &TForm1::Replace1Click);
+    onCommand(QStringLiteral("Find1"), &TForm1::BitBtnFindClick);
+    onCommand(QStringLiteral("FindNext1"), &TForm1::FindNext1Click);
+    onCommand(QStringLiteral("Replace1"), &TForm1::Replace1Click);
+    onCommand(QStringLiteral("Replaceallwith1"), &TForm1::Replaceallwith1Click);
+    onCommand(QStringLiteral("Replaceprecisewithonlyintags1"), &TForm1::Replaceprecisewithonlyintags1Click);
 }
 
 void TForm1::BitBtnFindClick()
@@ -695,10 +511,9 @@ void TForm1::buildRecentItems()
 {
     m_settings.readRecent();
     for (int i = 0; i < 4; ++i) {
-        QAction *item = m_fileMenu->addAction(QString());
-        item->setObjectName(QStringLiteral("Recent%1").arg(i + 1));
-        connect(item, &QAction::triggered, this, [this, i] { openRecentProject(i); });
-        m_recentItems[i] = item;
+        const QString name = QStringLiteral("Recent%1").arg(i + 1);
+        onCommand(name, [this, i] { openRecentProject(i); });
+        m_recentItems[i] = commandAction(name);
     }
     refreshRecentItems();
 }
@@ -849,6 +664,25 @@ void TForm1::FormDestroy()
 
 // ---------------------------------------------------------------------------------------
 // Document commands
+
+void TForm1::connectDocumentCommands()
+{
+    onCommand(QStringLiteral("NewHTMLFile1"), &TForm1::NewHTMLFile1Click);
+    onCommand(QStringLiteral("OpenHTMLFile1"), &TForm1::OpenHTMLFile1Click);
+    onCommand(QStringLiteral("OpenHTMLTemplate1"), &TForm1::BitBtnLoadFromTemplateClick);
+    onCommand(QStringLiteral("SaveHTMLFile1"), &TForm1::SaveHTMLFile1Click);
+    onCommand(QStringLiteral("SaveHTMLFileAs1"), &TForm1::SaveHTMLFileAs1Click);
+    onCommand(QStringLiteral("CloseHTMLFile1"), &TForm1::CloseHTMLFile1Click);
+    onCommand(QStringLiteral("Quit1"), &TForm1::Quit1Click);
+    onCommand(QStringLiteral("Undo1"), &TForm1::BitBtnUndoClick);
+    onCommand(QStringLiteral("Cut1"), &TForm1::Cut1Click);
+    onCommand(QStringLiteral("Copy1"), &TForm1::Copy1Click);
+    onCommand(QStringLiteral("Paste1"), &TForm1::Paste1Click);
+    onCommand(QStringLiteral("SelectAll1"), &TForm1::SelectAll1Click);
+    // The tool bar's Save button is enabled with the Save HTML File item.
+    connect(commandAction(QStringLiteral("SaveHTMLFile1")), &QAction::enabledChanged,
+            findChild<QToolButton *>(QStringLiteral("BitBtnSaveHTML")), &QToolButton::setEnabled);
+}
 
 void TForm1::NewHTMLFile1Click()
 {

@@ -1,15 +1,20 @@
 #pragma once
 
 #include "app/AppEnvironment.h"
+#include "app/MainMenus.h"
 #include "config/HtmlExtensions.h"
 #include "config/Settings.h"
 #include "dialogs/PowerHandOver.h"
 #include "project/ProjectModel.h"
 
 #include <QColor>
+#include <QHash>
 #include <QMainWindow>
+#include <QSet>
+#include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class HtmlDocument;
@@ -19,12 +24,12 @@ class QCheckBox;
 class QDialog;
 class QFrame;
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QListWidget;
 class QMenu;
 class QTabWidget;
 class QTimer;
-class QToolBar;
 class QToolButton;
 class QTreeView;
 class ProjectOutlineModel;
@@ -105,6 +110,9 @@ public:
 
     // One tick of the splitter drag with the pointer this far from the window's left edge.
     void applySplitterPosition(int mouseXInWindow);
+
+    // Where the menu table and the handlers disagree; empty when every row runs one handler.
+    const QStringList &menuFaults() const { return m_menuFaults; }
 
 public Q_SLOTS:
     // File menu
@@ -203,8 +211,6 @@ protected:
 
 private:
     void buildWidgets();
-    void buildMenus();
-    void buildToolBar();
     void buildTagBar(QWidget *parent);
     void buildProjectPanel();
     void buildHtmlPanel();
@@ -218,19 +224,33 @@ private:
     // Loads a page into the editing window as a project page or the Files tab does.
     bool loadPage(const QString &path);
     int runModal(QDialog &dialog);
-    QMenu *menuAt(QMenu *root, const QStringList &path);
-    QMenu *subMenu(QMenu *root, const QString &path, QString *itemCaption);
-    void addQuickTables(QMenu *tableMenu, int first, const QString &suffix);
     void runTagCommand(const TagCommand &command, CaretRule rule);
     void runQuickTable(int rows, int columns);
-    QAction *addCommand(QMenu *menu, const QString &objectName, const QString &caption, void (TForm1::*handler)(),
-                        const QKeySequence &shortcut = {});
-    QToolButton *addToolButton(const QString &objectName, const QString &hint, QAction *action);
     void showEditorMenu(const QPoint &position);
     void setSaveCommandsEnabled(bool enabled);
     void setStatusPanelText(int panel, const QString &text);
     void markModifiedIfChanged(int revisionBefore);
     void layoutEditingArea();
+
+    // The menu bar, tool bar and pop-up menus, built from the menu table (TForm1Menus.cpp).
+    void buildMenus();
+    QMenu *buildPopup(const QString &name, std::span<const MenuRow> rows);
+    void addMenuRows(QWidget *root, std::span<const MenuRow> rows);
+    QAction *addMenuItem(QWidget *menu, const QString &name, const QString &caption, const QString &command);
+    void addQuickTables(QWidget *tableMenu, const MenuRow &row);
+    void buildToolBar();
+    QIcon standardIcon(const char *name);
+    QAction *commandAction(const QString &command) const; // its first menu item (or hidden action)
+    bool hasCommand(const QString &command) const;
+    // Connects the handler to every menu item and button of the command: the one handler they share.
+    void onCommand(const QString &command, const std::function<void()> &handler);
+    void onCommand(const QString &command, void (TForm1::*handler)());
+    void checkEveryCommandHandled();
+    QHash<QString, QList<QAction *>> m_commandActions;
+    QSet<QString> m_handledCommands;
+    QStringList m_menuFaults;
+
+    void connectDocumentCommands();
 
     // Start-up, one function per step of FormCreate.
     void FormCreate();
@@ -335,13 +355,9 @@ private:
     QCheckBox *m_checkColored = nullptr;
     QLabel *m_labelBrowserMode = nullptr;
     std::array<QLabel *, 3> m_statusPanels{};
-    QMenu *m_fileMenu = nullptr;
     QMenu *m_editorMenu = nullptr;
-    QMenu *m_tagsMenu = nullptr;
     QTimer *m_timerSplitter = nullptr;
     std::array<QAction *, 4> m_recentItems{};
-    QList<QAction *> m_saveCommands;
-    QToolBar *m_toolBar = nullptr;
     QMenu *m_outlineMenu = nullptr;
     QToolButton *m_saveProjectButton = nullptr;
     ProjectModel m_project;

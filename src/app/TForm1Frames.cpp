@@ -20,11 +20,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QMenu>
-#include <QMenuBar>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -45,51 +42,22 @@ QToolButton *tagBarButton(QTabWidget *tags, const char *tab, const char *name, c
 
 void TForm1::buildFrameCommands()
 {
-    using Handler = void (TForm1::*)();
-    const auto item = [this](QMenu *menu, const char *name, const char *caption, Handler handler,
-                             const QKeySequence &shortcut = {}) {
-        return addCommand(menu, QLatin1String(name), QLatin1String(caption), handler, shortcut);
-    };
-    m_tagsMenu->addSeparator();
-    QAction *powerFrame = item(m_tagsMenu, "PowerFrame1", "Power <&FRAME>", &TForm1::PowerFrame1Click,
-                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    QAction *powerList =
-        item(m_tagsMenu, "PowerList1", "Power &LIST", &TForm1::PowerList1Click, QKeySequence(Qt::CTRL | Qt::Key_L));
-    item(m_tagsMenu, "HorizontalRule1", "Horizontal Rule <HR>", &TForm1::HorizontalRule1Click);
-    QMenu *frames = menuAt(m_tagsMenu, {QStringLiteral("Frames")});
-    frames->addSeparator();
-    QAction *framesetDialog = item(frames, "FRAMESETDialog1", "FRAMESET Dialog", &TForm1::FramesetDialog1Click);
-    QAction *frameDialog = item(frames, "FRAMEDialog1", "FRAME Dialog", &TForm1::FrameDialog1Click);
+    onCommand(QStringLiteral("PowerFrame1"), &TForm1::PowerFrame1Click);
+    onCommand(QStringLiteral("PowerList1"), &TForm1::PowerList1Click);
+    onCommand(QStringLiteral("HorizontalRule1"), &TForm1::HorizontalRule1Click);
+    onCommand(QStringLiteral("FRAMESETDialog1"), &TForm1::FramesetDialog1Click);
+    onCommand(QStringLiteral("FRAMEDialog1"), &TForm1::FrameDialog1Click);
+    onCommand(QStringLiteral("ColorPicker1"), &TForm1::ColorPicker1Click);
 
-    // The same commands in the editing window's menu.
-    QMenu *power = menuAt(m_editorMenu, {QStringLiteral("Power...")});
-    item(power, "PowerFrame2", "<FRAME>", &TForm1::PowerFrame1Click);
-    item(power, "PowerList2", "<LIST>", &TForm1::PowerList1Click);
-    item(power, "HorizontalRule3", "<HR>", &TForm1::HorizontalRule1Click);
-    item(menuAt(m_editorMenu, {QStringLiteral("Format...")}), "HorizontalRule2", "Horizontal Rule <HR>",
-         &TForm1::HorizontalRule1Click);
-    QMenu *frameMenu = menuAt(m_editorMenu, {QStringLiteral("Frame...")});
-    frameMenu->addSeparator();
-    item(frameMenu, "FRAMESETDialog2", "FRAMESET Dialog", &TForm1::FramesetDialog1Click);
-    item(frameMenu, "FRAMEDialog2", "FRAME Dialog", &TForm1::FrameDialog1Click);
-
-    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
-    item(tools, "ColorPicker1", "Color Picker...", &TForm1::ColorPicker1Click);
-    item(m_editorMenu, "ColorPicker2", "Color Picker", &TForm1::ColorPicker1Click);
-
-    m_toolBar->addSeparator();
-    addToolButton(QStringLiteral("BitBtnPowerFrame"), QStringLiteral("POWER Frame Tag"), powerFrame)
-        ->setText(QStringLiteral("Frame"));
-    addToolButton(QStringLiteral("BitBtnPowerList"), QStringLiteral("Power List Tag"), powerList)
-        ->setText(QStringLiteral("List"));
+    // The tag bar's buttons of these commands.
     tagBarButton(m_pageControlTags, "Frames", "BitBtnPFrame", QStringLiteral("Power"), QStringLiteral("POWER Frame"),
-                 powerFrame);
+                 commandAction(QStringLiteral("PowerFrame1")));
     tagBarButton(m_pageControlTags, "Frames", "BitBtnSetDialog", QStringLiteral("SET..."),
-                 QStringLiteral("FRAMESET Dialog"), framesetDialog);
+                 QStringLiteral("FRAMESET Dialog"), commandAction(QStringLiteral("FRAMESETDialog1")));
     tagBarButton(m_pageControlTags, "Frames", "BitBtnFrameDialog", QStringLiteral("FRA..."),
-                 QStringLiteral("FRAME Dialog"), frameDialog);
+                 QStringLiteral("FRAME Dialog"), commandAction(QStringLiteral("FRAMEDialog1")));
     tagBarButton(m_pageControlTags, "List", "BitBtnList", QStringLiteral("Power"), QStringLiteral("Power LIST Tag"),
-                 powerList);
+                 commandAction(QStringLiteral("PowerList1")));
 
     // The "Custom" page of the tag bar.
     QWidget *customPage = m_pageControlTags->findChild<QWidget *>(QStringLiteral("TabSheetCustom"));

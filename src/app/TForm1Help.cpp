@@ -15,11 +15,7 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QMenu>
-#include <QMenuBar>
 #include <QRandomGenerator>
-#include <QStyle>
-#include <QToolBar>
 
 namespace HelpTexts {
 const QString instructions = QStringLiteral("The help file for this program is presented in an outline form. Select "
@@ -28,29 +24,13 @@ const QString instructions = QStringLiteral("The help file for this program is p
 
 void TForm1::buildHelpCommands()
 {
-    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
-    QAction *tagPanel =
-        addCommand(tools, QStringLiteral("SpeedBar1"), QStringLiteral("Show Tag Panel"), &TForm1::SpeedBar1Click);
-    tagPanel->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
-
-    QMenu *help = menuBar()->findChild<QMenu *>(QStringLiteral("Help1"));
-    addCommand(help, QStringLiteral("WelcometoTovarelPro1"), QStringLiteral("&Welcome to Tovarel Pro"),
-               &TForm1::WelcometoTovarelPro1Click);
-    QAction *instructions =
-        addCommand(help, QStringLiteral("Instructions1"), QStringLiteral("&Instructions"), &TForm1::Instructions1Click);
-    instructions->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
-    addCommand(help, QStringLiteral("HelpOnTop1"), QStringLiteral("Show Help On &Top"), &TForm1::HelpOnTop1Click,
-               QKeySequence(Qt::CTRL | Qt::Key_Slash));
-    addCommand(help, QStringLiteral("FrequentlyAskedQuestions1"), QStringLiteral("Frequently Asked Questions"),
-               &TForm1::FrequentlyAskedQuestions1Click);
-    addCommand(help, QStringLiteral("ShowTipoftheDay1"), QStringLiteral("Show Tip of the &Day"),
-               &TForm1::ShowTipoftheDay1Click);
-    help->addSeparator();
-    addCommand(help, QStringLiteral("About1"), QStringLiteral("&About"), &TForm1::About1Click);
-
-    m_toolBar->addSeparator();
-    addToolButton(QStringLiteral("BitBtnTagPanel"), QStringLiteral("Show Tag Panel"), tagPanel);
-    addToolButton(QStringLiteral("BitBtnHelp"), QStringLiteral("Instructions"), instructions);
+    onCommand(QStringLiteral("SpeedBar1"), &TForm1::SpeedBar1Click);
+    onCommand(QStringLiteral("WelcometoTovarelPro1"), &TForm1::WelcometoTovarelPro1Click);
+    onCommand(QStringLiteral("Instructions1"), &TForm1::Instructions1Click);
+    onCommand(QStringLiteral("HelpOnTop1"), &TForm1::HelpOnTop1Click);
+    onCommand(QStringLiteral("FrequentlyAskedQuestions1"), &TForm1::FrequentlyAskedQuestions1Click);
+    onCommand(QStringLiteral("ShowTipoftheDay1"), &TForm1::ShowTipoftheDay1Click);
+    onCommand(QStringLiteral("About1"), &TForm1::About1Click);
 }
 
 int TForm1::runModal(QDialog &dialog)

@@ -13,44 +13,18 @@
 #include "project/FilesTab.h"
 
 #include <QHBoxLayout>
-#include <QMenu>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QToolButton>
 
 void TForm1::buildPowerCommands()
 {
-    m_tagsMenu->addSeparator();
-    QAction *body = addCommand(m_tagsMenu, QStringLiteral("PowerBODY1"), QStringLiteral("Power <&BODY>"),
-                               &TForm1::PowerBODY1Click, QKeySequence(Qt::CTRL | Qt::Key_B));
-    QAction *anchor = addCommand(m_tagsMenu, QStringLiteral("PowerAHREF1"), QStringLiteral("Power <&A HREF>"),
-                                 &TForm1::PowerAHREF1Click, QKeySequence(Qt::CTRL | Qt::Key_H));
-    QAction *mailTo = addCommand(m_tagsMenu, QStringLiteral("MailTo1"), QStringLiteral("Mail To:"),
-                                 &TForm1::MailTo1Click, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
-    QAction *image = addCommand(m_tagsMenu, QStringLiteral("PowerIMG1"), QStringLiteral("Power <&IMG>"),
-                                &TForm1::PowerIMG1Click, QKeySequence(Qt::CTRL | Qt::Key_I));
-    QAction *table = addCommand(m_tagsMenu, QStringLiteral("PowerTABLE1"), QStringLiteral("Power <&TABLE>"),
-                                &TForm1::PowerTABLE1Click, QKeySequence(Qt::CTRL | Qt::Key_T));
-
-    QMenu *power = menuAt(m_editorMenu, {QStringLiteral("Power...")});
-    addCommand(power, QStringLiteral("PowerBODY2"), QStringLiteral("<BODY>"), &TForm1::PowerBODY1Click);
-    addCommand(power, QStringLiteral("PowerAHREF2"), QStringLiteral("<A HREF>"), &TForm1::PowerAHREF1Click);
-    addCommand(power, QStringLiteral("PowerIMG2"), QStringLiteral("<IMG>"), &TForm1::PowerIMG1Click);
-    addCommand(power, QStringLiteral("PowerTABLE2"), QStringLiteral("<TABLE>"), &TForm1::PowerTABLE1Click);
+    onCommand(QStringLiteral("PowerBODY1"), &TForm1::PowerBODY1Click);
+    onCommand(QStringLiteral("PowerAHREF1"), &TForm1::PowerAHREF1Click);
+    onCommand(QStringLiteral("MailTo1"), &TForm1::MailTo1Click);
     // Run from the editing window's menu, Mail To leaves its whole link selected.
-    addCommand(m_editorMenu, QStringLiteral("MailTo2"), QStringLiteral("Mail To:"), &TForm1::MailTo2Click);
-
-    m_toolBar->addSeparator();
-    const std::pair<const char *, const char *> glyphs[] = {
-        {"BitBtnPowerBody", "BODY"}, {"BitBtnPowerAnchor", "A"},  {"BitBtnEmail", "@"},
-        {"BitBtnPowerImage", "IMG"}, {"BitBtnPowerTable", "TBL"},
-    };
-    const QString hints[] = {QStringLiteral("Power Body Tag"), QStringLiteral("Power Anchor Tag"),
-                             QStringLiteral("Insert <Mailto:> Tag"), QStringLiteral("Power Image Tag/Preview"),
-                             QStringLiteral("Power Table Tag")};
-    QAction *actions[] = {body, anchor, mailTo, image, table};
-    for (int i = 0; i < 5; ++i)
-        addToolButton(QLatin1String(glyphs[i].first), hints[i], actions[i])->setText(QLatin1String(glyphs[i].second));
+    onCommand(QStringLiteral("MailTo2"), &TForm1::MailTo2Click);
+    onCommand(QStringLiteral("PowerIMG1"), &TForm1::PowerIMG1Click);
+    onCommand(QStringLiteral("PowerTABLE1"), &TForm1::PowerTABLE1Click);
 
     // The tag bar's Table tab has its own Power TABLE button.
     QWidget *tableTab = m_pageControlTags->findChild<QWidget *>(QStringLiteral("TabSheetTable"));
@@ -60,7 +34,7 @@ void TForm1::buildPowerCommands()
     tableButton->setToolTip(QStringLiteral("POWER Table Tag"));
     auto *row = static_cast<QHBoxLayout *>(tableTab->layout());
     row->insertWidget(row->count() - 1, tableButton); // before the closing stretch
-    connect(tableButton, &QToolButton::clicked, table, &QAction::trigger);
+    connect(tableButton, &QToolButton::clicked, commandAction(QStringLiteral("PowerTABLE1")), &QAction::trigger);
 }
 
 void TForm1::PowerBODY1Click()

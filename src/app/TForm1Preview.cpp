@@ -15,10 +15,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QStyle>
-#include <QToolBar>
 
 PreviewDocument MainPreviewHost::previewDocument() const
 {
@@ -129,45 +125,17 @@ void TForm1::createEmbeddedBrowser()
 void TForm1::buildPreviewCommands()
 {
     PreviewController *preview = m_preview.get();
-    const auto previewCommand = [&](QMenu *menu, const char *name, const QString &caption,
-                                    void (PreviewController::*handler)(), const QKeySequence &shortcut = {}) {
-        QAction *item = menu->addAction(caption);
-        item->setObjectName(QLatin1String(name));
-        item->setShortcut(shortcut);
-        connect(item, &QAction::triggered, this, [preview, handler] { (preview->*handler)(); });
-        return item;
+    const auto previewCommand = [&](const char *name, void (PreviewController::*handler)()) {
+        onCommand(QLatin1String(name), [preview, handler] { (preview->*handler)(); });
     };
-
-    QMenu *settingsMenu = menuBar()->findChild<QMenu *>(QStringLiteral("Settings1"));
-    QAction *settings = addCommand(settingsMenu, QStringLiteral("PreferencesSettings1"), QStringLiteral("Settings"),
-                                   &TForm1::PreferencesSettings1Click, QKeySequence(Qt::CTRL | Qt::Key_F3));
-    settings->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    addCommand(m_editorMenu, QStringLiteral("Preferences1"), QStringLiteral("Settings"),
-               &TForm1::PreferencesSettings1Click);
-
-    QMenu *helpers = menuBar()->findChild<QMenu *>(QStringLiteral("HelperApps1"));
-    previewCommand(helpers, "LauchImageEditor1", QStringLiteral("Lauch &Image Editor"),
-                   &PreviewController::LauchImageEditor1Click);
-    previewCommand(helpers, "LaunchFTPProgram1", QStringLiteral("Launch &FTP Program"),
-                   &PreviewController::LaunchFTPProgram1Click);
-    previewCommand(helpers, "LaunchImageMapEditor1", QStringLiteral("Launch Image &Map Editor"),
-                   &PreviewController::LaunchImageMapEditor1Click);
-    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
-    QAction *ftp = previewCommand(tools, "FTP1", QStringLiteral("FTP File Transfer"), &PreviewController::FTP1Click);
-    ftp->setIcon(style()->standardIcon(QStyle::SP_DriveNetIcon));
-    QMenu *help = menuBar()->findChild<QMenu *>(QStringLiteral("Help1"));
-    previewCommand(help, "BugsSuggestionsFeedback1", QStringLiteral("&Bugs/Suggestions/Feedback"),
-                   &PreviewController::BugsSuggestionsFeedback1Click);
-
-    auto *netscape = new QAction(style()->standardIcon(QStyle::SP_ComputerIcon), QString(), this);
-    connect(netscape, &QAction::triggered, this, [preview] { preview->BitBtnNSClick(); });
-    auto *explorer = new QAction(style()->standardIcon(QStyle::SP_DesktopIcon), QString(), this);
-    connect(explorer, &QAction::triggered, this, [preview] { preview->BitBtnIEClick(); });
-    m_toolBar->addSeparator();
-    addToolButton(QStringLiteral("BitBtnNS"), QStringLiteral("Netscape Preview"), netscape);
-    addToolButton(QStringLiteral("BitBtnIE"), QStringLiteral("MS Explorer Preview"), explorer);
-    addToolButton(QStringLiteral("BitBtnFTP"), QStringLiteral("FTP File Transfer"), ftp);
-    addToolButton(QStringLiteral("BitBtnOptions"), QStringLiteral("Settings"), settings);
+    onCommand(QStringLiteral("PreferencesSettings1"), &TForm1::PreferencesSettings1Click);
+    previewCommand("LauchImageEditor1", &PreviewController::LauchImageEditor1Click);
+    previewCommand("LaunchFTPProgram1", &PreviewController::LaunchFTPProgram1Click);
+    previewCommand("LaunchImageMapEditor1", &PreviewController::LaunchImageMapEditor1Click);
+    previewCommand("FTP1", &PreviewController::FTP1Click);
+    previewCommand("BugsSuggestionsFeedback1", &PreviewController::BugsSuggestionsFeedback1Click);
+    previewCommand("BitBtnNS", &PreviewController::BitBtnNSClick);
+    previewCommand("BitBtnIE", &PreviewController::BitBtnIEClick);
 }
 
 void TForm1::PreferencesSettings1Click()

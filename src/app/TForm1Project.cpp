@@ -18,11 +18,8 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
-#include <QStyle>
-#include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -69,68 +66,24 @@ const SettingKey kRecentKeys[4] = {SettingKey::Recent1, SettingKey::Recent2, Set
 
 void TForm1::buildProjectCommands()
 {
-    QAction *firstHtmlItem = findChild<QAction *>(QStringLiteral("NewHTMLFile1"));
-    const auto fileItem = [&](const char *name, const QString &caption, void (TForm1::*handler)(),
-                              const QKeySequence &shortcut) {
-        auto *item = new QAction(caption, this);
-        item->setObjectName(QLatin1String(name));
-        item->setShortcut(shortcut);
-        connect(item, &QAction::triggered, this, handler);
-        m_fileMenu->insertAction(firstHtmlItem, item);
-        return item;
-    };
-    QAction *newProject = fileItem("NewProject1", QStringLiteral("&New Project"), &TForm1::NewProject1Click,
-                                   QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction *openProject =
-        fileItem("Open1", QStringLiteral("&Open Project"), &TForm1::Open1Click, QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction *saveProject =
-        fileItem("Save1", QStringLiteral("&Save Project"), &TForm1::Save1Click, QKeySequence(Qt::CTRL | Qt::Key_S));
-    fileItem("SaveAs1", QStringLiteral("Save Project &As"), &TForm1::SaveAs1Click, QKeySequence());
-    m_fileMenu->insertSeparator(firstHtmlItem);
-    QAction *quit = findChild<QAction *>(QStringLiteral("Quit1"));
-    auto *print = new QAction(QStringLiteral("&Print Project/HTML"), this);
-    print->setObjectName(QStringLiteral("PrintProjectOutline1"));
-    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(print, &QAction::triggered, this, &TForm1::PrintProjectOutline1Click);
-    m_fileMenu->insertAction(quit, print);
-    m_fileMenu->insertSeparator(quit);
-    m_editorMenu->addSeparator();
-    addCommand(m_editorMenu, QStringLiteral("Print2"), QStringLiteral("Print"), &TForm1::PrintProjectOutline1Click);
-
-    QMenu *edit = menuBar()->findChild<QMenu *>(QStringLiteral("Edit1"));
-    edit->addSeparator();
-    addCommand(edit, QStringLiteral("RemovePagefromProject1"), QStringLiteral("&Remove Page from Project"),
-               &TForm1::BitBtnDeleteClick);
-    addCommand(edit, QStringLiteral("ChangeHTMLLink1"), QStringLiteral("Change &HTML Link"),
-               &TForm1::ChangeHtmlLinkClick);
-    addCommand(edit, QStringLiteral("ChangePageTitle1"), QStringLiteral("C&hange Page Title"),
-               &TForm1::ChangePageTitleClick);
-
-    newProject->setIcon(style()->standardIcon(QStyle::SP_FileDialogNewFolder));
-    openProject->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    saveProject->setIcon(style()->standardIcon(QStyle::SP_DriveFDIcon));
-    print->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    QAction *firstButton = m_toolBar->actions().value(0);
-    const auto projectButton = [&](const char *name, const QString &hint, QAction *command) {
-        auto *button = new QToolButton(m_toolBar);
-        button->setObjectName(QLatin1String(name));
-        button->setToolTip(hint);
-        button->setIcon(command->icon());
-        button->setAutoRaise(true);
-        connect(button, &QToolButton::clicked, command, &QAction::trigger);
-        m_toolBar->insertWidget(firstButton, button);
-        return button;
-    };
-    projectButton("BitBtnNewProject", QStringLiteral("New Project"), newProject);
-    projectButton("BitBtnOpenProject", QStringLiteral("Open Project"), openProject);
-    m_saveProjectButton = projectButton("BitBtnSaveProject", QStringLiteral("Save Project"), saveProject);
+    onCommand(QStringLiteral("NewProject1"), &TForm1::NewProject1Click);
+    onCommand(QStringLiteral("Open1"), &TForm1::Open1Click);
+    onCommand(QStringLiteral("Save1"), &TForm1::Save1Click);
+    onCommand(QStringLiteral("SaveAs1"), &TForm1::SaveAs1Click);
+    onCommand(QStringLiteral("PrintProjectOutline1"), &TForm1::PrintProjectOutline1Click);
+    onCommand(QStringLiteral("RemovePagefromProject1"), &TForm1::BitBtnDeleteClick);
+    onCommand(QStringLiteral("ChangeHTMLLink1"), &TForm1::ChangeHtmlLinkClick);
+    onCommand(QStringLiteral("ChangePageTitle1"), &TForm1::ChangePageTitleClick);
+    onCommand(QStringLiteral("OpenEditWebPage1"), &TForm1::Outline1DblClick);
+    onCommand(QStringLiteral("AddWebPage2"), &TForm1::Button1Click);
+    onCommand(QStringLiteral("AddSubPage2"), &TForm1::BitBtnAddChildClick);
+    onCommand(QStringLiteral("MovePage2"), &TForm1::ButtonMoveClick);
+    onCommand(QStringLiteral("Selected1"), &TForm1::Selected1Click);
+    onCommand(QStringLiteral("AllPageGroups1"), &TForm1::AllPageGroups1Click);
+    onCommand(QStringLiteral("ThisLevel1"), &TForm1::ThisLevel1Click);
+    onCommand(QStringLiteral("EntireSite1"), &TForm1::EntireSite1Click);
+    m_saveProjectButton = findChild<QToolButton *>(QStringLiteral("BitBtnSaveProject"));
     m_saveProjectButton->setEnabled(false);
-    m_toolBar->insertSeparator(firstButton);
-    auto *remove = new QAction(style()->standardIcon(QStyle::SP_TrashIcon), QString(), this);
-    connect(remove, &QAction::triggered, this, &TForm1::BitBtnDeleteClick);
-    m_toolBar->addSeparator();
-    addToolButton(QStringLiteral("BitBtnRemovePage"), QStringLiteral("Remove page from project"), remove);
-    addToolButton(QStringLiteral("BitBtnPrint"), QStringLiteral("Print"), print);
 
     // The buttons under the outline.
     auto *column = new QVBoxLayout(m_groupPages);
@@ -147,41 +100,6 @@ void TForm1::buildProjectCommands()
     pageButton("ButtonMove", QStringLiteral("Moves Pages Up/Down"), &TForm1::ButtonMoveClick);
     pageButton("BitBtnDelete", QStringLiteral("&Remove from Project"), &TForm1::BitBtnDeleteClick);
     m_groupPages->resize(m_groupPages->width(), 4 * 28 + 24);
-
-    // The outline's pop-up menu, in its order.
-    m_outlineMenu = new QMenu(this);
-    m_outlineMenu->setObjectName(QStringLiteral("PopupMenu1"));
-    addCommand(m_outlineMenu, QStringLiteral("OpenProject2"), QStringLiteral("Open Project"), &TForm1::Open1Click);
-    addCommand(m_outlineMenu, QStringLiteral("PrintProject2"), QStringLiteral("Print Project"),
-               &TForm1::PrintProjectOutline1Click);
-    m_outlineMenu->addSeparator();
-    addCommand(m_outlineMenu, QStringLiteral("OpenEditWebPage1"), QStringLiteral("Open/Edit Web Page"),
-               &TForm1::Outline1DblClick);
-    addCommand(m_outlineMenu, QStringLiteral("RemovePage2"), QStringLiteral("Remove Page from Project"),
-               &TForm1::BitBtnDeleteClick);
-    m_outlineMenu->addSeparator();
-    addCommand(m_outlineMenu, QStringLiteral("AddWebPage2"), QStringLiteral("Add a Web Page"), &TForm1::Button1Click);
-    addCommand(m_outlineMenu, QStringLiteral("AddSubPage2"), QStringLiteral("Add a Sub-Page"),
-               &TForm1::BitBtnAddChildClick);
-    m_outlineMenu->addSeparator();
-    addCommand(m_outlineMenu, QStringLiteral("MovePage2"), QStringLiteral("Move Page Up/Down"),
-               &TForm1::ButtonMoveClick);
-    m_outlineMenu->addSeparator();
-    addCommand(m_outlineMenu, QStringLiteral("ChangeHTMLLink2"), QStringLiteral("Change HTML Link"),
-               &TForm1::ChangeHtmlLinkClick);
-    addCommand(m_outlineMenu, QStringLiteral("ChangePageTitle2"), QStringLiteral("Change Page Title"),
-               &TForm1::ChangePageTitleClick);
-    m_outlineMenu->addSeparator();
-    QMenu *expand = m_outlineMenu->addMenu(QStringLiteral("Expand"));
-    addCommand(expand, QStringLiteral("Selected1"), QStringLiteral("This Page Group"), &TForm1::Selected1Click);
-    addCommand(expand, QStringLiteral("AllPageGroups1"), QStringLiteral("All Page Groups"),
-               &TForm1::AllPageGroups1Click);
-    QMenu *collapse = m_outlineMenu->addMenu(QStringLiteral("Collapse"));
-    addCommand(collapse, QStringLiteral("ThisLevel1"), QStringLiteral("This Page Group"), &TForm1::ThisLevel1Click);
-    addCommand(collapse, QStringLiteral("EntireSite1"), QStringLiteral("All Page Groups"), &TForm1::EntireSite1Click);
-    m_outlineMenu->addSeparator();
-    QAction *analysis = m_outlineMenu->addAction(QStringLiteral("Page/Site Analysis"));
-    analysis->setObjectName(QStringLiteral("PageSiteAnalysis2"));
 
     m_outline->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_outline, &QWidget::customContextMenuRequested, this,

@@ -9,35 +9,12 @@
 #include "tools/TFormBigReplace.h"
 #include "tools/TFormLoadSize.h"
 
-#include <QMenu>
-#include <QMenuBar>
-#include <QStyle>
-#include <QToolBar>
-
 void TForm1::buildSiteToolCommands()
 {
     m_analysisMemory = std::make_unique<AnalysisMemory>();
-    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
-    QMenu *edit = menuBar()->findChild<QMenu *>(QStringLiteral("Edit1"));
-    tools->addSeparator();
-    QAction *analysis = addCommand(tools, QStringLiteral("GetPageLoadingData1"), QStringLiteral("Analyze Page/Site"),
-                                   &TForm1::GetPageLoadingData1Click, QKeySequence(Qt::CTRL | Qt::Key_F2));
-    analysis->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-    QAction *backup = addCommand(tools, QStringLiteral("BackupHTMLfiles1"), QStringLiteral("Backup HTML files"),
-                                 &TForm1::BitBtnBackupClick, QKeySequence(Qt::CTRL | Qt::Key_F1));
-    backup->setIcon(style()->standardIcon(QStyle::SP_DriveHDIcon));
-    edit->addSeparator();
-    QAction *replace = addCommand(edit, QStringLiteral("ExtendedReplace1"), QStringLiteral("&Extended Replace"),
-                                  &TForm1::BitBtnReplaceAllClick, QKeySequence(Qt::CTRL | Qt::Key_E));
-    replace->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-
-    m_toolBar->addSeparator();
-    addToolButton(QStringLiteral("BitBtnGetPageLoadingData"), QStringLiteral("Analyze Page/Site"), analysis);
-    addToolButton(QStringLiteral("BitBtnReplaceAll"), QStringLiteral("Extended Replace"), replace);
-    addToolButton(QStringLiteral("BitBtnBackup"), QStringLiteral("Backup Project Files"), backup);
-
-    if (QAction *popupItem = m_outlineMenu->findChild<QAction *>(QStringLiteral("PageSiteAnalysis2")))
-        connect(popupItem, &QAction::triggered, this, &TForm1::GetPageLoadingData1Click);
+    onCommand(QStringLiteral("GetPageLoadingData1"), &TForm1::GetPageLoadingData1Click);
+    onCommand(QStringLiteral("BackupHTMLfiles1"), &TForm1::BitBtnBackupClick);
+    onCommand(QStringLiteral("ExtendedReplace1"), &TForm1::BitBtnReplaceAllClick);
     connect(m_filesTab, &FilesTab::analyzeWebPageRequested, this, &TForm1::AnalyzeWebPage1Click);
 }
 

@@ -16,10 +16,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QStyle>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 namespace SpellTexts {
@@ -88,13 +84,7 @@ void TForm1::configureSpellChecker()
     events.onCheckComplete = [this] { SpellEngineCheckComplete(); };
     events.onCheckCanceled = [this] { SpellEngineCheckCanceled(); };
 
-    QMenu *tools = menuBar()->findChild<QMenu *>(QStringLiteral("Tools1"));
-    QAction *check =
-        addCommand(tools, QStringLiteral("SpellCheck2"), QStringLiteral("Spell Check"), &TForm1::BitBtnSpellCheckClick);
-    check->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    addCommand(m_editorMenu, QStringLiteral("SpellCheck1"), QStringLiteral("Spell Check"),
-               &TForm1::BitBtnSpellCheckClick);
-    addToolButton(QStringLiteral("BitBtnSpellCheck"), QStringLiteral("Check spelling"), check);
+    onCommand(QStringLiteral("SpellCheck2"), &TForm1::BitBtnSpellCheckClick);
 }
 
 void TForm1::showHelpPage(const QString &path)

@@ -14,16 +14,6 @@ class Prompts;
 
 // Texts of the search commands, each kept once here.
 namespace SearchTexts {
-inline const QString findCaption = QStringLiteral("&Find");
-inline const QString findNextCaption = QStringLiteral("Find &Next");
-inline const QString replaceCaption = QStringLiteral("&Replace");
-inline const QString findHint = QStringLiteral("Find Text");
-inline const QString replaceHint = QStringLiteral("Replace Text");
-inline const QString findEditorMenu = QStringLiteral("Find ...");
-inline const QString replaceEditorMenu = QStringLiteral("Replace ...");
-inline const QString allSlashesCaption = QStringLiteral("Replace &all \"\\\" with \"/\" (every occurence)");
-inline const QString preciseSlashesCaption = QStringLiteral("Replace precise \"\\\" with \"/\" (only in tags)");
-
 inline const QString notFoundPrefix = QStringLiteral("\"");
 inline const QString notFoundSuffix = QStringLiteral("\" not found");
 inline const QString allSlashesQuestion =

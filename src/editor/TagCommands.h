@@ -8,20 +8,17 @@
 // wrap, or one of the commands with a rule of their own.
 enum class TagCommandKind { Wrap, Single, LineWrap, Comment, DateStamp };
 
-// One command of the Tags menu, the tag bar and the editing window's menu. Menu paths name
-// the sub-menus with "|" ("Font...|Bold"); an empty path or button means the command has
-// no such entry point.
+// One command of the Tags menu, the tag bar and the editing window's menu. Its menu items are
+// named after the handler without "Click" (the editing window's with "Popup" after it) and
+// stand in the main window's menu table; an empty button means no tag bar button.
 struct TagCommand {
     const char *handler; // the one handler every entry point shares
     TagCommandKind kind;
     const char *openTag;  // Wrap: the opening tag; Single: the item; LineWrap: the kind
     const char *closeTag; // Wrap only
-    const char *tagsMenuPath;
-    const char *shortcut; // of the Tags menu item, in QKeySequence's portable form
     const char *button;
     const char *buttonCaption;
     const char *buttonTab;
-    const char *editorMenuPath;
 };
 
 std::span<const TagCommand> tagCommands();

@@ -11,7 +11,7 @@ class TConfiguration;
 class TSpellEngine;
 
 // Element numbers of the spell dialog's controls; the engine enables, shows and sets
-// captions by these numbers, and the dialog's buttons raise the action codes below.
+// captions by these numbers.
 namespace SpellElement {
 enum : int {
     ChangeAll = 0,
@@ -36,8 +36,8 @@ enum : int {
 constexpr int kCount = 18;
 } // namespace SpellElement
 
-namespace SpellAction {
-enum : int {
+// The actions the dialog's buttons raise, by their codes.
+enum class SpellAction : int {
     Suggest = 0,
     Start = 1,
     UndoLast = 2,
@@ -51,14 +51,13 @@ enum : int {
     Help = 10,
     Cancel = 11,
 };
-} // namespace SpellAction
 
 // What the engine needs of the spell dialog (`TSpellEngineDialog` with its `DC` element) and
 // of the configuration dialog. The dialog holds no logic: it shows what it is told and calls
-// TSpellEngine::action(code) from its buttons (double-clicking a suggestion raises 4, closing
-// the window 11), TSpellEngine::suggestionClicked(index) when the user picks a suggestion,
-// TSpellEngine::replacementEdited() when the user types in the replacement field, and
-// TSpellEngine::dialogDeactivated() when it loses the focus.
+// TSpellEngine::action() from its buttons (double-clicking a suggestion raises ChangeAll,
+// closing the window Cancel), TSpellEngine::suggestionClicked(index) when the user picks a
+// suggestion, TSpellEngine::replacementEdited() when the user types in the replacement
+// field, and TSpellEngine::dialogDeactivated() when it loses the focus.
 class SpellDialogHost {
 public:
     virtual ~SpellDialogHost() = default;

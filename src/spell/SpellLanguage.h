@@ -3,44 +3,89 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 // One language of the spell engine's texts (`TLanguageModule`): a name and 64 texts, used for
-// the dialogs' captions, the end message and the extra word characters (text 2).
+// the dialogs' captions, the messages and the extra word characters.
 class TLanguageModule final {
 public:
-    static constexpr int kTextCount = 64;
-
-    // Text numbers the engine itself uses.
+    // The texts by their numbers.
     enum Text {
         CheckComplete = 0,
         WordsChecked = 1,
         ExtraWordCharacters = 2,
         DialogCaption = 3,
-        Delete = 14,
+        // The spell dialog's controls.
+        ChangeAll = 4,
+        Change = 5,
+        IgnoreAll = 6,
+        Ignore = 7,
+        Add = 8,
+        AutoCorrect = 9,
+        Suggest = 10,
+        Start = 11,
+        UndoLast = 12,
+        Options = 13,
+        Delete = 14, // Change, for a repeated word
+        Help = 15,
+        Cancel = 16,
         NotFound = 17,
         RepeatedWord = 18,
+        ReplaceWith = 19,
+        Suggestions = 20,
         Working = 21,
+        // The configuration dialog.
+        ConfigCaption = 22,
+        DictionariesPage = 23,
+        OptionsPage = 24,
+        ConfigOk = 25,
+        ConfigCancel = 26,
+        MainDictionaries = 27,
+        AddMain = 28,
+        RemoveMain = 29,
+        UserDictionaries = 30,
+        AddUser = 31,
+        RemoveUser = 32,
+        NewUser = 33,
+        AddWordsTo = 34,
+        IgnoreGroup = 35,
+        SuggestionsGroup = 36,
+        GeneralGroup = 37,
+        ResetIgnoreAll = 38,
+        ResetChangeAll = 39,
+        // One check box per option, in the options' order.
+        UpcaseOption = 40,
+        NumbersOption = 41,
+        HtmlOption = 42,
+        InternetOption = 43,
+        QuotedOption = 44,
+        AutoSuggestOption = 45,
+        PrimaryOnlyOption = 46,
+        RecheckOption = 47,
+        RepeatedOption = 48,
+        DualCapsOption = 49,
+        User1Option = 50,
+        User2Option = 51,
+        User3Option = 52,
+        User4Option = 53,
+        MainFilter = 54,
+        OpenMainTitle = 55,
+        UserFilter = 56,
+        OpenUserTitle = 57,
+        NewUserFilter = 58,
+        NewUserTitle = 59,
+        // Messages.
         NoMainDictionary = 60,
         DictionaryNotLocated = 61,
         DictionaryNotFound = 62,
         ExitWithoutSaving = 63,
     };
+    static constexpr int kTextCount = ExitWithoutSaving + 1;
 
     TLanguageModule(QString name, QStringList texts);
 
     const QString &name() const { return m_name; }
-    // The stored text; empty for a number out of range.
-    QString text(int index) const { return m_texts.value(index); }
+    QString text(Text index) const { return m_texts.value(index); }
     // As shown in a message box: each "\" stands for a line break.
-    QString messageText(int index) const;
-    const QStringList &texts() const { return m_texts; }
-
-    // The stored form: the name, the 64 texts, and the end marker "@@@".
-    QStringList toStored() const;
-    // Reads one module from `stored` at `at`, moving `at` past its end marker; nullopt when
-    // the marker is missing or the count of texts is wrong.
-    static std::optional<TLanguageModule> fromStored(const QStringList &stored, qsizetype &at);
+    QString messageText(Text index) const;
 
     static const TLanguageModule &englishUs();
 

@@ -50,18 +50,27 @@ public:
     }
 };
 
+using Text = TLanguageModule::Text;
+
 struct OptionGroup {
-    int title;
+    Text title;
     QList<TSpellOption> options;
 };
 const QList<OptionGroup> &optionGroups()
 {
     static const QList<OptionGroup> groups = {
-        {35, {soUpcase, soNumbers, soHTML, soInternet, soQuoted}},
-        {36, {soAutoSuggest, soPrimaryOnly}},
-        {37, {soRecheck, soRepeated, soDualCaps, soUser1, soUser2, soUser3, soUser4}},
+        {Text::IgnoreGroup, {soUpcase, soNumbers, soHTML, soInternet, soQuoted}},
+        {Text::SuggestionsGroup, {soAutoSuggest, soPrimaryOnly}},
+        {Text::GeneralGroup, {soRecheck, soRepeated, soDualCaps, soUser1, soUser2, soUser3, soUser4}},
     };
     return groups;
+}
+
+// The options' check boxes have their texts in the options' order.
+Text optionCaption(TSpellOption option)
+{
+    static_assert(Text::User4Option - Text::UpcaseOption == soUser4 - soUpcase);
+    return Text(Text::UpcaseOption + (option - soUpcase));
 }
 
 bool isUdt(const QString &path)
@@ -76,13 +85,13 @@ TConfigDialog::TConfigDialog(TSpellEngine &engine, TConfiguration &configuration
       m_openHelp(std::move(openHelp))
 {
     setModal(true);
-    setWindowTitle(text(22));
+    setWindowTitle(text(Text::ConfigCaption));
     m_pages = new QTabWidget(this);
-    m_pages->addTab(buildDictionaryPage(), text(23));
-    m_pages->addTab(buildOptionsPage(), text(24));
+    m_pages->addTab(buildDictionaryPage(), text(Text::DictionariesPage));
+    m_pages->addTab(buildOptionsPage(), text(Text::OptionsPage));
 
-    m_ok = new QPushButton(text(25), this);
-    m_cancel = new QPushButton(text(26), this);
+    m_ok = new QPushButton(text(Text::ConfigOk), this);
+    m_cancel = new QPushButton(text(Text::ConfigCancel), this);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &TConfigDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &TConfigDialog::reject);
@@ -91,7 +100,7 @@ TConfigDialog::TConfigDialog(TSpellEngine &engine, TConfiguration &configuration
     row->addWidget(m_ok);
     row->addWidget(m_cancel);
     if (m_engine.properties().helpEnabled && m_openHelp) {
-        auto *help = new QPushButton(m_engine.language().text(15), this);
+        auto *help = new QPushButton(text(Text::Help), this);
         connect(help, &QPushButton::clicked, this, [this] { m_openHelp(); });
         row->addWidget(help);
     }
@@ -110,7 +119,7 @@ TConfigDialog::TConfigDialog(TSpellEngine &engine, TConfiguration &configuration
     m_changed = false;
 }
 
-QString TConfigDialog::text(int index) const
+QString TConfigDialog::text(Text index) const
 {
     return m_engine.language().text(index);
 }
@@ -124,10 +133,10 @@ QWidget *TConfigDialog::buildDictionaryPage()
         list->viewport()->installEventFilter(this);
         return list;
     };
-    const auto makeButton = [this, page](int textIndex) {
-        auto *b = new QPushButton(text(textIndex), page);
+    const auto makeButton = [this, page](Text caption) {
+        auto *b = new QPushButton(text(caption), page);
         b->setAutoDefault(false);
-        m_buttons[textIndex] = b;
+        m_buttons[caption] = b;
         return b;
     };
     const auto arrow = [page](Qt::ArrowType type) {
@@ -144,25 +153,25 @@ QWidget *TConfigDialog::buildDictionaryPage()
     m_userUp = arrow(Qt::UpArrow);
     m_userDown = arrow(Qt::DownArrow);
 
-    auto *mainBox = new QGroupBox(text(27), page);
+    auto *mainBox = new QGroupBox(text(Text::MainDictionaries), page);
     auto *mainGrid = new QGridLayout(mainBox);
     mainGrid->addWidget(m_mainList, 0, 0, 4, 1);
     mainGrid->addWidget(m_mainUp, 0, 1);
     mainGrid->addWidget(m_mainDown, 1, 1);
-    mainGrid->addWidget(makeButton(28), 2, 1);
-    mainGrid->addWidget(makeButton(29), 3, 1);
+    mainGrid->addWidget(makeButton(Text::AddMain), 2, 1);
+    mainGrid->addWidget(makeButton(Text::RemoveMain), 3, 1);
 
-    auto *userBox = new QGroupBox(text(30), page);
+    auto *userBox = new QGroupBox(text(Text::UserDictionaries), page);
     auto *userGrid = new QGridLayout(userBox);
     userGrid->addWidget(m_userList, 0, 0, 5, 1);
     userGrid->addWidget(m_userUp, 0, 1);
     userGrid->addWidget(m_userDown, 1, 1);
-    userGrid->addWidget(makeButton(31), 2, 1);
-    userGrid->addWidget(makeButton(32), 3, 1);
-    userGrid->addWidget(makeButton(33), 4, 1);
+    userGrid->addWidget(makeButton(Text::AddUser), 2, 1);
+    userGrid->addWidget(makeButton(Text::RemoveUser), 3, 1);
+    userGrid->addWidget(makeButton(Text::NewUser), 4, 1);
 
     m_addTo = new QComboBox(page);
-    auto *addToLabel = new QLabel(text(34), page);
+    auto *addToLabel = new QLabel(text(Text::AddWordsTo), page);
     addToLabel->setBuddy(m_addTo);
     auto *addToRow = new QHBoxLayout;
     addToRow->addWidget(addToLabel);
@@ -173,11 +182,11 @@ QWidget *TConfigDialog::buildDictionaryPage()
     layout->addWidget(userBox, 1);
     layout->addLayout(addToRow);
 
-    connect(m_buttons[28], &QPushButton::clicked, this, &TConfigDialog::addMain);
-    connect(m_buttons[29], &QPushButton::clicked, this, &TConfigDialog::removeMain);
-    connect(m_buttons[31], &QPushButton::clicked, this, &TConfigDialog::addUser);
-    connect(m_buttons[32], &QPushButton::clicked, this, &TConfigDialog::removeUser);
-    connect(m_buttons[33], &QPushButton::clicked, this, &TConfigDialog::newUser);
+    connect(m_buttons[Text::AddMain], &QPushButton::clicked, this, &TConfigDialog::addMain);
+    connect(m_buttons[Text::RemoveMain], &QPushButton::clicked, this, &TConfigDialog::removeMain);
+    connect(m_buttons[Text::AddUser], &QPushButton::clicked, this, &TConfigDialog::addUser);
+    connect(m_buttons[Text::RemoveUser], &QPushButton::clicked, this, &TConfigDialog::removeUser);
+    connect(m_buttons[Text::NewUser], &QPushButton::clicked, this, &TConfigDialog::newUser);
     connect(m_mainUp, &QPushButton::clicked, this, [this] { moveMain(-1); });
     connect(m_mainDown, &QPushButton::clicked, this, [this] { moveMain(1); });
     connect(m_userUp, &QPushButton::clicked, this, [this] { moveUser(-1); });
@@ -204,14 +213,14 @@ QWidget *TConfigDialog::buildOptionsPage()
         for (TSpellOption option : group.options) {
             if (!visible.has(option))
                 continue;
-            auto *check = new QCheckBox(text(40 + int(option)), box);
+            auto *check = new QCheckBox(text(optionCaption(option)), box);
             check->setChecked(m_work.options.has(option));
             connect(check, &QCheckBox::toggled, this, [this, option](bool on) {
                 m_work.options.set(option, on);
                 markChanged();
             });
             column->addWidget(check);
-            m_options[int(option)] = check;
+            m_options[option] = check;
             any = true;
         }
         if (!any) {
@@ -221,15 +230,15 @@ QWidget *TConfigDialog::buildOptionsPage()
         layout->addWidget(box);
     }
     auto *resets = new QHBoxLayout;
-    for (int textIndex : {38, 39}) {
-        auto *b = new QPushButton(text(textIndex), page);
+    for (Text caption : {Text::ResetIgnoreAll, Text::ResetChangeAll}) {
+        auto *b = new QPushButton(text(caption), page);
         b->setAutoDefault(false);
-        m_buttons[textIndex] = b;
+        m_buttons[caption] = b;
         resets->addWidget(b);
     }
     // The working lists belong to the engine's session, not to the configuration.
-    connect(m_buttons[38], &QPushButton::clicked, this, [this] { m_engine.resetIgnoreAll(); });
-    connect(m_buttons[39], &QPushButton::clicked, this, [this] { m_engine.resetChangeAll(); });
+    connect(m_buttons[Text::ResetIgnoreAll], &QPushButton::clicked, this, [this] { m_engine.resetIgnoreAll(); });
+    connect(m_buttons[Text::ResetChangeAll], &QPushButton::clicked, this, [this] { m_engine.resetChangeAll(); });
     layout->addLayout(resets);
     layout->addStretch(1);
     return page;
@@ -237,13 +246,13 @@ QWidget *TConfigDialog::buildOptionsPage()
 
 QCheckBox *TConfigDialog::optionBox(TSpellOption option) const
 {
-    const auto it = m_options.find(int(option));
+    const auto it = m_options.find(option);
     return it == m_options.end() ? nullptr : it->second;
 }
 
-QPushButton *TConfigDialog::button(int textIndex) const
+QPushButton *TConfigDialog::button(Text caption) const
 {
-    const auto it = m_buttons.find(textIndex);
+    const auto it = m_buttons.find(caption);
     return it == m_buttons.end() ? nullptr : it->second;
 }
 
@@ -300,7 +309,7 @@ void TConfigDialog::toggleMain(int row)
         const QString path = m_work.resolve(main.path);
         if (!QFile::exists(path)) {
             m_prompts.information(path + QStringLiteral("\n\n") +
-                                  m_engine.language().messageText(TLanguageModule::DictionaryNotLocated));
+                                  m_engine.language().messageText(Text::DictionaryNotLocated));
             return;
         }
     }
@@ -343,7 +352,7 @@ bool TConfigDialog::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-FileDialogRequest TConfigDialog::dictionaryRequest(int title, int filter, const QString &patterns,
+FileDialogRequest TConfigDialog::dictionaryRequest(Text title, Text filter, const QString &patterns,
                                                    const QString &suffix) const
 {
     FileDialogRequest request;
@@ -356,7 +365,8 @@ FileDialogRequest TConfigDialog::dictionaryRequest(int title, int filter, const 
 
 void TConfigDialog::addMain()
 {
-    const QString path = m_prompts.openFile(dictionaryRequest(55, 54, QStringLiteral("|*.dct"), QStringLiteral("dct")));
+    const QString path = m_prompts.openFile(
+        dictionaryRequest(Text::OpenMainTitle, Text::MainFilter, QStringLiteral("|*.dct"), QStringLiteral("dct")));
     if (path.isEmpty())
         return;
     TMain main;
@@ -380,8 +390,8 @@ void TConfigDialog::removeMain()
 
 void TConfigDialog::addUser()
 {
-    const QString path =
-        m_prompts.openFile(dictionaryRequest(57, 56, QStringLiteral("|*.udt;*.dic"), QStringLiteral("udt")));
+    const QString path = m_prompts.openFile(dictionaryRequest(Text::OpenUserTitle, Text::UserFilter,
+                                                              QStringLiteral("|*.udt;*.dic"), QStringLiteral("udt")));
     if (path.isEmpty())
         return;
     m_work.users.append(TUser{path, true});
@@ -408,7 +418,8 @@ void TConfigDialog::removeUser()
 
 void TConfigDialog::newUser()
 {
-    const QString path = m_prompts.saveFile(dictionaryRequest(59, 58, QStringLiteral("|*.udt"), QStringLiteral("udt")));
+    const QString path = m_prompts.saveFile(
+        dictionaryRequest(Text::NewUserTitle, Text::NewUserFilter, QStringLiteral("|*.udt"), QStringLiteral("udt")));
     if (path.isEmpty())
         return;
     // The file exists from now on, so the entry can be used at once.
@@ -463,7 +474,7 @@ void TConfigDialog::accept()
 
 bool TConfigDialog::mayLeave()
 {
-    return !m_changed || m_prompts.confirm(m_engine.language().messageText(TLanguageModule::ExitWithoutSaving));
+    return !m_changed || m_prompts.confirm(m_engine.language().messageText(Text::ExitWithoutSaving));
 }
 
 void TConfigDialog::reject()

@@ -2,6 +2,7 @@
 
 #include "platform/Prompts.h"
 #include "spell/SpellConfiguration.h"
+#include "spell/SpellLanguage.h"
 
 #include <QDialog>
 
@@ -9,7 +10,6 @@
 #include <map>
 
 class Prompts;
-class TLanguageModule;
 class TSpellEngine;
 class QCheckBox;
 class QComboBox;
@@ -35,8 +35,9 @@ public:
     QListWidget *userList() const { return m_userList; }
     QComboBox *addToChoice() const { return m_addTo; }
     QCheckBox *optionBox(TSpellOption option) const;
-    // Buttons by their language text number (28-33, 38, 39), and the up/down arrows.
-    QPushButton *button(int text) const;
+    // Buttons by their caption's text (AddMain ... NewUser, ResetIgnoreAll, ResetChangeAll),
+    // and the up/down arrows.
+    QPushButton *button(TLanguageModule::Text caption) const;
     QPushButton *mainUp() const { return m_mainUp; }
     QPushButton *mainDown() const { return m_mainDown; }
     QPushButton *userUp() const { return m_userUp; }
@@ -62,9 +63,10 @@ private:
     void refreshAddTo();
     void markChanged() { m_changed = true; }
     bool mayLeave();
-    QString text(int index) const;
+    QString text(TLanguageModule::Text index) const;
     // The file dialog of a dictionary button: language texts for title and filter, in the configuration's folder.
-    FileDialogRequest dictionaryRequest(int title, int filter, const QString &patterns, const QString &suffix) const;
+    FileDialogRequest dictionaryRequest(TLanguageModule::Text title, TLanguageModule::Text filter,
+                                        const QString &patterns, const QString &suffix) const;
 
     void addMain();
     void removeMain();
@@ -91,6 +93,6 @@ private:
     QPushButton *m_userDown = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
-    std::map<int, QPushButton *> m_buttons;
-    std::map<int, QCheckBox *> m_options;
+    std::map<TLanguageModule::Text, QPushButton *> m_buttons;
+    std::map<TSpellOption, QCheckBox *> m_options;
 };

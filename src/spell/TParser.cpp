@@ -229,7 +229,7 @@ void TParser::insertSpace()
     reloadLine();
 }
 
-void TParser::setActionCode(int code)
+void TParser::setActionCode(TUndoAction code)
 {
     if (TUndo *undo = newestUndo())
         undo->action = code;
@@ -280,9 +280,9 @@ std::optional<TUndo> TParser::popUndo()
     m_undo.pop_back();
     restorePosition(undo);
     m_undoSuppressed = true;
-    if (undo.action == 5 && undo.repeatedDelete)
+    if (undo.action == TUndoAction::Change && undo.repeatedDelete)
         insertSpace();
-    else if (undo.action == 105) {
+    else if (undo.action == TUndoAction::DeleteWithFollowingSpace) {
         insertSpace();
         insertSpace();
     }

@@ -13,11 +13,22 @@
 
 class EditorAccess;
 
-// One undo record of the spell dialog's actions (`TUndo`). Codes: 4 change all, 5 change
-// (or delete of a repeated word with one space removed), 105 delete with two spaces removed,
-// 6 ignore all, 7 ignore, 8 add, 9 auto-correct; 0 while the word awaits its action.
+// What an undo record takes back: the spell dialog's action codes, and 105 for the delete
+// of a repeated word that also removed the space after it.
+enum class TUndoAction : int {
+    Pending = 0, // the word awaits its action
+    ChangeAll = 4,
+    Change = 5, // also the delete of a repeated word with no space after it
+    IgnoreAll = 6,
+    Ignore = 7,
+    Add = 8,
+    AutoCorrect = 9,
+    DeleteWithFollowingSpace = 105,
+};
+
+// One undo record of the spell dialog's actions (`TUndo`).
 struct TUndo {
-    int action = 0;
+    TUndoAction action = TUndoAction::Pending;
     int column = 1;
     int wordLength = 0;
     int position = 1;
@@ -27,8 +38,8 @@ struct TUndo {
     QString oldText;
     QString newText;
     // The engine's own: the word before this one, so a repeated word is found again after
-    // its delete is undone; and whether code 5 was the delete of a repeated word (a plain
-    // change records 5 as well, and must not get a space back).
+    // its delete is undone; and whether Change was the delete of a repeated word (a plain
+    // change must not get a space back).
     QString previousWord;
     bool repeatedDelete = false;
 };
@@ -114,7 +125,7 @@ public:
     // 14.
     virtual QString selectedText() const { return QString(); }
     // 15, 16.
-    void setActionCode(int code);
+    void setActionCode(TUndoAction code);
     void recordReplacement(const QString &newText);
     // 17.
     void restorePosition(const TUndo &undo);

@@ -5,10 +5,9 @@
 #include "platform/Prompts.h"
 #include "spell/SpellDialogPlacement.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 // Pending input runs about this often while the walk goes on.
@@ -258,7 +257,7 @@ void TSpellEngine::configureParser()
 
 // Word tests -----------------------------------------------------------------------------
 
-bool TSpellEngine::knownForm(QStringView word) const
+bool TSpellEngine::isKnown(QStringView word) const
 {
     if (word.isEmpty())
         return false;
@@ -283,11 +282,6 @@ bool TSpellEngine::knownForm(QStringView word) const
             return true;
     }
     return CaselessList::contains(m_ignoreAll, word);
-}
-
-bool TSpellEngine::isKnown(QStringView word) const
-{
-    return knownForm(word);
 }
 
 bool TSpellEngine::lowerForm(QStringView word, WordBuffer &out) const
@@ -350,17 +344,17 @@ QStringView TSpellEngine::stripped(QStringView word) const
 
 bool TSpellEngine::isAccepted(QStringView word) const
 {
-    if (knownForm(word))
+    if (isKnown(word))
         return true;
     WordBuffer lower;
-    if (lowerForm(word, lower) && knownForm(lower.view()))
+    if (lowerForm(word, lower) && isKnown(lower.view()))
         return true;
     const QStringView bare = stripped(word);
     if (bare.size() != word.size()) {
-        if (knownForm(bare))
+        if (isKnown(bare))
             return true;
         WordBuffer lowerBare;
-        if (lowerForm(bare, lowerBare) && knownForm(lowerBare.view()))
+        if (lowerForm(bare, lowerBare) && isKnown(lowerBare.view()))
             return true;
     }
     return false;
@@ -380,11 +374,6 @@ QString TSpellEngine::automaticReplacement(QStringView word) const
             return replacement;
     }
     return QString();
-}
-
-QString TSpellEngine::currentWord() const
-{
-    return m_questioned;
 }
 
 void TSpellEngine::setPrevious(QStringView word)
@@ -456,7 +445,7 @@ void TSpellEngine::check(std::unique_ptr<TParser> parser, Scope scope, int start
     continueCheck();
     m_busy = false;
     while (m_checkRunning && !m_pendingActions.empty()) {
-        const int code = m_pendingActions.front();
+        const SpellAction code = m_pendingActions.front();
         m_pendingActions.pop_front();
         action(code);
     }
@@ -566,16 +555,28 @@ void TSpellEngine::questionWord()
 
 void TSpellEngine::setDialogCaptions()
 {
+    using Text = TLanguageModule::Text;
+    static constexpr std::pair<int, Text> kCaptions[] = {
+        {SpellElement::ChangeAll, Text::ChangeAll},
+        {SpellElement::Change, Text::Change},
+        {SpellElement::IgnoreAll, Text::IgnoreAll},
+        {SpellElement::Ignore, Text::Ignore},
+        {SpellElement::Add, Text::Add},
+        {SpellElement::AutoCorrect, Text::AutoCorrect},
+        {SpellElement::Suggest, Text::Suggest},
+        {SpellElement::Start, Text::Start},
+        {SpellElement::UndoLast, Text::UndoLast},
+        {SpellElement::Options, Text::Options},
+        {SpellElement::Help, Text::Help},
+        {SpellElement::Cancel, Text::Cancel},
+        {SpellElement::ErrorLabel, Text::NotFound},
+        {SpellElement::ActionLabel, Text::ReplaceWith},
+        {SpellElement::SuggestLabel, Text::Suggestions},
+    };
     const TLanguageModule &texts = language();
-    m_host.setCaption(texts.text(TLanguageModule::DialogCaption));
-    for (int element = SpellElement::ChangeAll; element <= SpellElement::Cancel; ++element) {
-        // Buttons 0-13 take texts 4-13, then Help 15 and Cancel 16 (14 is "&Delete").
-        const int text = element <= SpellElement::Options ? element + 4 : element + 5;
+    m_host.setCaption(texts.text(Text::DialogCaption));
+    for (const auto &[element, text] : kCaptions)
         m_host.setElementCaption(element, texts.text(text));
-    }
-    m_host.setElementCaption(SpellElement::ErrorLabel, texts.text(TLanguageModule::NotFound));
-    m_host.setElementCaption(SpellElement::ActionLabel, texts.text(19));
-    m_host.setElementCaption(SpellElement::SuggestLabel, texts.text(20));
 }
 
 void TSpellEngine::placeDialog(bool first)
@@ -680,7 +681,7 @@ void TSpellEngine::releaseDialog()
 
 // Actions --------------------------------------------------------------------------------
 
-void TSpellEngine::action(int code)
+void TSpellEngine::action(SpellAction code)
 {
     if (m_walking) {
         // Buttons pressed while the walk runs: only Cancel means something now.
@@ -695,165 +696,230 @@ void TSpellEngine::action(int code)
     m_busy = true;
     perform(code);
     while (m_checkRunning && !m_pendingActions.empty()) {
-        const int next = m_pendingActions.front();
+        const SpellAction next = m_pendingActions.front();
         m_pendingActions.pop_front();
         perform(next);
     }
     m_busy = false;
 }
 
-void TSpellEngine::continueAfter(bool recheck)
+void TSpellEngine::perform(SpellAction code)
 {
-    if (recheck)
-        m_parser->clearWordLength();
-    continueCheck();
-}
-
-void TSpellEngine::change(int code, const QString &replacement)
-{
-    m_parser->setActionCode(code);
-    m_parser->selectWord();
-    m_parser->replaceWord(replacement);
-    const bool recheck = m_config.options.has(soRecheck);
-    // Checked again, the replacement must not count as a repeat of the word it replaced.
-    if (!recheck)
-        setPrevious(m_parser->wordView());
-    continueAfter(recheck);
-}
-
-void TSpellEngine::perform(int code)
-{
+    // Help needs no word in hand; the others act on it.
     if (code == SpellAction::Help) {
-        m_host.showHelp(m_props.helpFile, m_props.helpContextDialog);
+        showHelp();
         return;
     }
     if (!m_checkRunning || !m_parser)
         return;
-    using namespace SpellElement;
-    const QString word = m_questioned;
-    const TLanguageModule &texts = language();
     switch (code) {
-    case SpellAction::Suggest: {
-        const QString text = m_host.replacementText();
-        const QString base = text.isEmpty() ? word : text;
-        SuggestionList found;
-        suggestInto(base, found, true, base);
-        for (const QString &s : found.items())
-            m_suggestions.add(s);
-        m_host.setSuggestions(m_suggestions.items());
+    case SpellAction::Suggest:
+        suggest();
         break;
-    }
     case SpellAction::Start:
-        m_host.setElementEnabled(Start, false);
-        m_host.setReplacementText(QString(), false);
-        m_host.setQuestionedWord(QString());
-        m_suggestions.clear();
-        m_host.setSuggestions({});
-        m_parser->startFromCaret();
-        setPrevious({});
-        continueCheck();
+        startAtCaret();
         break;
-    case SpellAction::UndoLast: {
-        const std::optional<TUndo> undo = m_parser->popUndo();
-        if (!undo)
-            break;
-        switch (undo->action) {
-        case 4:
-            for (qsizetype i = m_changeAll.size() - 1; i >= 0; --i) {
-                if (m_changeAll[i].compare(undo->word, Qt::CaseInsensitive) == 0) {
-                    m_changeAll.removeAt(i);
-                    m_changeAllReplacements.removeAt(i);
-                    break;
-                }
-            }
-            break;
-        case 6:
-            CaselessList::remove(m_ignoreAll, undo->word);
-            break;
-        case 8:
-            if (m_addTo)
-                m_addTo->removeWord(undo->word);
-            break;
-        case 9:
-            if (m_addTo)
-                m_addTo->removePair(undo->word);
-            break;
-        default:
-            break;
-        }
-        m_host.setElementCaption(Change, texts.text(5));
-        setPrevious(undo->previousWord);
-        continueCheck();
+    case SpellAction::UndoLast:
+        undoLast();
         break;
-    }
     case SpellAction::Options:
-        if (!m_props.configAvailable)
-            break;
-        if (m_events.onSetupCreate)
-            m_events.onSetupCreate();
-        if (m_host.editConfiguration(*this, m_config)) {
-            m_config.writeBack = true;
-            reopenDictionaries();
-        }
+        editOptions();
         break;
-    case SpellAction::ChangeAll: {
-        const QString replacement = m_host.replacementText();
-        m_changeAll.append(word);
-        m_changeAllReplacements.append(replacement);
-        change(4, replacement);
+    case SpellAction::ChangeAll:
+        changeAll();
         break;
-    }
     case SpellAction::Change:
-        if (m_repeated) {
-            m_host.setElementCaption(Change, texts.text(5));
-            m_parser->selectWord();
-            m_parser->replaceWord(QStringLiteral(" "));
-            m_parser->removeFollowingSpace();
-            const bool second = m_parser->removeFollowingSpace();
-            m_parser->setActionCode(second ? 105 : 5);
-            if (TUndo *undo = m_parser->newestUndo())
-                undo->repeatedDelete = true;
-            m_parser->clearWordLength();
-            continueCheck(); // the word before stays the previous word
-        } else {
-            change(5, m_host.replacementText());
-        }
+        if (m_repeated)
+            deleteRepeated();
+        else
+            change();
         break;
     case SpellAction::IgnoreAll:
-        CaselessList::insert(m_ignoreAll, word);
-        m_parser->setActionCode(6);
-        setPrevious(word);
-        continueCheck();
+        ignoreAll();
         break;
     case SpellAction::Ignore:
-        if (m_repeated)
-            m_host.setElementCaption(Change, texts.text(5));
-        m_parser->setActionCode(7);
-        setPrevious(word);
-        continueCheck();
+        ignore();
         break;
     case SpellAction::Add:
-        if (m_addTo)
-            m_addTo->addWord(word);
-        m_parser->setActionCode(8);
-        setPrevious(word);
-        continueCheck();
+        addWord();
         break;
-    case SpellAction::AutoCorrect: {
-        const QString replacement = m_host.replacementText();
-        if (m_addTo)
-            m_addTo->addPair(word, replacement);
-        change(9, replacement);
+    case SpellAction::AutoCorrect:
+        autoCorrect();
         break;
-    }
+    case SpellAction::Help: // shown above
+        break;
     case SpellAction::Cancel:
-        if (m_events.onCheckCanceled)
-            m_events.onCheckCanceled();
-        endCheck(true);
-        break;
-    default:
+        cancel();
         break;
     }
+}
+
+void TSpellEngine::suggest()
+{
+    // For the replacement field's text, or the questioned word; added in the order found.
+    const QString text = m_host.replacementText();
+    const QString base = text.isEmpty() ? m_questioned : text;
+    SuggestionList found;
+    suggestInto(base, found, true, base);
+    for (const QString &s : found.items())
+        m_suggestions.add(s);
+    m_host.setSuggestions(m_suggestions.items());
+}
+
+void TSpellEngine::startAtCaret()
+{
+    m_host.setElementEnabled(SpellElement::Start, false);
+    m_host.setReplacementText(QString(), false);
+    m_host.setQuestionedWord(QString());
+    m_suggestions.clear();
+    m_host.setSuggestions({});
+    m_parser->startFromCaret();
+    setPrevious({});
+    continueCheck();
+}
+
+void TSpellEngine::undoLast()
+{
+    const std::optional<TUndo> undo = m_parser->popUndo();
+    if (!undo)
+        return;
+    forgetUndone(*undo);
+    restoreChangeCaption();
+    setPrevious(undo->previousWord);
+    continueCheck();
+}
+
+void TSpellEngine::forgetUndone(const TUndo &undo)
+{
+    switch (undo.action) {
+    case TUndoAction::ChangeAll:
+        for (qsizetype i = m_changeAll.size() - 1; i >= 0; --i) {
+            if (m_changeAll[i].compare(undo.word, Qt::CaseInsensitive) == 0) {
+                m_changeAll.removeAt(i);
+                m_changeAllReplacements.removeAt(i);
+                break;
+            }
+        }
+        break;
+    case TUndoAction::IgnoreAll:
+        CaselessList::remove(m_ignoreAll, undo.word);
+        break;
+    case TUndoAction::Add:
+        if (m_addTo)
+            m_addTo->removeWord(undo.word);
+        break;
+    case TUndoAction::AutoCorrect:
+        if (m_addTo)
+            m_addTo->removePair(undo.word);
+        break;
+    default: // the parser puts the text back itself
+        break;
+    }
+}
+
+void TSpellEngine::editOptions()
+{
+    if (!m_props.configAvailable)
+        return;
+    if (m_events.onSetupCreate)
+        m_events.onSetupCreate();
+    if (m_host.editConfiguration(*this, m_config)) {
+        m_config.writeBack = true;
+        reopenDictionaries();
+    }
+}
+
+void TSpellEngine::changeAll()
+{
+    const QString replacement = m_host.replacementText();
+    m_changeAll.append(m_questioned);
+    m_changeAllReplacements.append(replacement);
+    replaceAndContinue(TUndoAction::ChangeAll, replacement);
+}
+
+void TSpellEngine::change()
+{
+    replaceAndContinue(TUndoAction::Change, m_host.replacementText());
+}
+
+void TSpellEngine::deleteRepeated()
+{
+    // The word becomes one space, which goes again, and so does a space after it.
+    restoreChangeCaption();
+    m_parser->selectWord();
+    m_parser->replaceWord(QStringLiteral(" "));
+    m_parser->removeFollowingSpace();
+    const bool second = m_parser->removeFollowingSpace();
+    m_parser->setActionCode(second ? TUndoAction::DeleteWithFollowingSpace : TUndoAction::Change);
+    if (TUndo *undo = m_parser->newestUndo())
+        undo->repeatedDelete = true;
+    m_parser->clearWordLength();
+    continueCheck(); // the word before stays the previous word
+}
+
+void TSpellEngine::ignoreAll()
+{
+    CaselessList::insert(m_ignoreAll, m_questioned);
+    passOver(TUndoAction::IgnoreAll);
+}
+
+void TSpellEngine::ignore()
+{
+    if (m_repeated)
+        restoreChangeCaption();
+    passOver(TUndoAction::Ignore);
+}
+
+void TSpellEngine::addWord()
+{
+    if (m_addTo)
+        m_addTo->addWord(m_questioned);
+    passOver(TUndoAction::Add);
+}
+
+void TSpellEngine::autoCorrect()
+{
+    const QString replacement = m_host.replacementText();
+    if (m_addTo)
+        m_addTo->addPair(m_questioned, replacement);
+    replaceAndContinue(TUndoAction::AutoCorrect, replacement);
+}
+
+void TSpellEngine::showHelp()
+{
+    m_host.showHelp(m_props.helpFile, m_props.helpContextDialog);
+}
+
+void TSpellEngine::cancel()
+{
+    if (m_events.onCheckCanceled)
+        m_events.onCheckCanceled();
+    endCheck(true);
+}
+
+void TSpellEngine::replaceAndContinue(TUndoAction code, const QString &replacement)
+{
+    m_parser->setActionCode(code);
+    m_parser->selectWord();
+    m_parser->replaceWord(replacement);
+    // Checked again, the replacement must not count as a repeat of the word it replaced.
+    if (m_config.options.has(soRecheck))
+        m_parser->clearWordLength();
+    else
+        setPrevious(m_parser->wordView());
+    continueCheck();
+}
+
+void TSpellEngine::passOver(TUndoAction code)
+{
+    m_parser->setActionCode(code);
+    setPrevious(m_questioned);
+    continueCheck();
+}
+
+void TSpellEngine::restoreChangeCaption()
+{
+    m_host.setElementCaption(SpellElement::Change, language().text(TLanguageModule::Change));
 }
 
 void TSpellEngine::suggestionClicked(int index)
@@ -949,7 +1015,7 @@ bool TSpellEngine::backgroundStage(int stage, QStringView word, QStringView ques
                 alphabet.push_back(char(c.unicode()));
         }
         forEachEdit(
-            bytes, alphabet, [&](std::string_view candidate) { return knownForm(fromLatin1(candidate)); }, take);
+            bytes, alphabet, [&](std::string_view candidate) { return isKnown(fromLatin1(candidate)); }, take);
         return true;
     }
     if (stage == 2)

@@ -104,9 +104,7 @@ public:
 
     // Suppresses the end-of-check handling (hiding and freeing the dialog, the message)
     // while further passes are to follow.
-    bool suppressEndHandling() const { return m_suppressEndHandling; }
     void setSuppressEndHandling(bool on) { m_suppressEndHandling = on; }
-    bool resetCountAtStart() const { return m_resetCountAtStart; }
     void setResetCountAtStart(bool on) { m_resetCountAtStart = on; }
 
     // Check entry points, one per parser kind. The control must outlive the check. With
@@ -122,7 +120,7 @@ public:
     void check(std::unique_ptr<TParser> parser, Scope scope, int start = 1, int end = 0);
 
     // The dialog's requests.
-    void action(int code);
+    void action(SpellAction code);
     void suggestionClicked(int index);
     void replacementEdited(bool byUser = true);
     void dialogDeactivated();
@@ -133,12 +131,9 @@ public:
     int wordCount() const { return m_wordCount; }
     bool cancelled() const { return m_cancelled; }
     bool checkRunning() const { return m_checkRunning; }
-    bool dialogExists() const { return m_dialogExists; }
     bool isRepeatedWord() const { return m_repeated; }
-    QString currentWord() const;
     const QStringList &suggestions() const { return m_suggestions.items(); }
     bool backgroundRunning() const { return m_inBackground; }
-    const TParser *parser() const { return m_parser.get(); }
 
     // Word tests.
     bool isKnown(QStringView word) const;
@@ -160,10 +155,7 @@ public:
     // Re-opens the dictionaries after the configuration changed.
     void reopenDictionaries();
     const std::vector<std::shared_ptr<TrieDictionary>> &mainDictionaries() const { return m_mains; }
-    const std::vector<std::shared_ptr<TUserDictionary>> &userDictionaries() const { return m_users; }
     TUserDictionary *addToDictionary() const { return m_addTo.get(); }
-    const QString &wordCharacters() const { return m_wordCharacters; }
-    TSpellOptions options() { return configuration().options; }
 
     // Working lists.
     const QStringList &ignoreAllList() const { return m_ignoreAll; }
@@ -184,7 +176,6 @@ private:
 
     void ensureConfiguration();
     void configureParser();
-    bool knownForm(QStringView word) const;
     QStringView stripped(QStringView word) const;
     bool lowerForm(QStringView word, WordBuffer &out) const;
     bool isUpperWord(QStringView word) const;
@@ -193,9 +184,28 @@ private:
     void continueCheck();
     void questionWord();
     void endCheck(bool cancelled);
-    void perform(int code);
-    void change(int code, const QString &replacement);
-    void continueAfter(bool recheck);
+
+    // The dialog's actions, one each.
+    void perform(SpellAction code);
+    void suggest();
+    void startAtCaret();
+    void undoLast();
+    void editOptions();
+    void changeAll();
+    void change();
+    void deleteRepeated();
+    void ignoreAll();
+    void ignore();
+    void addWord();
+    void autoCorrect();
+    void showHelp();
+    void cancel();
+    // Shared steps of the actions.
+    void replaceAndContinue(TUndoAction code, const QString &replacement);
+    void passOver(TUndoAction code);
+    void forgetUndone(const TUndo &undo);
+    void restoreChangeCaption();
+
     void showWordInDialog();
     void placeDialog(bool first);
     void setDialogCaptions();
@@ -251,7 +261,7 @@ private:
     bool m_walking = false;
     bool m_inBackground = false;
     bool m_busy = false;
-    std::deque<int> m_pendingActions;
+    std::deque<SpellAction> m_pendingActions;
     QElapsedTimer m_slice;
     unsigned m_sliceCounter = 0;
 };

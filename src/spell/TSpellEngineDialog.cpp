@@ -93,7 +93,7 @@ TSpellEngineDialog::TSpellEngineDialog(QString programFolder, Prompts &prompts, 
     setWindowTitle(TLanguageModule::englishUs().text(TLanguageModule::DialogCaption));
     buildControls();
     resetControls();
-    m_dc.onAction = [this](int code) { raiseAction(code); };
+    m_dc.onAction = [this](SpellAction code) { raiseAction(code); };
 }
 
 TSpellEngineDialog::~TSpellEngineDialog() = default;
@@ -102,7 +102,7 @@ void TSpellEngineDialog::buildControls()
 {
     using namespace SpellElement;
     // Each button raises the action its element stands for.
-    static constexpr int kActionOf[Cancel + 1] = {
+    static constexpr SpellAction kActionOf[Cancel + 1] = {
         SpellAction::ChangeAll, SpellAction::Change,      SpellAction::IgnoreAll, SpellAction::Ignore,
         SpellAction::Add,       SpellAction::AutoCorrect, SpellAction::Suggest,   SpellAction::Start,
         SpellAction::UndoLast,  SpellAction::Options,     SpellAction::Help,      SpellAction::Cancel,
@@ -110,7 +110,7 @@ void TSpellEngineDialog::buildControls()
     for (int element = ChangeAll; element <= Cancel; ++element) {
         auto *b = new QPushButton(QString::fromLatin1(kLayoutCaptions[element]), this);
         b->setAutoDefault(false);
-        const int code = kActionOf[element];
+        const SpellAction code = kActionOf[element];
         connect(b, &QPushButton::clicked, this, [this, code] { m_dc.raise(code); });
         m_buttons[element] = b;
         m_dc.bind(element, b);
@@ -194,7 +194,7 @@ void TSpellEngineDialog::resetControls()
     m_filling = false;
 }
 
-void TSpellEngineDialog::raiseAction(int code)
+void TSpellEngineDialog::raiseAction(SpellAction code)
 {
     if (m_engine)
         m_engine->action(code);

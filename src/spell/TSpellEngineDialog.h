@@ -27,13 +27,13 @@ public:
     void setVisible(int element, bool visible);
     QString caption(int element) const;
     void setCaption(int element, const QString &caption);
-    void raise(int action) const
+    void raise(SpellAction action) const
     {
         if (onAction)
             onAction(action);
     }
 
-    std::function<void(int)> onAction;
+    std::function<void(SpellAction)> onAction;
 
 private:
     std::array<QWidget *, SpellElement::kCount> m_controls{};
@@ -93,7 +93,7 @@ protected:
 private:
     void buildControls();
     void resetControls();
-    void raiseAction(int code);
+    void raiseAction(SpellAction code);
 
     QString m_programFolder;
     Prompts &m_prompts;

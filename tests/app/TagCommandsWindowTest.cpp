@@ -1,6 +1,7 @@
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
+#include "editor/TagCommands.h"
 #include "platform/IniFile.h"
 #include "testsupport/MainWindowFixture.h"
 
@@ -64,6 +65,15 @@ TEST_F(TagCommandsWindowTest, EntryPointsShareOneHandler)
         EXPECT_TRUE(w.document().isModified()) << c.entry;
     }
     EXPECT_EQ(w.editorAccess().selStart(), 2 + int(QStringLiteral("<!-- abc").size()));
+}
+
+// The tag commands and their menu items are declared in two tables: no command may lack its item.
+TEST_F(TagCommandsWindowTest, EveryCommandHasItsTagsMenuItem)
+{
+    start();
+    auto *tags = control<QMenu>("Tags1");
+    for (const TagCommand &command : tagCommands())
+        EXPECT_NE(tags->findChild<QAction *>(QLatin1String(command.handler).chopped(5)), nullptr) << command.handler;
 }
 
 TEST_F(TagCommandsWindowTest, StrongSettingChangesBold)

@@ -25,7 +25,7 @@ void ScriptedSpellLoop::waitForInput()
     step(*engine);
 }
 
-ScriptedSpellLoop &ScriptedSpellLoop::then(int code, const QString &replacement, FakeSpellDialog *dialog)
+ScriptedSpellLoop &ScriptedSpellLoop::then(SpellAction code, const QString &replacement, FakeSpellDialog *dialog)
 {
     steps.push_back([code, replacement, dialog](TSpellEngine &e) {
         if (dialog && !replacement.isNull()) {

@@ -122,7 +122,8 @@ public:
     bool ranOut = false;
 
     // Queues an action with an optional replacement text typed first.
-    ScriptedSpellLoop &then(int code, const QString &replacement = QString(), FakeSpellDialog *dialog = nullptr);
+    ScriptedSpellLoop &then(SpellAction code, const QString &replacement = QString(),
+                            FakeSpellDialog *dialog = nullptr);
 };
 
 // A single-line edit control in memory.

@@ -159,15 +159,15 @@ TEST_F(ConfigDialogTest, UpAndDownMoveEntriesAndTheChoiceFollows)
 TEST_F(ConfigDialogTest, FileDialogsAskWithTheirTitlesFiltersAndExtensions)
 {
     struct Case {
-        int button;
+        TLanguageModule::Text button;
         bool save;
         const char *title;
         const char *filter;
     };
     const Case cases[] = {
-        {28, false, "Open Main Dictionary", "Dictionary Files|*.dct"},
-        {31, false, "Open User Dictionary", "User Dictionaries|*.udt;*.dic"},
-        {33, true, "New User Dictionary", "User Dictionary File|*.udt"},
+        {TLanguageModule::AddMain, false, "Open Main Dictionary", "Dictionary Files|*.dct"},
+        {TLanguageModule::AddUser, false, "Open User Dictionary", "User Dictionaries|*.udt;*.dic"},
+        {TLanguageModule::NewUser, true, "New User Dictionary", "User Dictionary File|*.udt"},
     };
     auto dialog = open();
     for (const Case &c : cases) {
@@ -180,7 +180,8 @@ TEST_F(ConfigDialogTest, FileDialogsAskWithTheirTitlesFiltersAndExtensions)
         const FileDialogRequest &request = prompts.last().request;
         EXPECT_EQ(request.title, QString::fromLatin1(c.title));
         EXPECT_EQ(request.filter, QString::fromLatin1(c.filter));
-        EXPECT_EQ(request.defaultSuffix, c.button == 28 ? QStringLiteral("dct") : QStringLiteral("udt"));
+        EXPECT_EQ(request.defaultSuffix,
+                  c.button == TLanguageModule::AddMain ? QStringLiteral("dct") : QStringLiteral("udt"));
         EXPECT_EQ(request.folder, config.folder());
     }
     EXPECT_FALSE(dialog->changed()); // all cancelled
@@ -194,7 +195,7 @@ TEST_F(ConfigDialogTest, OnlyTheFirstAddedMainDictionaryIsActive)
             config.mains.clear();
         auto dialog = open();
         prompts.expectOpenFile(dct);
-        QTest::mouseClick(dialog->button(28), Qt::LeftButton);
+        QTest::mouseClick(dialog->button(TLanguageModule::AddMain), Qt::LeftButton);
         const TMain &added = dialog->working().mains.last();
         EXPECT_EQ(added.path, dct);
         EXPECT_EQ(added.active, empty);
@@ -209,12 +210,12 @@ TEST_F(ConfigDialogTest, NewUserDictionaryIsCreatedAndCanTakeWords)
     auto dialog = open();
     const QString path = folder.file(QStringLiteral("mine.udt"));
     prompts.expectSaveFile(path);
-    QTest::mouseClick(dialog->button(33), Qt::LeftButton);
+    QTest::mouseClick(dialog->button(TLanguageModule::NewUser), Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_EQ(entries(dialog->userList()).last(), QStringLiteral("mine.udt"));
     EXPECT_TRUE(choices(dialog->addToChoice()).contains(QStringLiteral("mine.udt")));
     dialog->userList()->setCurrentRow(3);
-    QTest::mouseClick(dialog->button(32), Qt::LeftButton); // R&emove
+    QTest::mouseClick(dialog->button(TLanguageModule::RemoveUser), Qt::LeftButton);
     EXPECT_EQ(dialog->working().users.size(), 3);
     EXPECT_FALSE(choices(dialog->addToChoice()).contains(QStringLiteral("mine.udt")));
 }

@@ -219,7 +219,7 @@ TEST(TParser, UndoRecordsAndTheirLimit)
     for (int i = 0; i < 26; ++i) {
         ASSERT_TRUE(parser.nextWord());
         parser.pushUndo();
-        parser.setActionCode(7);
+        parser.setActionCode(TUndoAction::Ignore);
     }
     EXPECT_EQ(parser.word(), QStringLiteral("w25"));
     // Word 26 is in hand; of the 25 before it only the newest 20 come back.
@@ -245,7 +245,7 @@ TEST(TParser, UndoOfAReplacementPutsTheOldTextBack)
     parser.nextWord();
     parser.pushUndo();
     parser.replaceWord(QStringLiteral("the very"));
-    parser.setActionCode(5);
+    parser.setActionCode(TUndoAction::Change);
     parser.nextWord();
     parser.pushUndo();
     EXPECT_EQ(editor.plainText(), QStringLiteral("one the very two\nthree"));

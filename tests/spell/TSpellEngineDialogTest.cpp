@@ -112,7 +112,7 @@ TEST_F(SpellWindowTest, ElementsStartAsLaidOutAndButtonsRaiseTheirActions)
         {Options, "&Options", true, 3},       {Help, "Hel&p", true, 10},     {Cancel, "Cancel", true, 11},
     };
     QList<int> raised;
-    dialog->dc().onAction = [&raised](int code) { raised << code; };
+    dialog->dc().onAction = [&raised](SpellAction code) { raised << int(code); };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.caption);
         EXPECT_EQ(dialog->elementCaption(row.element), QString::fromLatin1(row.caption));
@@ -309,8 +309,8 @@ TEST_F(SpellWindowTest, OptionsOpensTheConfigurationAndItsResetsEmptyTheWorkingL
         ++opened;
         // The configuration dialog is modal: work it once its own loop runs.
         QTimer::singleShot(0, &config, [&config] {
-            QTest::mouseClick(config.button(38), Qt::LeftButton); // Reset Ignore All
-            QTest::mouseClick(config.button(39), Qt::LeftButton); // Reset Change All
+            QTest::mouseClick(config.button(TLanguageModule::ResetIgnoreAll), Qt::LeftButton);
+            QTest::mouseClick(config.button(TLanguageModule::ResetChangeAll), Qt::LeftButton);
             QTest::mouseClick(config.okButton(), Qt::LeftButton);
         });
     });

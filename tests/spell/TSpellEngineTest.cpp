@@ -168,6 +168,31 @@ TEST_F(SpellEngineTest, ChangeRechecksTheReplacementOnlyWithRecheck)
     }
 }
 
+// Suggest looks up the field's text, or the questioned word while the field is empty, and
+// adds what it finds behind the list in the order found; the word stays in question.
+TEST_F(SpellEngineTest, SuggestAppendsForTheFieldOrTheQuestionedWord)
+{
+    setOption(soAutoSuggest, false);
+    engine->properties().backgroundSuggestions = false;
+    engine->properties().waitForCompletion = false;
+    QString text = QStringLiteral("teh cat");
+    engine->checkString(text);
+    EXPECT_TRUE(dialog.suggestions.isEmpty());
+    EXPECT_TRUE(dialog.enabled[SpellElement::Suggest]);
+    const QStringList forTeh = {"eth", "the", "eh", "te", "tech", "tehx", "tea", "ten"}; // edit kinds in order
+    const QStringList withDog = forTeh + QStringList{"dog"};
+    const std::pair<const char *, QStringList> steps[] = {{"", forTeh}, {"dgo", withDog}, {"dgo", withDog}};
+    for (const auto &[field, shown] : steps) {
+        dialog.replacement = QString::fromLatin1(field);
+        engine->action(SpellAction::Suggest);
+        EXPECT_EQ(dialog.suggestions, shown) << field;
+    }
+    EXPECT_EQ(dialog.questioned, QStringLiteral("teh"));
+    EXPECT_TRUE(engine->checkRunning());
+    EXPECT_EQ(text, QStringLiteral("teh cat"));
+    engine->action(SpellAction::Cancel);
+}
+
 TEST_F(SpellEngineTest, UndoOfEachActionTakesItBack)
 {
     engine->properties().waitForCompletion = false;
