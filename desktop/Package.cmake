@@ -22,7 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 # What is loaded at run time rather than linked: the browser pane's helper process.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin")
-# Pictures in TIFF format come through a Qt plug-in, which no library links.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
+# Pictures in TIFF, WebP and SVG format come through Qt plug-ins, which no library links.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, libqt6svg6")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -7,10 +7,10 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   qt6-webengine-dev qt6-webengine-dev-tools
-  qt6-image-formats-plugins qt6-qpa-plugins
+  qt6-image-formats-plugins qt6-qpa-plugins libqt6svg6
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev
-  wamerican
+  wamerican wbritish wcanadian wngerman wfrench wspanish
   clang libclang-rt-14-dev clang-format
   xvfb xauth imagemagick
   desktop-file-utils appstream lintian dpkg-dev file

@@ -33,4 +33,6 @@ struct AppEnvironment {
     std::function<int(QDialog &)> runModal;
     // Picks the next tip of the day out of `count`; empty: at random.
     std::function<int(int count)> pickTip;
+    // The full path of a program on the PATH (first start's browsers); empty: the real PATH.
+    std::function<QString(const QString &name)> findProgram;
 };

@@ -45,6 +45,8 @@ public:
     void setDocumentModified() override;
     void showStatus(int panel, const QString &text) override;
     void openPictureInPowerImg(const QString &path) override;
+    QString pageFolder() const override;
+    QString projectFolder() const override;
 
 private:
     TForm1 &m_window;

@@ -15,9 +15,11 @@
 #include "help/TFormSplash.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
+#include "platform/PlainTexts.h"
 #include "platform/TextFile.h"
 #include "preview/BrowserLink.h"
 #include "preview/BrowserPane.h"
+#include "preview/DefaultBrowsers.h"
 #include "preview/ProgramLauncher.h"
 #include "project/FilesTab.h"
 #include "spell/SpellControlAdapters.h"
@@ -79,6 +81,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     buildSiteToolCommands();
     FormCreate();
     checkEveryCommandHandled();
+    showTextsAsPlainText(this);
 }
 
 TForm1::~TForm1()
@@ -482,6 +485,10 @@ void TForm1::readDefaultSettings()
 void TForm1::readOptionSettings()
 {
     m_settings.readOptionsIni();
+    // So that preview works out of the box on a first start.
+    DefaultBrowsers::fillEmptySlots(m_settings, m_env.findProgram
+                                                    ? m_env.findProgram
+                                                    : DefaultBrowsers::ProgramFinder(DefaultBrowsers::findOnPath));
 }
 
 void TForm1::layOutAtStartup()
@@ -499,6 +506,7 @@ void TForm1::startUntitledDocument()
     m_projectModified = false;
     m_document->startUntitled();
     m_projectName.clear();
+    m_project.setFolder(projectsFolder());
 }
 
 void TForm1::applyFilesUseSel()

@@ -9,6 +9,7 @@
 #include "dialogs/TFormTable.h"
 #include "editor/RichEditAccess.h"
 #include "editor/TagInsertion.h"
+#include "platform/ProgramFolder.h"
 #include "project/FilesPanel.h"
 #include "project/FilesTab.h"
 
@@ -94,8 +95,10 @@ void TForm1::PowerIMG1Click()
 
 void TForm1::openPowerImg(const QString &picture)
 {
+    // The browser opens where the picture handed over lies.
+    const QString startFolder = picture.isEmpty() ? m_settings.text(SettingKey::StartLocation) : folderPart(picture);
     TFormImageView dialog(prompts(), *m_env.clipboard, m_powerResult, m_settings.text(SettingKey::RelImage),
-                          m_settings.text(SettingKey::StartLocation), picture, this);
+                          startFolder, picture, this);
     dialog.exec();
     m_settings.store(SettingKey::RelImage, dialog.relativeImagePath());
     pastePowerResult(m_powerResult, false); // replaces the selection

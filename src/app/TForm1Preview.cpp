@@ -7,6 +7,7 @@
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
 #include "options/TFormOptions.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "preview/BrowserLink.h"
 #include "preview/BrowserPane.h"
@@ -104,6 +105,22 @@ void MainFilesHost::showStatus(int panel, const QString &text)
 void MainFilesHost::openPictureInPowerImg(const QString &path)
 {
     m_window.openPowerImg(path);
+}
+
+QString MainFilesHost::pageFolder() const
+{
+    const HtmlDocument &document = *m_window.m_document;
+    return document.isUntitled() ? QString() : folderPart(document.openFileName());
+}
+
+QString MainFilesHost::projectFolder() const
+{
+    if (m_window.m_projectName.isEmpty())
+        return {};
+    for (const QString &path : m_window.m_project.paths())
+        if (!folderPart(path).isEmpty())
+            return folderPart(path);
+    return {};
 }
 
 void TForm1::createEmbeddedBrowser()

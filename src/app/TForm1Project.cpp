@@ -54,10 +54,6 @@ QString recentNotFound(const QString &path)
         .arg(path.toUpper());
 }
 
-QString cannotRead(const QString &path, const QString &reason)
-{
-    return QStringLiteral("Cannot read \"%1\": %2").arg(path, reason);
-}
 } // namespace ProjectTexts
 
 namespace {
@@ -170,7 +166,7 @@ void TForm1::Outline1Click()
     if (page < 0)
         return;
     const QString path = m_project.pathOf(page);
-    const QFileInfo file(path);
+    const QFileInfo file(m_project.filePathOf(page));
     if (path.isEmpty() || !file.isFile())
         return;
     setStatusPanelText(0, QStringLiteral("File Size: %1KB").arg(file.size() / 1000));
@@ -194,10 +190,9 @@ void TForm1::Outline1DblClick()
         return;
     if (m_document->askToSave() == Answer::Cancel)
         return;
-    QString path = m_project.pathOf(page);
+    // A help page's bare name is taken from the help project's folder, help/.
+    const QString path = m_project.filePathOf(page);
     const bool helpPage = m_helpMode && path.endsWith(QLatin1String(".kvn"), Qt::CaseInsensitive);
-    if (helpPage)
-        path = m_settings.folders().shipped() + QStringLiteral("help/") + path;
     if (!loadPage(path)) {
         prompts().information(ProjectTexts::cannotOpenPage);
         return;
@@ -216,32 +211,17 @@ bool TForm1::readProjectFiles(const QString &outlinePath)
 {
     // A project that cannot be read whole is not half-loaded: outline and path list stay in
     // step and nothing under the project's name can be saved over the file on disk.
-    const auto rollBack = [this] {
+    QString error;
+    std::optional<ProjectModel> project = ProjectFiles::readProject(outlinePath, &error);
+    if (!project) {
+        prompts().error(error);
         m_project.clear();
+        m_project.setFolder(projectsFolder());
         m_projectName.clear();
         rebuildOutline();
-    };
-    QString error;
-    const std::optional<QByteArray> outline = readFileBytes(outlinePath, &error);
-    if (!outline) {
-        prompts().error(ProjectTexts::cannotRead(outlinePath, error));
-        rollBack();
         return false;
     }
-    const ProjectFiles::OutlineRead pages = ProjectFiles::parseOutline(*outline);
-    if (pages.error) {
-        prompts().error(*pages.error);
-        rollBack();
-        return false;
-    }
-    const QString pathFile = ProjectFiles::companionPathFile(outlinePath);
-    const std::optional<QByteArray> paths = readFileBytes(pathFile, &error);
-    if (!paths) {
-        prompts().error(ProjectTexts::cannotRead(pathFile, error));
-        rollBack();
-        return false;
-    }
-    m_project.assign(pages.pages, ProjectFiles::parseLines(*paths));
+    m_project = std::move(*project);
     rebuildOutline();
     m_outline->expandAll();
     return true;
@@ -260,6 +240,7 @@ bool TForm1::writeProjectFiles()
         prompts().error(DocumentTexts::saveFailed(failed, result.error));
         return false;
     }
+    m_project.setFolder(projectsFolder()); // relative page paths now go with the file written there
     return true;
 }
 
@@ -311,6 +292,7 @@ void TForm1::NewProject1Click()
     closeProject(ProjectCloser::NewProject);
     m_projectName.clear();
     m_project.clear();
+    m_project.setFolder(projectsFolder()); // where it will be saved
     rebuildOutline();
     m_projectModified = false;
     m_helpMode = false;

@@ -6,6 +6,7 @@
 #include "editor/RichEditAccess.h"
 #include "help/HelpPages.h"
 #include "help/TFormHelpOnTop.h"
+#include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
 #include "spell/SpellControlAdapters.h"
 #include "spell/SpellDialogHost.h"
@@ -43,6 +44,7 @@ TFormSpell::TFormSpell(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowT
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(SpellTexts::checking, this));
     resize(260, 40);
+    showTextsAsPlainText(this);
 }
 
 void TForm1::configureSpellChecker()
@@ -76,7 +78,7 @@ void TForm1::configureSpellChecker()
     p.defaultMain = QStringLiteral("american.dct");
     p.defaultUser = QStringLiteral("default.udt");
     p.defaultOptions = TSpellOptions{soHTML, soInternet, soAutoSuggest, soPrimaryOnly, soRecheck, soRepeated};
-    p.visibleOptions = TSpellOptions{soUpcase, soNumbers, soHTML, soInternet, soRecheck};
+    p.visibleOptions = TSpellOptions{soUpcase, soNumbers, soHTML, soInternet, soRecheck, soBestGuessesFirst};
     p.wordCountVisible = true;
     p.endShowMessage = emExceptCancel;
     TSpellEvents &events = m_spellEngine->events();

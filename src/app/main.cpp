@@ -6,6 +6,7 @@
 #include "platform/CommandLine.h"
 #include "platform/DialogPrompts.h"
 #include "platform/EventPump.h"
+#include "preview/LocalPageScheme.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -40,7 +41,7 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     CommandLine::configure(parser);
     answerWithoutDisplay(argc, argv, parser);
-
+    LocalPageScheme::registerScheme(); // before the application: the web engine reads schemes at its start
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral(TOVAREL_APP_ID));

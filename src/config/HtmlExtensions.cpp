@@ -1,5 +1,6 @@
 #include "config/HtmlExtensions.h"
 
+#include "config/PictureFiles.h"
 #include "platform/TextFile.h"
 
 QStringList defaultHtmlExtensions()
@@ -31,8 +32,9 @@ HtmlFileMasks buildHtmlFileMasks(const QStringList &extensions)
     result.masks = masks.join(QLatin1Char(';'));
     result.openFilter = QStringLiteral("HTML Files|") + result.masks +
                         QStringLiteral("|Project Files|*.out|EXE Files|*.exe|All Files|*.*");
-    result.filesTabFilter = QStringLiteral("All Files|*.*|Image Files|*.jpg;*.gif|HTML Files|") + result.masks +
-                            QStringLiteral("|All Web Files|*.jpg;*.gif;") + result.masks;
+    result.filesTabFilter = QStringLiteral("All Files|*.*|Image Files|") + PictureFiles::masks() +
+                            QStringLiteral("|HTML Files|") + result.masks + QStringLiteral("|All Web Files|") +
+                            PictureFiles::masks() + QLatin1Char(';') + result.masks;
     return result;
 }
 

@@ -67,6 +67,11 @@ constexpr bool tableIsInKeyOrder()
 static_assert(tableIsInKeyOrder(), "the settings table must list the keys in enum order");
 
 constexpr quint32 kRed = 0x0000FF;
+
+bool holdsPathSeparator(const QString &text)
+{
+    return text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')) || text.contains(QChar(0));
+}
 } // namespace
 
 const SettingDefinition &settingDefinition(SettingKey key)
@@ -97,50 +102,69 @@ QString Settings::defaultText(SettingKey key) const
     }
 }
 
-void Settings::readKey(SettingKey key)
+void Settings::readKeys(SettingsFile file, const QList<SettingKey> &keys)
 {
-    const SettingDefinition &d = settingDefinition(key);
-    const IniFile ini(iniPath(d.file));
-    const QString section = QLatin1String(d.section);
-    const QString name = QLatin1String(d.name);
-    QString &value = m_values[size_t(key)];
-    switch (d.type) {
+    // The file is read once for all its keys: a huge settings file costs one pass, not one
+    // pass per key.
+    QList<IniName> names;
+    for (SettingKey key : keys)
+        names.append({QLatin1String(settingDefinition(key).section), QLatin1String(settingDefinition(key).name)});
+    const QList<std::optional<QString>> found = IniFile(iniPath(file)).readAll().values(names);
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        m_values[size_t(keys[i])] = typedValue(keys[i], found[i]);
+}
+
+QString Settings::typedValue(SettingKey key, const std::optional<QString> &stored) const
+{
+    const QString fallback = defaultText(key);
+    if (!stored)
+        return fallback;
+    switch (settingDefinition(key).type) {
     case SettingType::Text:
-        value = ini.readString(section, name, defaultText(key));
-        break;
-    case SettingType::Flag:
-        value = ini.readBool(section, name, defaultText(key) == QLatin1String("1")) ? QStringLiteral("1")
-                                                                                    : QStringLiteral("0");
-        break;
-    case SettingType::Integer:
-        value = QString::number(ini.readInt(section, name, defaultText(key).toInt()));
-        break;
+        // The extension names files beside the program ("new." and it): a separator in it
+        // would put them in another folder.
+        if (key == SettingKey::HtmlExt && holdsPathSeparator(*stored))
+            return fallback;
+        return *stored;
+    case SettingType::Flag: {
+        const std::optional<int> number = IniText::parseInt(*stored);
+        const bool on = number ? *number != 0 : fallback == QLatin1String("1");
+        return on ? QStringLiteral("1") : QStringLiteral("0");
     }
+    case SettingType::Integer:
+        return QString::number(IniText::parseInt(*stored).value_or(fallback.toInt()));
+    }
+    return fallback;
+}
+
+void Settings::readStartupKeys(SettingsFile file)
+{
+    QList<SettingKey> keys;
+    for (const SettingDefinition &d : kTable)
+        if (d.file == file && d.readAtStartup)
+            keys.append(d.key);
+    readKeys(file, keys);
 }
 
 void Settings::readDefaultIni()
 {
-    for (const SettingDefinition &d : kTable)
-        if (d.file == SettingsFile::Default && d.readAtStartup)
-            readKey(d.key);
+    readStartupKeys(SettingsFile::Default);
 }
 
 void Settings::readOptionsIni()
 {
-    for (const SettingDefinition &d : kTable)
-        if (d.file == SettingsFile::Options && d.readAtStartup)
-            readKey(d.key);
+    readStartupKeys(SettingsFile::Options);
 }
 
 void Settings::readRecent()
 {
-    for (SettingKey key : {SettingKey::Recent1, SettingKey::Recent2, SettingKey::Recent3, SettingKey::Recent4})
-        readKey(key);
+    readKeys(SettingsFile::Options,
+             {SettingKey::Recent1, SettingKey::Recent2, SettingKey::Recent3, SettingKey::Recent4});
 }
 
 void Settings::reload(SettingKey key)
 {
-    readKey(key);
+    readKeys(settingDefinition(key).file, {key});
 }
 
 QString Settings::text(SettingKey key) const

@@ -2,6 +2,7 @@
 
 #include "platform/AppFolders.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -111,7 +112,9 @@ public:
     quint32 tagColour(SettingKey key) const;
 
 private:
-    void readKey(SettingKey key);
+    void readKeys(SettingsFile file, const QList<SettingKey> &keys);
+    void readStartupKeys(SettingsFile file);
+    QString typedValue(SettingKey key, const std::optional<QString> &stored) const;
 
     AppFolders m_folders;
     std::array<QString, size_t(SettingKey::Count)> m_values;

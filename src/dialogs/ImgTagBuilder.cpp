@@ -1,11 +1,13 @@
 #include "dialogs/ImgTagBuilder.h"
 
+#include "config/PictureFiles.h"
+
 namespace ImgTagBuilder {
 
 QString source(const ImgFields &fields)
 {
-    const QString name = fields.source.toLower();
-    return fields.relative ? fields.relativePath + name : name;
+    // The name as typed: a browser on a case-sensitive disk finds BIG.GIF only as BIG.GIF.
+    return PictureFiles::source(fields.relative ? fields.relativePath : QString(), fields.source);
 }
 
 QString tag(const ImgFields &fields)

@@ -19,7 +19,7 @@ struct ImgFields {
 
 namespace ImgTagBuilder {
 
-// The lower-cased source, behind the relative path as typed when that is asked for.
+// The source as typed, behind the relative path when that is asked for.
 QString source(const ImgFields &fields);
 QString tag(const ImgFields &fields);
 

@@ -27,13 +27,6 @@ inline void showBuilt(QLineEdit *edit, const QString &text)
     edit->selectAll();
 }
 
-// Captions such as "<IMG> Tag" are shown as typed, never read as markup.
-inline void plainLabels(QWidget *dialog)
-{
-    for (QLabel *label : dialog->findChildren<QLabel *>())
-        label->setTextFormat(Qt::PlainText);
-}
-
 template <typename T> T *named(T *widget, const char *objectName)
 {
     widget->setObjectName(QLatin1String(objectName));

@@ -2,6 +2,7 @@
 
 #include "dialogs/PowerHandOver.h"
 #include "dialogs/PowerWidgets.h"
+#include "platform/PlainTexts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 
@@ -105,7 +106,6 @@ TFormAnchor::TFormAnchor(Prompts &prompts, Clipboard &clipboard, PowerResult &re
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
     resize(560, 380);
-    PowerWidgets::plainLabels(this);
 
     for (QLineEdit *edit : {m_editHref, m_editDesc, m_editRelative})
         connect(edit, &QLineEdit::textChanged, this, &TFormAnchor::rebuild);
@@ -118,6 +118,7 @@ TFormAnchor::TFormAnchor(Prompts &prompts, Clipboard &clipboard, PowerResult &re
     connect(insert, &QPushButton::clicked, this, &TFormAnchor::BitBtnInsertClick);
     connect(copy, &QPushButton::clicked, this, &TFormAnchor::BitBtnClipboardClick);
     connect(cancel, &QPushButton::clicked, this, &TFormAnchor::BitBtn1Click);
+    showTextsAsPlainText(this);
 }
 
 bool TFormAnchor::useRelativePath() const

@@ -6,6 +6,7 @@
 #include "dialogs/PowerHandOver.h"
 #include "dialogs/PowerWidgets.h"
 #include "imaging/TPictureView.h"
+#include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
 
 #include <QCheckBox>
@@ -102,9 +103,10 @@ TFormBody::TFormBody(Settings &settings, Prompts &prompts, Clipboard &clipboard,
     auto *right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("Preview Panel"), this));
     m_panel = named(new QFrame(this), "PanelPreview");
-    m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // A plain box: a sunken edge draws light lines that vanish on a light background.
+    m_panel->setFrameStyle(QFrame::Box | QFrame::Plain);
     m_panel->setAutoFillBackground(true);
-    m_panel->setMinimumSize(200, 150);
+    m_panel->setMinimumSize(220, 160);
     m_picture = named(new TPictureView(prompts, m_panel), "ImagePreview");
     m_picture->setStretch(true);
     m_picture->hide();
@@ -161,8 +163,7 @@ TFormBody::TFormBody(Settings &settings, Prompts &prompts, Clipboard &clipboard,
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(640, 560);
-    PowerWidgets::plainLabels(this);
+    resize(700, 580);
 
     applyColours();
 
@@ -184,6 +185,7 @@ TFormBody::TFormBody(Settings &settings, Prompts &prompts, Clipboard &clipboard,
     connect(insert, &QPushButton::clicked, this, &TFormBody::BitBtnInsertClick);
     connect(copy, &QPushButton::clicked, this, &TFormBody::BitBtnClipboardClick);
     connect(close, &QPushButton::clicked, this, &TFormBody::BitBtn1Click);
+    showTextsAsPlainText(this);
 }
 
 TFormBody::~TFormBody() = default;

@@ -1,6 +1,7 @@
 #include "dialogs/TFormCustom.h"
 
 #include "dialogs/CustomTagList.h"
+#include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
 
 #include <QEvent>
@@ -31,6 +32,7 @@ TFormCustom::TFormCustom(Mode mode, const QStringList &entries, Prompts &prompts
     // The delete panel covers the add fields.
     layout->addWidget(mode == Mode::Add ? buildAddFields() : buildDeletePanel(entries));
     resize(460, 300);
+    showTextsAsPlainText(this);
 }
 
 QWidget *TFormCustom::buildAddFields()

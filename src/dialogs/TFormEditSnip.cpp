@@ -1,6 +1,7 @@
 #include "dialogs/TFormEditSnip.h"
 
 #include "platform/DialogButtons.h"
+#include "platform/PlainTexts.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -19,6 +20,7 @@ TFormEditSnip::TFormEditSnip(const QString &text, QWidget *parent) : QDialog(par
     resize(420, 90);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    showTextsAsPlainText(this);
 }
 
 QString TFormEditSnip::text() const

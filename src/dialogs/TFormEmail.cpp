@@ -1,6 +1,7 @@
 #include "dialogs/TFormEmail.h"
 
 #include "platform/DialogButtons.h"
+#include "platform/PlainTexts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@ TFormEmail::TFormEmail(const QString &address, QWidget *parent)
     resize(340, 130);
     connect(ok, &QPushButton::clicked, this, &TFormEmail::Button1Click);
     connect(cancel, &QPushButton::clicked, this, &TFormEmail::Button2Click);
+    showTextsAsPlainText(this);
 }
 
 QString TFormEmail::address() const

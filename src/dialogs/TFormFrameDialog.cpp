@@ -4,6 +4,7 @@
 #include "platform/Clipboard.h"
 
 #include "platform/DialogButtons.h"
+#include "platform/PlainTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,7 +33,6 @@ TFormFrameDialog::TFormFrameDialog(Clipboard &clipboard, QWidget *parent)
     for (const char *note : {"Enter your frame data below. Then press the OK button to create a tag of this form:",
                              "<FRAME NAME=\"Index\" SRC=\"table.html\" SCROLLING=\"Auto\" >"}) {
         auto *label = new QLabel(QLatin1String(note), this);
-        label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         layout->addWidget(label);
     }
@@ -57,6 +57,7 @@ TFormFrameDialog::TFormFrameDialog(Clipboard &clipboard, QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &TFormFrameDialog::ButtonOKClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     prepare();
+    showTextsAsPlainText(this);
 }
 
 void TFormFrameDialog::prepare()

@@ -5,6 +5,7 @@
 #include "platform/Clipboard.h"
 
 #include "platform/DialogButtons.h"
+#include "platform/PlainTexts.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -24,7 +25,6 @@ TFormFrameSet::TFormFrameSet(Clipboard &clipboard, QWidget *parent)
     for (const char *note : {"Fill in the blanks below. Then press the OK button to create a tag of this form:",
                              "<FRAMESET COLS=\"100%\" ROWS=\"50%,50%\">"}) {
         auto *label = new QLabel(QLatin1String(note), this);
-        label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         layout->addWidget(label);
     }
@@ -45,6 +45,7 @@ TFormFrameSet::TFormFrameSet(Clipboard &clipboard, QWidget *parent)
 
     // The clipboard may carry the cut lines with any line breaks; the buffer uses CR LF.
     m_buffer = FramesetDialogText::indentLines(LineBreaks::toCrLf(LineBreaks::fromCrLf(m_clipboard.text())));
+    showTextsAsPlainText(this);
 }
 
 void TFormFrameSet::ButtonOKClick()

@@ -1,5 +1,7 @@
 #include "dialogs/TFormHoriz.h"
 
+#include "platform/PlainTexts.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -112,6 +114,7 @@ TFormHoriz::TFormHoriz(Clipboard &clipboard, QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &TFormHoriz::Button1Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     RadioWidthClick();
+    showTextsAsPlainText(this);
 }
 
 HorizontalRuleRequest TFormHoriz::request() const

@@ -1,8 +1,10 @@
 #include "dialogs/TFormImageView.h"
 
+#include "config/PictureFiles.h"
 #include "dialogs/PowerHandOver.h"
 #include "dialogs/PowerWidgets.h"
 #include "imaging/TPictureView.h"
+#include "platform/PlainTexts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "project/FilesPanel.h"
@@ -67,7 +69,7 @@ TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResu
     auto *previewColumn = new QVBoxLayout;
     previewColumn->addWidget(new QLabel(QStringLiteral("Image Preview Window:"), this));
     auto *previewPanel = named(new QFrame(this), "PanelPreview");
-    previewPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    previewPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
     previewPanel->setMinimumSize(220, 160);
     m_preview = named(new TPictureView(prompts, previewPanel), "ImagePreview");
     (new QVBoxLayout(previewPanel))->addWidget(m_preview);
@@ -119,13 +121,13 @@ TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResu
     sizes->addWidget(m_checkIsmap);
     grid->addLayout(sizes, 2, 0, 1, 3);
     grid->addWidget(m_checkRelative, 3, 0, 1, 2);
-    grid->addWidget(m_editRelativePath, 3, 2);
+    grid->addWidget(m_editRelativePath, 4, 0, 1, 3);
     auto *note =
         new QLabel(QStringLiteral("Use this when your images are stored in a location different from your HTML "
                                   "file:   Example:    /data/images/"),
                    data);
     note->setWordWrap(true);
-    grid->addWidget(note, 4, 0, 1, 3);
+    grid->addWidget(note, 5, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     layout->addWidget(data);
 
@@ -148,8 +150,7 @@ TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResu
     buttons->addStretch(1);
     buttons->addWidget(close);
     layout->addLayout(buttons);
-    resize(680, 600);
-    PowerWidgets::plainLabels(this);
+    resize(760, 640);
 
     connect(m_driveBox, &QComboBox::activated, this, &TFormImageView::DriveComboBox1Change);
     connect(m_folders, &DirectoryListBox::directoryChanged, this, &TFormImageView::DirectoryListBox1Change);
@@ -174,6 +175,7 @@ TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResu
     connect(insert, &QPushButton::clicked, this, &TFormImageView::BitBtnInsertClick);
     connect(copy, &QPushButton::clicked, this, &TFormImageView::BitBtnClipboardClick);
     connect(close, &QPushButton::clicked, this, &TFormImageView::Button1Click);
+    showTextsAsPlainText(this);
 }
 
 QString TFormImageView::relativeImagePath() const
@@ -214,7 +216,7 @@ void TFormImageView::DriveComboBox1Change(int index)
 void TFormImageView::DirectoryListBox1Change(const QString &folder)
 {
     m_files->clear();
-    m_files->addItems(FilesPanel::withoutRepeats(FilesPanel::listFolder(folder, ImageViewTexts::fileMask)));
+    m_files->addItems(FilesPanel::withoutRepeats(FilesPanel::listFolder(folder, PictureFiles::masks())));
 }
 
 bool TFormImageView::loadPicture(const QString &path, const QString &labelPrefix)
@@ -233,7 +235,7 @@ bool TFormImageView::loadPicture(const QString &path, const QString &labelPrefix
     m_editHeight->setText(QString::number(facts.height));
     m_label1->setText(ImgTagBuilder::dimensionText(labelPrefix, facts.width, facts.height));
     m_label2->setText(ImgTagBuilder::sizeText(labelPrefix, facts.fileSize));
-    m_label3->setText(m_preview->ImageName());
+    m_label3->setText(QDir::toNativeSeparators(path)); // as on disk, not upper-cased
     return true;
 }
 

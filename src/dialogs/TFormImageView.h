@@ -18,7 +18,6 @@ struct PowerResult;
 
 namespace ImageViewTexts {
 inline const QString caption = QStringLiteral("Power Image Tag / Preview Screen");
-inline const QString fileMask = QStringLiteral("*.jpg;*.gif;");
 inline const QString label1 = QStringLiteral("Dim:");
 inline const QString label2 = QStringLiteral("Size:");
 inline const QString label3 = QStringLiteral("File Path:");

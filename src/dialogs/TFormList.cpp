@@ -1,6 +1,7 @@
 #include "dialogs/TFormList.h"
 
 #include "dialogs/ListBuilder.h"
+#include "platform/PlainTexts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -71,6 +72,7 @@ TFormList::TFormList(Clipboard &clipboard, QWidget *parent)
     connect(make, &QPushButton::clicked, this, &TFormList::Button2Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     SpinEdit1Change();
+    showTextsAsPlainText(this);
 }
 
 void TFormList::SpinEdit1Change()

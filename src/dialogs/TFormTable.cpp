@@ -2,6 +2,7 @@
 
 #include "dialogs/PowerHandOver.h"
 #include "dialogs/PowerWidgets.h"
+#include "platform/PlainTexts.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -162,7 +163,6 @@ TFormTable::TFormTable(Clipboard &clipboard, PowerResult &result, QWidget *paren
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
     resize(620, 560);
-    PowerWidgets::plainLabels(this);
 
     // Laid out once as the sampler's starting values give, note showing.
     const TableBuilder::SamplerGeometry g = TableBuilder::samplerGeometry(0, 0, 0);
@@ -177,6 +177,7 @@ TFormTable::TFormTable(Clipboard &clipboard, PowerResult &result, QWidget *paren
         connect(box, &QSpinBox::valueChanged, this, &TFormTable::SamplerChange);
     connect(ok, &QPushButton::clicked, this, &TFormTable::BitBtn1Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    showTextsAsPlainText(this);
 }
 
 TableFields TFormTable::fields() const

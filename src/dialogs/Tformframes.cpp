@@ -1,6 +1,7 @@
 #include "dialogs/Tformframes.h"
 
 #include "platform/Clipboard.h"
+#include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
 
 #include <QCheckBox>
@@ -173,6 +174,7 @@ Tformframes::Tformframes(Clipboard &clipboard, Prompts &prompts, QWidget *parent
     showStep(1);
     TemplateClick(1);
     resize(680, 560);
+    showTextsAsPlainText(this);
 }
 
 QWidget *Tformframes::buildWizardPage()

@@ -1,6 +1,7 @@
 #include "editor/FindReplaceDialogs.h"
 
 #include "editor/HtmlEditor.h"
+#include "platform/PlainTexts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -92,6 +93,7 @@ SearchDialog::SearchDialog(bool withReplace, QWidget *parent) : QDialog(parent)
     auto *main = new QHBoxLayout(this);
     main->addLayout(left, 1);
     main->addLayout(buttons);
+    showTextsAsPlainText(this);
 }
 
 QString SearchDialog::findText() const

@@ -1,6 +1,7 @@
 #include "editor/TFormSpeedBar.h"
 
 #include "editor/TagPanel.h"
+#include "platform/PlainTexts.h"
 
 #include <QListWidget>
 #include <QTabWidget>
@@ -26,6 +27,7 @@ TFormSpeedBar::TFormSpeedBar(EditorAccess &editor, std::function<void()> markMod
     resize(220, 360);
     connect(m_tags, &QListWidget::itemDoubleClicked, this, &TFormSpeedBar::ListBox1DblClick);
     connect(m_attributes, &QListWidget::itemDoubleClicked, this, &TFormSpeedBar::ListBox2DblClick);
+    showTextsAsPlainText(this);
 }
 
 void TFormSpeedBar::ListBox1DblClick()

@@ -1,5 +1,7 @@
 #include "help/TFormFAQ.h"
 
+#include "platform/PlainTexts.h"
+
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -38,4 +40,5 @@ TFormFAQ::TFormFAQ(QWidget *parent) : QDialog(parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignRight);
     resize(480, 420);
+    showTextsAsPlainText(this);
 }

@@ -1,15 +1,17 @@
 #include "help/TFormHelpOnTop.h"
 
+#include "platform/PlainTexts.h"
 #include "platform/TextFile.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextEdit>
+#include <QUrl>
 
 TFormHelpOnTop::TFormHelpOnTop(const QString &programFolder, const QStringList &pages, int firstPage, QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_programFolder(programFolder), m_pages(pages),
-      m_text(new QPlainTextEdit(this)), m_next(new QPushButton(QStringLiteral("Next"), this)),
+      m_text(new QTextEdit(this)), m_next(new QPushButton(QStringLiteral("Next"), this)),
       m_prev(new QPushButton(QStringLiteral("Prev"), this)),
       m_hint(new QLabel(QStringLiteral("Resize me by dragging on one of my corners. Move me anywhere on the screen by "
                                        "dragging my title bar above."),
@@ -29,18 +31,21 @@ TFormHelpOnTop::TFormHelpOnTop(const QString &programFolder, const QStringList &
     m_text->setGeometry(4, 4, 360, 300);
     m_prev->setGeometry(4, 308, 70, 26);
     m_next->setGeometry(80, 308, 70, 26);
-    m_hint->setGeometry(156, 304, 210, 40);
+    m_hint->setGeometry(156, 304, 210, 64); // three lines of the default font
     resize(kCreatedSize);
     showPage(firstPage);
+    showTextsAsPlainText(this);
 }
 
 void TFormHelpOnTop::showPage(int page)
 {
     m_page = std::clamp(page, 0, std::max(0, int(m_pages.size()) - 1));
     m_text->clear();
-    if (const std::optional<DecodedText> file =
-            readTextFile(m_programFolder + QStringLiteral("help/") + m_pages.value(m_page)))
-        m_text->setPlainText(file->text);
+    const QString helpFolder = m_programFolder + QStringLiteral("help/");
+    // The page is read as a page, with its headings and lists, never shown as source.
+    m_text->document()->setBaseUrl(QUrl::fromLocalFile(helpFolder));
+    if (const std::optional<DecodedText> file = readTextFile(helpFolder + m_pages.value(m_page)))
+        m_text->setHtml(file->text);
     m_prev->setEnabled(m_page > 0);
     m_next->setEnabled(m_page < m_pages.size() - 1);
 }

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 // "Help On Top": pages through the help pages in a small window above the others.
@@ -14,6 +14,7 @@ public:
     TFormHelpOnTop(const QString &programFolder, const QStringList &pages, int firstPage, QWidget *parent = nullptr);
 
     int currentPage() const { return m_page; }
+    // The page as shown: its text without the tags.
     QString text() const;
     bool hintVisible() const;
 
@@ -35,7 +36,7 @@ private:
     QStringList m_pages;
     int m_page = 0;
     static constexpr QSize kCreatedSize{375, 372};
-    QPlainTextEdit *m_text;
+    QTextEdit *m_text;
     QPushButton *m_next;
     QPushButton *m_prev;
     QLabel *m_hint;

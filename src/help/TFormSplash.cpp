@@ -1,5 +1,7 @@
 #include "help/TFormSplash.h"
 
+#include "platform/PlainTexts.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -63,4 +65,5 @@ TFormSplash::TFormSplash(Mode mode, int closeAfterMs, QWidget *parent)
     connect(m_timer, &QTimer::timeout, this, &QDialog::accept);
     if (atStartup)
         m_timer->start(closeAfterMs);
+    showTextsAsPlainText(this);
 }

@@ -2,6 +2,7 @@
 
 #include "config/ColorNames.h"
 #include "help/TipsOfTheDay.h"
+#include "platform/PlainTexts.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -48,6 +49,7 @@ TTipsForm::TTipsForm(bool showAtStartup, std::function<int(int)> pick, QWidget *
     connect(next, &QPushButton::clicked, this, &TTipsForm::NextTipClick);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     NextTipClick();
+    showTextsAsPlainText(this);
 }
 
 void TTipsForm::NextTipClick()

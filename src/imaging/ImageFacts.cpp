@@ -1,13 +1,18 @@
 #include "imaging/ImageFacts.h"
 
 #include "imaging/PcxReader.h"
+#include "imaging/SvgSize.h"
 
-#include <QFile>
+#include "platform/RegularFile.h"
+
+#include <QBuffer>
 #include <QImageReader>
 
 namespace {
 
-const QString kUnknownKind = QStringLiteral("Not a GIF, JPEG, BMP, PNG, TIFF or PCX picture.");
+const QString kUnknownKind = QStringLiteral("Not a GIF, JPEG, BMP, PNG, TIFF, PCX, WebP or SVG picture.");
+// An SVG names its size in its outer element, which sits near the top of the file.
+constexpr qint64 kSvgHeadBytes = 1024 * 1024;
 const QString kCannotOpen = QStringLiteral("The file cannot be opened.");
 
 struct KnownFormat {
@@ -22,23 +27,28 @@ const KnownFormat kKnownFormats[] = {
     {"jpeg", "JPEG", "JPEG/JFIF"},
     {"png", "PNG", "Portable Network Graphics"},
     {"tiff", "TIFF", "Tagged Image File Format"},
+    {"webp", "WEBP", "WebP"},
 };
 
 } // namespace
 
 std::optional<ImageFacts> readImageFacts(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    if (!readRegularFile(path, bytes, nullptr, kMaxPictureFileBytes)) {
         if (error)
             *error = kCannotOpen;
         return std::nullopt;
     }
-    ImageFacts facts;
-    facts.fileSize = file.size();
+    return imageFactsOf(bytes, error);
+}
 
-    const QByteArray head = file.peek(Pcx::kHeaderSize);
-    if (const std::optional<Pcx::Header> pcx = Pcx::readHeader(head)) {
+std::optional<ImageFacts> imageFactsOf(const QByteArray &bytes, QString *error)
+{
+    ImageFacts facts;
+    facts.fileSize = bytes.size();
+
+    if (const std::optional<Pcx::Header> pcx = Pcx::readHeader(bytes.left(Pcx::kHeaderSize))) {
         facts.kind = QStringLiteral("PCX");
         facts.width = pcx->width;
         facts.height = pcx->height;
@@ -51,6 +61,9 @@ std::optional<ImageFacts> readImageFacts(const QString &path, QString *error)
     }
 
     // Format from the content only: a GIF named .jpg is still a GIF here.
+    QBuffer file;
+    file.setData(bytes);
+    file.open(QIODevice::ReadOnly);
     QImageReader reader(&file);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format();
@@ -71,6 +84,18 @@ std::optional<ImageFacts> readImageFacts(const QString &path, QString *error)
         facts.description = QLatin1String(known.description);
         facts.valid = true;
         return facts;
+    }
+    if (format.isEmpty() || format.startsWith("svg")) { // no vector plugin, or one that knows it
+        file.seek(0);
+        if (const std::optional<QSize> size = SvgSize::read(file.read(kSvgHeadBytes))) {
+            facts.kind = QStringLiteral("SVG");
+            facts.width = size->width();
+            facts.height = size->height();
+            facts.frames = 1;
+            facts.description = QStringLiteral("Scalable Vector Graphics");
+            facts.valid = true;
+            return facts;
+        }
     }
     if (error)
         *error = kUnknownKind;

@@ -2,8 +2,9 @@
 
 #include "imaging/PcxReader.h"
 #include "platform/Prompts.h"
+#include "platform/RegularFile.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
@@ -12,7 +13,6 @@
 namespace {
 
 const QString kTooLarge = QStringLiteral("The picture is too large to load.");
-const QString kCannotOpen = QStringLiteral("The file cannot be opened.");
 
 enum class Road { None, Platform, Library };
 
@@ -22,10 +22,18 @@ struct Reader {
     const QString *failText = nullptr;
 };
 
-// Only the first four characters of the extension count, so ".jpeg" (".JPE") has no reader.
+// Only the first four characters of the extension count, except for today's web pictures
+// whose extensions are longer (".jpeg", ".webp").
 Reader readerFor(const QString &extension)
 {
-    const QString ext = extension.toUpper().left(4);
+    const QString whole = extension.toUpper();
+    if (whole == QLatin1String(".JPEG"))
+        return {Road::Library, "jpeg", &PictureTexts::readJpgFailed};
+    if (whole == QLatin1String(".WEBP"))
+        return {Road::Library, "webp", &PictureTexts::readWebpFailed};
+    if (whole == QLatin1String(".SVG"))
+        return {Road::Library, "svg", &PictureTexts::readSvgFailed};
+    const QString ext = whole.left(4);
     if (ext == QLatin1String(".WMF"))
         return {Road::Platform, "wmf", nullptr};
     if (ext == QLatin1String(".ICO"))
@@ -158,29 +166,27 @@ void PictureComponent::setPicture(const QImage &picture)
     changed();
 }
 
-bool PictureComponent::readLibraryPicture(const QString &fileName, const QByteArray &qtFormat, QString *error)
+bool PictureComponent::readLibraryPicture(const QByteArray &bytes, const QByteArray &qtFormat, QString *error)
 {
     if (qtFormat == "pcx") {
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly)) {
-            *error = kCannotOpen;
-            return false;
-        }
-        // RLE at worst doubles the data, so a bigger file cannot be a picture we would take.
-        if (file.size() > 2 * kMaxPictureBytes + Pcx::kHeaderSize + 769) {
-            *error = kTooLarge;
-            return false;
-        }
         if (m_measureOnly)
-            return Pcx::plausible(file.read(Pcx::kHeaderSize), file.size(), error, kMaxPictureBytes);
-        const QImage image = Pcx::read(file.readAll(), error, kMaxPictureBytes);
+            return Pcx::plausible(bytes.left(Pcx::kHeaderSize), bytes.size(), error, kMaxPictureBytes);
+        const QImage image = Pcx::read(bytes, error, kMaxPictureBytes);
         if (image.isNull())
             return false;
         m_picture = reducedToDepth(image, depthCode(m_readRes, m_screenDepth), m_dither);
         return true;
     }
 
-    QImageReader reader(fileName, qtFormat);
+    // Its size comes from the file itself; drawing it needs the desktop's vector plugin, and
+    // without one the picture is measured but not shown.
+    if (qtFormat == "svg" && (m_measureOnly || !QImageReader::supportedImageFormats().contains("svg")))
+        return true;
+
+    QBuffer file;
+    file.setData(bytes);
+    file.open(QIODevice::ReadOnly);
+    QImageReader reader(&file, qtFormat);
     reader.setAutoDetectImageFormat(false); // the extension chose the reader, as it always has
     reader.setAllocationLimit(megabytes(kMaxPictureBytes));
     const QSize size = reader.size();
@@ -218,10 +224,20 @@ LoadOutcome PictureComponent::load(const QString &fileName)
     if (reader.road == Road::None)
         return m_lastOutcome = LoadOutcome::Ignored;
 
+    // Read once, as a regular file only: a pipe or device never blocks or floods the window.
+    QByteArray bytes;
+    QString readError;
+    const bool haveBytes = readRegularFile(fileName, bytes, &readError, kMaxPictureFileBytes);
+    if (!haveBytes && info.size() > kMaxPictureFileBytes)
+        readError = kTooLarge;
+
     if (reader.road == Road::Platform) {
-        QImageReader platform(fileName, reader.qtFormat);
+        QBuffer file;
+        file.setData(bytes);
+        file.open(QIODevice::ReadOnly);
+        QImageReader platform(&file, reader.qtFormat);
         platform.setAllocationLimit(megabytes(kMaxPictureBytes));
-        const QImage image = platform.read();
+        const QImage image = haveBytes ? platform.read() : QImage();
         if (image.isNull()) {
             // Like an exception out of the platform's loader: picture gone, the rest as it was.
             clearPicture();
@@ -237,7 +253,7 @@ LoadOutcome PictureComponent::load(const QString &fileName)
         facts.planes = 1;
         facts.frames = 1;
         facts.description = facts.kind;
-        facts.fileSize = info.size();
+        facts.fileSize = bytes.size();
         facts.valid = true;
         m_facts = facts;
         m_imageName = PictureTexts::nonLibraryImage;
@@ -246,18 +262,18 @@ LoadOutcome PictureComponent::load(const QString &fileName)
     }
 
     clearPicture();
-    QString error;
-    const bool read = readLibraryPicture(fileName, reader.qtFormat, &error);
+    QString error = readError;
+    const bool read = haveBytes && readLibraryPicture(bytes, reader.qtFormat, &error);
     if (!read) {
         clearPicture();
         m_prompts.error(error);
         m_prompts.information(*reader.failText);
     }
     QString factsError;
-    if (const std::optional<ImageFacts> facts = readImageFacts(fileName, &factsError)) {
+    if (const std::optional<ImageFacts> facts = haveBytes ? imageFactsOf(bytes, &factsError) : std::nullopt) {
         m_facts = *facts;
     } else {
-        m_prompts.error(factsError);
+        m_prompts.error(haveBytes ? factsError : readError);
         m_facts.valid = false;
     }
     m_imageName = fileName.toUpper();

@@ -40,6 +40,8 @@ inline const QString readGifFailed = QStringLiteral("Reading gif file failed");
 inline const QString readTifFailed = QStringLiteral("Reading tif file failed");
 inline const QString readPngFailed = QStringLiteral("Reading png file failed");
 inline const QString readPcxFailed = QStringLiteral("Reading pcx file failed");
+inline const QString readWebpFailed = QStringLiteral("Reading webp file failed");
+inline const QString readSvgFailed = QStringLiteral("Reading svg file failed");
 } // namespace PictureTexts
 
 // The picture component without its window: loads a file by name, keeps the picture and the
@@ -111,7 +113,7 @@ public:
 private:
     void changed();
     void clearPicture();
-    bool readLibraryPicture(const QString &fileName, const QByteArray &qtFormat, QString *error);
+    bool readLibraryPicture(const QByteArray &bytes, const QByteArray &qtFormat, QString *error);
 
     Prompts &m_prompts;
     QString m_imageName;

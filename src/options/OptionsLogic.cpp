@@ -30,6 +30,11 @@ int tagColourIndex(quint32 colour)
     return 0;
 }
 
+QString tagColourCaption(const QString &name)
+{
+    return name.startsWith(QLatin1String("cl")) ? name.mid(2) : name;
+}
+
 int tagColourIndexOfName(const QString &name)
 {
     const auto &names = tagColourNames();
@@ -84,8 +89,8 @@ QStringList projectFolders(const QStringList &paths)
 {
     QStringList folders;
     for (const QString &path : paths) {
-        const QString folder = folderPart(path.toLower());
-        if (!folders.contains(folder))
+        const QString folder = folderPart(path);
+        if (!folders.contains(folder, Qt::CaseInsensitive))
             folders << folder;
     }
     return folders;

@@ -30,13 +30,17 @@ inline const QString newPathHowTo = QStringLiteral(
     "directory. Then click the OPEN button. That will return the proper path location.");
 inline const QString pathsUpdated = QStringLiteral("All file references have been updated with the new path data.");
 inline const QString browseTitle = QStringLiteral("Select any file in the new directory location, then click OPEN");
-inline const QString browseFilter = QStringLiteral("Executable Files|*.exe|All Files|*.*");
+// Programs on Linux have no extension: the first entry lists every file that may be run.
+inline const QString browseFilter = QStringLiteral("Executable Files|*|All Files|*.*");
+inline constexpr int executablesEntry = 1;
 inline constexpr int allFilesEntry = 2;
 } // namespace OptionsTexts
 
 // The colour boxes' ten names in box order; a value outside the table shows as index 0.
 const std::array<QString, 10> &tagColourNames();
 int tagColourIndex(quint32 colour);
+// What a colour box shows for a stored name: "Red" for "clRed".
+QString tagColourCaption(const QString &name);
 int tagColourIndexOfName(const QString &name);
 quint32 tagColourOfName(const QString &name);
 
@@ -49,7 +53,8 @@ QStringList extensionsForDialog(const QString &programFolder);
 std::optional<QString> saveExtensions(const QString &programFolder, const QStringList &extensions);
 
 // Change File Path.
-// The distinct folders (lower case) that hold the project's pages, in order of first appearance.
+// The folders that hold the project's pages, told apart without regard to case, each spelled
+// as its first page has it, in order of first appearance.
 QStringList projectFolders(const QStringList &paths);
 // Pages directly in `oldFolder` (compared without case) move to `newFolder`; the file names
 // and the new folder keep their case, so the paths still open on a case-sensitive disk.

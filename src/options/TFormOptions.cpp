@@ -2,6 +2,7 @@
 
 #include "config/ColorNames.h"
 #include "config/Settings.h"
+#include "platform/PlainTexts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "preview/PreviewFile.h"
@@ -93,6 +94,8 @@ TFormOptions::TFormOptions(Settings &settings, Prompts &prompts, int startPage, 
     auto *layout = new QVBoxLayout(this);
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
+    // Every tab in sight: the dialog is at least as wide as the six tabs side by side.
+    m_pages->setUsesScrollButtons(false);
     m_pages->addTab(buildFilesPage(), QStringLiteral("Files"));
     m_pages->addTab(buildTagOptionsPage(), QStringLiteral("Tag Options"));
     m_pages->addTab(buildChangePathPage(), QStringLiteral("Change File Path"));
@@ -113,6 +116,7 @@ TFormOptions::TFormOptions(Settings &settings, Prompts &prompts, int startPage, 
     connect(cancel, &QPushButton::clicked, this, &TFormOptions::Button4Click);
 
     fill(startPage);
+    showTextsAsPlainText(this);
 }
 
 QWidget *TFormOptions::buildFilesPage()
@@ -181,13 +185,12 @@ QWidget *TFormOptions::buildTagOptionsPage()
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     auto *grid = new QGridLayout;
-    QStringList names;
-    for (const QString &name : tagColourNames())
-        names << name;
     for (int i = 0; i < 6; ++i) {
         m_colourBoxes[i] = new QComboBox(page);
         m_colourBoxes[i]->setObjectName(QStringLiteral("ComboBox%1").arg(i + 1));
-        m_colourBoxes[i]->addItems(names);
+        // The box shows "Red"; the settings keep the stored name "clRed".
+        for (const QString &name : tagColourNames())
+            m_colourBoxes[i]->addItem(tagColourCaption(name), name);
         m_colourLabels[i] = new QLabel(QLatin1String(kColourLabelTexts[i]), page);
         m_colourLabels[i]->setObjectName(QLatin1String(kColourLabelNames[i]));
         grid->addWidget(m_colourBoxes[i], i, 0);
@@ -404,7 +407,7 @@ OptionsForm TFormOptions::form() const
     f.confirm = m_confirm->isChecked();
     f.largeFile = m_largeFile->isChecked();
     for (int i = 0; i < 6; ++i)
-        f.colourNames[i] = m_colourBoxes[i]->currentText();
+        f.colourNames[i] = m_colourBoxes[i]->currentData().toString();
     f.strong = m_strong->isChecked();
     f.em = m_em->isChecked();
     f.netscape = m_netscape->text();
@@ -460,6 +463,7 @@ QString TFormOptions::browse(int filterIndex)
     request.title = OptionsTexts::browseTitle;
     request.filter = OptionsTexts::browseFilter;
     request.filterIndex = m_lastFilterIndex;
+    request.executablesEntry = OptionsTexts::executablesEntry;
     return m_prompts.openFile(request);
 }
 
@@ -541,7 +545,7 @@ void TFormOptions::ButtonSelectPathClick()
     if (chosen.isEmpty())
         return;
     m_newPath = folderPart(chosen);
-    m_newPathLabel->setText(m_newPath.toLower());
+    m_newPathLabel->setText(m_newPath); // what "Change to NEW path" will write
     if (m_paths->currentItem() && m_paths->currentItem()->isSelected())
         m_changePath->setEnabled(true);
 }
@@ -551,7 +555,7 @@ void TFormOptions::ButtonChangePathClick()
     QListWidgetItem *selected = m_paths->currentItem();
     if (!selected || m_newPath.isEmpty())
         return;
-    const QStringList paths = rewriteProjectPaths(m_host.projectPaths(), selected->text().toLower(), m_newPath);
+    const QStringList paths = rewriteProjectPaths(m_host.projectPaths(), selected->text(), m_newPath);
     m_host.setProjectPaths(paths);
     writeProjectPathFile(m_settings.folders().writable(), m_host.projectName(), paths);
     m_prompts.information(OptionsTexts::pathsUpdated);
@@ -581,7 +585,7 @@ void TFormOptions::ComboBoxChange()
         if (!m_colourBoxes[i] || !m_colourLabels[i])
             continue;
         QPalette palette = m_colourLabels[i]->palette();
-        palette.setColor(QPalette::WindowText, toQColor(tagColourOfName(m_colourBoxes[i]->currentText())));
+        palette.setColor(QPalette::WindowText, toQColor(tagColourOfName(m_colourBoxes[i]->currentData().toString())));
         m_colourLabels[i]->setPalette(palette);
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -14,18 +15,31 @@ QString title()
     return QApplication::applicationDisplayName();
 }
 
-void prepare(QFileDialog &dialog, const FileDialogRequest &request)
+} // namespace
+
+void prepareFileDialog(QFileDialog &dialog, const FileDialogRequest &request)
 {
     dialog.setWindowTitle(request.title);
     dialog.setDirectory(request.folder);
     const QStringList filters = qtFileFilters(request.filter);
     dialog.setNameFilters(filters);
-    dialog.selectNameFilter(qtFileFilterAt(request.filter, request.filterIndex));
+    const QString selected = qtFileFilterAt(request.filter, request.filterIndex);
+    dialog.selectNameFilter(selected);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (request.executablesEntry <= 0)
+        return;
+    // The desktop's own dialog would ignore the executable filter.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QString executables = filters.value(request.executablesEntry - 1);
+    const QDir::Filters allFiles = dialog.filter();
+    const auto follow = [&dialog, executables, allFiles](const QString &filter) {
+        dialog.setFilter(filter == executables ? allFiles | QDir::Executable : allFiles);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    follow(selected);
 }
-} // namespace
 
 void DialogPrompts::information(const QString &text)
 {
@@ -57,7 +71,7 @@ Answer DialogPrompts::askYesNoCancel(const QString &text)
 QString DialogPrompts::openFile(const FileDialogRequest &request)
 {
     QFileDialog dialog(m_parent);
-    prepare(dialog, request);
+    prepareFileDialog(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -66,7 +80,7 @@ QString DialogPrompts::openFile(const FileDialogRequest &request)
 QStringList DialogPrompts::openFiles(const FileDialogRequest &request)
 {
     QFileDialog dialog(m_parent);
-    prepare(dialog, request);
+    prepareFileDialog(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
@@ -75,7 +89,7 @@ QStringList DialogPrompts::openFiles(const FileDialogRequest &request)
 QString DialogPrompts::saveFile(const FileDialogRequest &request)
 {
     QFileDialog dialog(m_parent);
-    prepare(dialog, request);
+    prepareFileDialog(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();

@@ -2,7 +2,12 @@
 
 #include "platform/Prompts.h"
 
+class QFileDialog;
 class QWidget;
+
+// Title, folder, filters and file name of a request; the executables entry lists runnable
+// files only while it is the chosen filter.
+void prepareFileDialog(QFileDialog &dialog, const FileDialogRequest &request);
 
 // Prompts shown as Qt dialogs; message boxes carry the application's title.
 class DialogPrompts final : public Prompts {

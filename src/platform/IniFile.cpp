@@ -80,6 +80,11 @@ QStringList IniFile::readSections() const
     return ini ? ini->sections() : QStringList();
 }
 
+IniText IniFile::readAll() const
+{
+    return load(m_path).value_or(IniText(QByteArray()));
+}
+
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value) const
 {
     const std::optional<QByteArray> bytes = currentBytes(m_path);
@@ -101,10 +106,15 @@ bool IniFile::writeBool(const QString &section, const QString &key, bool value) 
 
 bool IniFile::deleteKey(const QString &section, const QString &key) const
 {
+    return deleteKeys(section, {key});
+}
+
+bool IniFile::deleteKeys(const QString &section, const QStringList &keys) const
+{
     const std::optional<QByteArray> bytes = currentBytes(m_path);
     if (!bytes)
         return false;
-    const std::optional<QByteArray> updated = IniText(*bytes).withoutKey(section, key);
+    const std::optional<QByteArray> updated = IniText(*bytes).withoutKeys(section, keys);
     if (!updated)
         return true; // no such key: the file already says what was asked
     return store(m_path, *bytes, *updated);

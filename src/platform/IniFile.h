@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/IniText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,12 +26,17 @@ public:
     // Key names of a section in file order (first spelling of each), empty when missing.
     QStringList readKeys(const QString &section) const;
     QStringList readSections() const;
+    // The whole file read once, for callers that ask for many keys (start-up, lists);
+    // empty when the file is missing or cannot be read.
+    IniText readAll() const;
 
     // Each returns false when the file could not be written; the file is then unchanged.
     bool writeString(const QString &section, const QString &key, const QString &value) const;
     bool writeInt(const QString &section, const QString &key, int value) const;
     bool writeBool(const QString &section, const QString &key, bool value) const;
     bool deleteKey(const QString &section, const QString &key) const;
+    // Removes the named keys of a section in one rewrite.
+    bool deleteKeys(const QString &section, const QStringList &keys) const;
 
 private:
     QString m_path;

@@ -144,25 +144,65 @@ std::optional<QString> IniText::value(QStringView section, QStringView key) cons
 
 QStringList IniText::keys(QStringView section) const
 {
-    const QStringView wanted = trimmed(section);
-    QStringList names;
-    QSet<QString> seen;
+    return this->section(section).keys();
+}
+
+IniSection IniText::section(QStringView name) const
+{
+    const QStringView wanted = trimmed(name);
+    IniSection result;
     bool inSection = false;
     forEachLine(m_text, [&](const Line &line) {
         if (line.kind == Kind::Section) {
             if (inSection)
-                return false;
+                return false; // only the first matching section counts
             inSection = sameName(line.name, wanted);
         } else if (inSection && line.kind == Kind::Key) {
-            // A set, not a search of the list: a hostile file may hold millions of keys.
-            if (const QString folded = line.name.toString().toCaseFolded(); !seen.contains(folded)) {
-                seen.insert(folded);
-                names << line.name.toString();
+            // A hash, not a search of the list: a hostile file may hold millions of keys.
+            const QString folded = line.name.toString().toCaseFolded();
+            if (!result.m_values.contains(folded)) {
+                result.m_values.insert(folded, unquoted(line.value).toString());
+                result.m_keys << line.name.toString();
             }
         }
         return true;
     });
-    return names;
+    return result;
+}
+
+QList<std::optional<QString>> IniText::values(const QList<IniName> &wanted) const
+{
+    // Section (case-folded) -> the keys asked in it; only the first section of a name is
+    // searched, and in it the first key of a name wins. Key lines are compared in place, so
+    // a section of a million keys costs no allocation per line.
+    struct Asked {
+        QStringView key;
+        qsizetype index;
+    };
+    QHash<QString, QList<Asked>> asked;
+    for (qsizetype i = 0; i < wanted.size(); ++i)
+        asked[trimmed(wanted[i].section).toString().toCaseFolded()].append({trimmed(wanted[i].key), i});
+    QList<std::optional<QString>> found(wanted.size());
+    QSet<QString> sectionsSeen;
+    const QList<Asked> *current = nullptr;
+    forEachLine(m_text, [&](const Line &line) {
+        if (line.kind == Kind::Section) {
+            const QString folded = line.name.toString().toCaseFolded();
+            const auto it = asked.constFind(folded);
+            current = (it != asked.cend() && !sectionsSeen.contains(folded)) ? &*it : nullptr;
+            if (it != asked.cend())
+                sectionsSeen.insert(folded);
+        } else if (current && line.kind == Kind::Key) {
+            for (const Asked &a : *current) {
+                if (!found[a.index] && sameName(line.name, a.key)) {
+                    found[a.index] = unquoted(line.value).toString();
+                    break;
+                }
+            }
+        }
+        return true;
+    });
+    return found;
 }
 
 QStringList IniText::sections() const
@@ -237,16 +277,45 @@ std::optional<QByteArray> IniText::withValue(QStringView section, QStringView ke
 
 std::optional<QByteArray> IniText::withoutKey(QStringView section, QStringView key, TextFormat *used) const
 {
-    const KeyLine found = findKey(m_text, section, key);
-    if (!found.keyFound)
+    return withoutKeys(section, {key.toString()}, used);
+}
+
+std::optional<QByteArray> IniText::withoutKeys(QStringView section, const QStringList &keys, TextFormat *used) const
+{
+    QSet<QString> pending;
+    for (const QString &key : keys)
+        if (const QStringView k = trimmed(key); !k.isEmpty())
+            pending.insert(k.toString().toCaseFolded());
+    const QStringView wanted = trimmed(section);
+    struct Cut {
+        qsizetype from, to;   // [from, to) of the text
+        bool lastLineUnended; // the file's last line had no break: "no final break" is kept
+    };
+    QList<Cut> cuts;
+    bool inSection = false;
+    forEachLine(m_text, [&](const Line &line) {
+        if (line.kind == Kind::Section) {
+            if (inSection)
+                return false;
+            inSection = sameName(line.name, wanted);
+        } else if (inSection && line.kind == Kind::Key && pending.remove(line.name.toString().toCaseFolded())) {
+            const bool unended = line.end == m_text.size();
+            cuts.append({line.start, unended ? line.end : line.end + 1, unended});
+        }
+        return !pending.isEmpty();
+    });
+    if (cuts.isEmpty())
         return std::nullopt;
-    QString text = m_text;
-    if (found.line.end < text.size())
-        text.remove(found.line.start, found.line.end + 1 - found.line.start);
-    else if (found.line.start > 0)
-        text.remove(found.line.start - 1, found.line.end - found.line.start + 1); // keep "no final break"
-    else
-        text.clear();
+    QString text;
+    text.reserve(m_text.size());
+    qsizetype from = 0;
+    for (const Cut &cut : cuts) {
+        text += QStringView(m_text).sliced(from, cut.from - from);
+        if (cut.lastLineUnended && text.endsWith(u'\n'))
+            text.chop(1);
+        from = cut.to;
+    }
+    text += QStringView(m_text).sliced(from);
     return encode(text, used);
 }
 
@@ -255,6 +324,14 @@ QByteArray IniText::encode(const QString &text, TextFormat *used) const
     TextFormat format = m_format;
     format.lineEnd = LineEnd::CrLf;
     return encodeText(text, format, used);
+}
+
+std::optional<QString> IniSection::value(QStringView key) const
+{
+    const auto it = m_values.constFind(IniText::trimmed(key).toString().toCaseFolded());
+    if (it == m_values.cend())
+        return std::nullopt;
+    return *it;
 }
 
 std::optional<int> IniText::parseInt(QStringView text)

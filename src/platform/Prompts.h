@@ -19,6 +19,9 @@ struct FileDialogRequest {
     QString filter;
     int filterIndex = 1;
     QString defaultSuffix;
+    // The filter entry (from 1) that lists only files the user may run; 0 for none. A
+    // program on Linux has no extension to filter on.
+    int executablesEntry = 0;
 };
 
 // The one place where the program asks or tells the user something in a modal box.

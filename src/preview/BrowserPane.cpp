@@ -2,6 +2,7 @@
 
 #include "config/ColorNames.h"
 #include "config/MainLayout.h"
+#include "preview/LocalPageScheme.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace {
@@ -186,6 +188,13 @@ void BrowserPane::showOverEditor()
     if (!m_view) {
         m_view = new QWebEngineView(m_container);
         m_view->setObjectName(QStringLiteral("WebBrowser1"));
+        // A page shown here may read nothing else of the user's: no other file URLs and no
+        // remote URLs from local content. Its own pictures, style sheets and scripts load
+        // through the program's local-page scheme.
+        QWebEngineSettings *settings = m_view->settings();
+        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+        LocalPageScheme::install(m_view->page());
         m_container->layout()->addWidget(m_view);
     }
     followEditor();
@@ -206,7 +215,7 @@ bool BrowserPane::navigate(const QUrl &address)
     if (!m_available || !address.isValid())
         return false;
     showOverEditor();
-    m_view->load(address);
+    m_view->load(LocalPageScheme::shownUrl(address));
     return true;
 }
 

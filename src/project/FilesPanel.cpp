@@ -1,11 +1,12 @@
 #include "project/FilesPanel.h"
 
+#include "config/PictureFiles.h"
 #include "config/Settings.h"
 #include "editor/EditorAccess.h"
 #include "imaging/PictureComponent.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -141,18 +142,16 @@ QString extensionOf(const QString &path)
 
 Opening openingFor(const QString &path)
 {
-    const QString ext = extensionOf(path);
-    if (ext == QLatin1String(".gif") || ext == QLatin1String(".jpg"))
+    if (PictureFiles::isPicture(bareName(path)))
         return Opening::PowerImg;
-    if (kHtmlOpenExtensions.contains(ext))
+    if (kHtmlOpenExtensions.contains(extensionOf(path)))
         return Opening::HtmlDocument;
     return Opening::AskFirst;
 }
 
 bool takesImgTag(const QString &path)
 {
-    const QString ext = extensionOf(path);
-    return ext == QLatin1String(".gif") || ext == QLatin1String(".jpg");
+    return PictureFiles::isPicture(bareName(path));
 }
 
 QString linkTag(const QString &fileName)
@@ -160,9 +159,9 @@ QString linkTag(const QString &fileName)
     return QStringLiteral("<A HREF=\"%1\"></A>").arg(fileName);
 }
 
-QString imgTag(const QString &fileName, int width, int height)
+QString imgTag(const QString &source, int width, int height)
 {
-    return QStringLiteral("<IMG WIDTH=%1 HEIGHT=%2 SRC=\"%3\">").arg(width).arg(height).arg(fileName);
+    return QStringLiteral("<IMG WIDTH=%1 HEIGHT=%2 SRC=\"%3\">").arg(width).arg(height).arg(source);
 }
 
 bool analyzeEnabled(const QString &fileName, const QString &masksText)
@@ -176,11 +175,16 @@ QString fileSizeStatus(qint64 bytes)
     return FilesTexts::fileSizePrefix + QString::number(bytes / 1000) + FilesTexts::fileSizeSuffix;
 }
 
-QString startFolder(const Settings &settings)
+QString fixedStartFolder(const Settings &settings)
 {
-    if (settings.flag(SettingKey::FilesUseSel) && !settings.text(SettingKey::FilesSelected).isEmpty())
-        return settings.text(SettingKey::FilesSelected);
-    return settings.text(SettingKey::FilesLocation);
+    return settings.flag(SettingKey::FilesUseSel) ? settings.text(SettingKey::FilesSelected) : QString();
+}
+
+QStringList startFolderChoices(const Settings &settings, const QString &projectFolder, const QString &pageFolder)
+{
+    QStringList choices{projectFolder, pageFolder, settings.text(SettingKey::FilesLocation)};
+    choices.removeAll(QString());
+    return choices;
 }
 
 QString driveOf(const QString &folder, const QStringList &roots)
@@ -212,9 +216,10 @@ FilesPanelActions::FilesPanelActions(Settings &settings, Prompts &prompts, Files
 
 void FilesPanelActions::showFileSize(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return; // nothing to show for a file that went away
+    // Asked of the file system, never by opening it: a pipe would block the window.
+    const QFileInfo file(path);
+    if (!file.isFile())
+        return; // nothing to show for a file that went away, a folder or a device
     m_host.showStatus(0, FilesPanel::fileSizeStatus(file.size()));
     m_host.showStatus(1, FilesTexts::pageLocation);
 }
@@ -257,6 +262,10 @@ bool FilesPanelActions::insertLinkOrImage(const QString &path)
     const QString name = FilesPanel::bareName(path);
     QString tag;
     if (FilesPanel::takesImgTag(path)) {
+        // Named as the open page sees it, so the browser finds it; a page never saved has no
+        // folder yet and takes the bare name.
+        const QString pageFolder = m_host.pageFolder();
+        const QString source = pageFolder.isEmpty() ? name : PictureFiles::relativeTo(pageFolder, path);
         m_measurer.setStretchRatio(true);
         m_measurer.setAutoSize(true);
         m_measurer.reset();
@@ -264,7 +273,7 @@ bool FilesPanelActions::insertLinkOrImage(const QString &path)
             m_prompts.information(FilesTexts::cannotMeasure);
             return false;
         }
-        tag = FilesPanel::imgTag(name, m_measurer.facts().width, m_measurer.facts().height);
+        tag = FilesPanel::imgTag(source, m_measurer.facts().width, m_measurer.facts().height);
     } else {
         tag = FilesPanel::linkTag(name);
     }

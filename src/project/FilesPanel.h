@@ -48,6 +48,10 @@ public:
     virtual void showStatus(int panel, const QString &text) = 0;
     // A picture double-clicked in the list.
     virtual void openPictureInPowerImg(const QString &path) = 0;
+    // The folder of the page open in the editing window; empty for a page never saved.
+    virtual QString pageFolder() const = 0;
+    // The folder of the open project's first page; empty without a project.
+    virtual QString projectFolder() const = 0;
 };
 
 // The decisions of the Files tab, apart from its controls.
@@ -55,9 +59,9 @@ namespace FilesPanel {
 
 struct FilterEntry {
     QString caption;
-    QString mask; // "*.jpg;*.gif"
+    QString mask; // "*.png;*.jpeg;..."
 };
-// "All Files|*.*|Image Files|*.jpg;*.gif|..." as caption and mask pairs.
+// "All Files|*.*|Image Files|*.png;...|..." as caption and mask pairs.
 QList<FilterEntry> parseFilter(const QString &filter);
 
 // One mask against one name, without regard to case, as the Windows file search matches:
@@ -84,15 +88,18 @@ Opening openingFor(const QString &path);
 // A picture gets a sized IMG tag; anything else a link.
 bool takesImgTag(const QString &path);
 QString linkTag(const QString &fileName);
-QString imgTag(const QString &fileName, int width, int height);
+QString imgTag(const QString &source, int width, int height);
 
 // "Analyze Web Page" is offered when the extension with its dot occurs in the masks text.
 bool analyzeEnabled(const QString &fileName, const QString &masksText);
 
 QString fileSizeStatus(qint64 bytes);
 
-// The folder the tab opens on: [Files] Selected when UseSel is on, else the remembered one.
-QString startFolder(const Settings &settings);
+// The fixed folder the tab always opens on: [Files] Selected when UseSel is on, else empty.
+QString fixedStartFolder(const Settings &settings);
+// Where the tab starts when no folder is fixed, best first: the open project's folder, the
+// open page's folder, the remembered one ([Files] Location); empty ones left out.
+QStringList startFolderChoices(const Settings &settings, const QString &projectFolder, const QString &pageFolder);
 // The root (of `roots`) that holds the folder; the longest match wins.
 QString driveOf(const QString &folder, const QStringList &roots);
 

@@ -8,9 +8,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QStyle>
 
@@ -82,13 +84,16 @@ void DirectoryListBox::fill()
 
 FilesTab::FilesTab(Settings &settings, Prompts &prompts, const HtmlFileMasks &masks, FilesTabHost &host,
                    QWidget *parent)
-    : QWidget(parent), m_settings(settings), m_masks(masks)
+    : QWidget(parent), m_settings(settings), m_host(host), m_masks(masks)
 {
     setObjectName(QStringLiteral("FilesTab"));
 
     m_driveBox = new QComboBox(this);
     m_driveBox->setObjectName(QStringLiteral("DriveComboBox1"));
     m_driveBox->addItems(driveRoots());
+
+    m_folderPath = new QLineEdit(this);
+    m_folderPath->setObjectName(QStringLiteral("EditFolderPath"));
 
     m_folders = new DirectoryListBox(this);
     m_folders->setObjectName(QStringLiteral("DirectoryListBox1"));
@@ -134,6 +139,7 @@ FilesTab::FilesTab(Settings &settings, Prompts &prompts, const HtmlFileMasks &ma
 
     connect(m_driveBox, &QComboBox::activated, this, &FilesTab::DriveComboBox1Change);
     connect(m_folders, &DirectoryListBox::directoryChanged, this, &FilesTab::DirectoryListBox1Change);
+    connect(m_folderPath, &QLineEdit::returnPressed, this, &FilesTab::EditFolderPathDone);
     connect(m_filterBox, &QComboBox::currentIndexChanged, this, &FilesTab::FilterComboBox1Change);
     connect(m_list, &QListWidget::itemClicked, this, &FilesTab::ListBox2Click);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -193,10 +199,30 @@ QString FilesTab::currentMask() const
 
 void FilesTab::PageControl1Change()
 {
-    // A start folder that has gone leaves the tab where it was (the home folder at first).
-    if (!goToFolder(FilesPanel::startFolder(m_settings)) && currentFolder().isEmpty())
+    // A fixed folder always wins; otherwise a folder the user picked here stays.
+    if (!goToStartFolder() && currentFolder().isEmpty())
         goToFolder(QDir::homePath());
     refillFileList(); // the mask of the filter entry, and files added since
+}
+
+bool FilesTab::goToStartFolder()
+{
+    const QScopedValueRollback<bool> byItself(m_movingByItself, true);
+    if (goToFolder(FilesPanel::fixedStartFolder(m_settings)))
+        return true;
+    if (m_folderChosen)
+        return false;
+    for (const QString &folder :
+         FilesPanel::startFolderChoices(m_settings, m_host.projectFolder(), m_host.pageFolder()))
+        if (goToFolder(folder))
+            return true;
+    return false;
+}
+
+void FilesTab::EditFolderPathDone()
+{
+    if (!goToFolder(m_folderPath->text().trimmed()))
+        m_folderPath->setText(QDir::toNativeSeparators(currentFolder())); // no such folder: show where we are
 }
 
 void FilesTab::DriveComboBox1Change(int index)
@@ -207,6 +233,9 @@ void FilesTab::DriveComboBox1Change(int index)
 
 void FilesTab::DirectoryListBox1Change(const QString &folder)
 {
+    if (!m_movingByItself)
+        m_folderChosen = true;
+    m_folderPath->setText(QDir::toNativeSeparators(folder));
     const int drive = m_driveBox->findText(FilesPanel::driveOf(folder, driveRoots()));
     if (drive >= 0) {
         const QSignalBlocker block(m_driveBox);
@@ -289,7 +318,9 @@ void FilesTab::layOut()
     const int listBottom = std::max(0, height() - MainLayout::kFileListBottomGap);
     const int gap = 4;
     m_driveBox->setGeometry(0, 0, w, comboHeight);
-    const int treeTop = comboHeight + gap;
+    const int pathHeight = m_folderPath->sizeHint().height();
+    m_folderPath->setGeometry(0, comboHeight + gap, w, pathHeight);
+    const int treeTop = comboHeight + gap + pathHeight + gap;
     const int treeHeight = std::max(40, (listBottom - treeTop - comboHeight - 2 * gap) / 3);
     m_folders->setGeometry(0, treeTop, w, treeHeight);
     const int filterTop = treeTop + treeHeight + gap;

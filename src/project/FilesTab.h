@@ -10,6 +10,7 @@
 
 class QAction;
 class QComboBox;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class Settings;
@@ -60,6 +61,8 @@ public Q_SLOTS:
     void ListBox2Click();
     void ListBox2DblClick();
     void ListBox2MouseDown(const QPoint &position);
+    // A folder typed or pasted into the path field.
+    void EditFolderPathDone();
     void BitBtnInsertLinkImageClick();
     void AnalyzeWebPage1Click();
 
@@ -76,12 +79,19 @@ private:
     void layOut();
     void refillFileList();
     QString currentMask() const;
+    // Moves without counting as the user's choice of folder.
+    bool goToStartFolder();
 
     Settings &m_settings;
+    FilesTabHost &m_host;
+    // Once the user picks a folder, showing the tab again keeps it.
+    bool m_folderChosen = false;
+    bool m_movingByItself = false;
     HtmlFileMasks m_masks;
     QStringList m_hiddenNames;
 
     QComboBox *m_driveBox = nullptr;
+    QLineEdit *m_folderPath = nullptr;
     DirectoryListBox *m_folders = nullptr;
     QComboBox *m_filterBox = nullptr;
     QListWidget *m_hiddenList = nullptr;

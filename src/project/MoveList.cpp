@@ -106,10 +106,8 @@ MoveList::Outcome MoveList::moveOut(int i)
 QList<ProjectPage> MoveList::pages() const
 {
     QList<ProjectPage> pages;
-    for (const Line &line : m_lines) {
-        const qsizetype marker = line.title.indexOf(QLatin1String(">>"));
-        pages.append({marker < 0 ? line.title : line.title.left(marker), line.level});
-    }
+    for (const Line &line : m_lines)
+        pages.append({line.title, line.level});
     return pages;
 }
 

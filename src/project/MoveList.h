@@ -34,7 +34,7 @@ public:
     Outcome moveIn(int line);
     Outcome moveOut(int line);
 
-    // Back to the project: a title is cut at its first ">>" marker.
+    // Back to the project: titles whole (title and path are kept apart, no marker between them).
     QList<ProjectPage> pages() const;
     QStringList paths() const;
 

@@ -1,8 +1,10 @@
 #include "project/ProjectModel.h"
 
 #include "platform/ProgramFolder.h"
-
 #include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 int ProjectModel::descendantCount(int page) const
 {
@@ -23,6 +25,11 @@ int ProjectModel::parentOf(int page) const
         if (m_pages[i].level < m_pages[page].level)
             return i;
     return -1;
+}
+
+QString ProjectModel::filePathOf(int page) const
+{
+    return ProjectFiles::resolvePagePath(m_folder, pathOf(page));
 }
 
 void ProjectModel::clear()
@@ -87,13 +94,41 @@ QStringList parseLines(const QByteArray &bytes)
     return lines;
 }
 
+namespace {
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char('\t') || c == QLatin1Char(' ');
+}
+
+// Leading blanks would be read as indentation. Such a title is written between double quotes,
+// and so is a title that itself looks quoted that way, so that reading takes off exactly what
+// writing put on: a quote, then a blank or another quote, ..., a closing quote.
+bool looksQuoted(QStringView title)
+{
+    return title.size() >= 3 && title.front() == QLatin1Char('"') && title.back() == QLatin1Char('"') &&
+           (isBlank(title[1]) || title[1] == QLatin1Char('"'));
+}
+
+QString storedTitle(const QString &title)
+{
+    if ((!title.isEmpty() && isBlank(title.front())) || looksQuoted(title))
+        return QLatin1Char('"') + title + QLatin1Char('"');
+    return title;
+}
+
+QString readTitle(QStringView rest)
+{
+    return (looksQuoted(rest) ? rest.sliced(1, rest.size() - 2) : rest).toString();
+}
+} // namespace
+
 OutlineRead parseOutline(const QByteArray &bytes)
 {
     OutlineRead result;
     int lastLevel = 0;
     for (const QString &line : parseLines(bytes)) {
         int steps = 0;
-        while (steps < line.size() && (line[steps] == QLatin1Char('\t') || line[steps] == QLatin1Char(' ')))
+        while (steps < line.size() && isBlank(line[steps]))
             ++steps;
         // The first line may start one step in; a later line written two steps deeper than
         // the one before still becomes its child, three steps deeper is an error.
@@ -103,7 +138,7 @@ OutlineRead parseOutline(const QByteArray &bytes)
             break;
         }
         const int level = result.pages.isEmpty() ? 1 : std::min(steps + 1, lastLevel + 1);
-        result.pages.append({line.mid(steps), level});
+        result.pages.append({readTitle(QStringView(line).sliced(steps)), level});
         lastLevel = level;
     }
     return result;
@@ -113,8 +148,58 @@ QByteArray writeOutline(const QList<ProjectPage> &pages)
 {
     QString text;
     for (const ProjectPage &page : pages)
-        text += QString(page.level - 1, QLatin1Char('\t')) + page.title + QLatin1Char('\n');
+        text += QString(page.level - 1, QLatin1Char('\t')) + storedTitle(page.title) + QLatin1Char('\n');
     return encodeText(text, TextFormat{TextEncoding::Latin1, LineEnd::CrLf});
+}
+
+QString pageCountMismatch(const QString &outlinePath, qsizetype pages, qsizetype paths)
+{
+    const auto counted = [](qsizetype n, const char *one, const char *many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    return QStringLiteral("The project \"%1\" cannot be opened: its outline lists %2 but its path file lists %3, "
+                          "so pages would get the wrong files.")
+        .arg(QDir::toNativeSeparators(outlinePath), counted(pages, "page", "pages"), counted(paths, "path", "paths"));
+}
+
+std::optional<ProjectModel> readProject(const QString &outlinePath, QString *error)
+{
+    return readProject(outlinePath, companionPathFile(outlinePath), error);
+}
+
+std::optional<ProjectModel> readProject(const QString &outlinePath, const QString &pathFile, QString *error)
+{
+    const auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return std::nullopt;
+    };
+    QString reason;
+    const std::optional<QByteArray> outline = readFileBytes(outlinePath, &reason);
+    if (!outline)
+        return fail(reason);
+    OutlineRead pages = parseOutline(*outline);
+    if (pages.error)
+        return fail(*pages.error);
+    const std::optional<QByteArray> pathBytes = readFileBytes(pathFile, &reason);
+    if (!pathBytes)
+        return fail(reason);
+    QStringList paths = parseLines(*pathBytes);
+    if (paths.size() != pages.pages.size())
+        return fail(pageCountMismatch(outlinePath, pages.pages.size(), paths.size()));
+    ProjectModel project;
+    project.assign(std::move(pages.pages), std::move(paths));
+    project.setFolder(withTrailingSeparator(QFileInfo(outlinePath).absolutePath()));
+    return project;
+}
+
+QString resolvePagePath(const QString &folder, const QString &path)
+{
+    const bool windowsAbsolute =
+        path.startsWith(QLatin1Char('\\')) || (path.size() >= 2 && path[1] == QLatin1Char(':') && path[0].isLetter());
+    if (path.isEmpty() || folder.isEmpty() || QDir::isAbsolutePath(path) || windowsAbsolute)
+        return path;
+    return QDir::cleanPath(folder + path);
 }
 
 QByteArray writePaths(const QStringList &paths)

@@ -25,7 +25,13 @@ public:
     int pageCount() const { return int(m_pages.size()); }
     bool isEmpty() const { return m_pages.isEmpty(); }
 
+    // The path as entered, and the file it names: a relative path is taken from the folder of
+    // the project file, not from wherever the program was started.
     QString pathOf(int page) const { return m_paths.value(page); }
+    QString filePathOf(int page) const;
+    // The project file's folder, ending in a separator; kept by assign() and clear().
+    const QString &folder() const { return m_folder; }
+    void setFolder(const QString &folder) { m_folder = folder; }
     // The pages after `page` whose level is greater than its own.
     int descendantCount(int page) const;
     // The nearest page before `page` one level up, or -1 for a top-level page.
@@ -46,6 +52,7 @@ public:
 private:
     QList<ProjectPage> m_pages;
     QStringList m_paths;
+    QString m_folder;
 };
 
 // The project files: the outline (".out", TABs for levels) and its path file (".fil").
@@ -59,6 +66,20 @@ OutlineRead parseOutline(const QByteArray &bytes);
 QStringList parseLines(const QByteArray &bytes);
 QByteArray writeOutline(const QList<ProjectPage> &pages);
 QByteArray writePaths(const QStringList &paths);
+
+// An outline and a path list of different lengths would give pages each other's paths.
+QString pageCountMismatch(const QString &outlinePath, qsizetype pages, qsizetype paths);
+
+// A project's outline file, its companion path file beside it, checked: the outline must be
+// well formed and list as many pages as the path file lists paths. The model's folder is the
+// outline file's. nullopt with a reason naming the file otherwise.
+std::optional<ProjectModel> readProject(const QString &outlinePath, QString *error = nullptr);
+// The same with the path file named (its name found ignoring case, say).
+std::optional<ProjectModel> readProject(const QString &outlinePath, const QString &pathFile, QString *error);
+
+// A relative page path taken from `folder` (ending in a separator); absolute ones, and ones
+// written on Windows ("c:\...", "\\server\..."), stay as they are.
+QString resolvePagePath(const QString &folder, const QString &path);
 
 // "mysite.out" -> "mysite.fil": the last three characters replaced.
 QString companionPathFile(const QString &outlinePath);

@@ -1,5 +1,7 @@
 #include "project/TFormConfirm.h"
 
+#include "platform/PlainTexts.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,6 +36,7 @@ TFormConfirm::TFormConfirm(bool confirmSetting, QWidget *parent)
     layout->addLayout(buttons);
     connect(yes, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    showTextsAsPlainText(this);
 }
 
 bool TFormConfirm::confirmSetting() const

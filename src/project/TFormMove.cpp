@@ -1,5 +1,6 @@
 #include "project/TFormMove.h"
 
+#include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
 #include "platform/TextFile.h"
 
@@ -65,6 +66,7 @@ TFormMove::TFormMove(const QString &programFolder, Prompts &prompts, QWidget *pa
 
     resize(560, 420);
     refresh(-1);
+    showTextsAsPlainText(this);
 }
 
 void TFormMove::refresh(int selected)

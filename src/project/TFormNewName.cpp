@@ -1,5 +1,6 @@
 #include "project/TFormNewName.h"
 
+#include "platform/PlainTexts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 
@@ -54,6 +55,7 @@ TFormNewName::TFormNewName(Prompts &prompts, QWidget *parent)
     connect(select, &QPushButton::clicked, this, &TFormNewName::ButtonSelectHTMLClick);
     connect(ok, &QPushButton::clicked, this, &TFormNewName::OKClick);
     connect(cancel, &QPushButton::clicked, this, &TFormNewName::CancelClick);
+    showTextsAsPlainText(this);
 }
 
 void TFormNewName::reset(const QString &startLocation, const QString &htmlMasks)

@@ -1,5 +1,7 @@
 #include "project/TFormPrintOptions.h"
 
+#include "platform/PlainTexts.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,6 +41,7 @@ TFormPrintOptions::TFormPrintOptions(bool htmlFileOpen, QWidget *parent) : QDial
     layout->addLayout(buttons);
     connect(print, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    showTextsAsPlainText(this);
 }
 
 TFormPrintOptions::Choice TFormPrintOptions::choice() const

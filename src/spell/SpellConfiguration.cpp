@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 const QString kId = QStringLiteral("ID");
 const QString kDescriptions = QStringLiteral("M_DCT");
@@ -55,37 +57,52 @@ bool optionOnWhenMissing(TSpellOption option)
 }
 } // namespace
 
-QStringList TConfigIniFile::readList(const QString &section, const QString &name) const
+QList<std::pair<int, QString>> TConfigIniFile::readIndexedList(const IniSection &section, const QString &name)
 {
-    QStringList items;
-    const int count = readListCount(section, name);
-    for (int i = 0; i < count; ++i) {
-        const QString item = readListItem(section, name, i);
-        if (!item.isEmpty())
-            items.append(item);
+    QList<std::pair<int, QString>> items;
+    const int count = std::max(0, IniText::parseInt(section.value(countKey(name)).value_or(QString())).value_or(0));
+    const QString prefix = name + QLatin1Char('_');
+    for (const QString &key : section.keys()) {
+        if (!key.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        // Only the plain decimal spelling is the item's key ("L_7", not "L_07" or "L_+7").
+        const QStringView digits = QStringView(key).sliced(prefix.size());
+        bool isNumber = false;
+        const int index = digits.toInt(&isNumber);
+        if (isNumber && index >= 0 && index < count && digits == QString::number(index))
+            items.append({index, *section.value(key)});
     }
+    std::sort(items.begin(), items.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     return items;
 }
 
-QString TConfigIniFile::readListItem(const QString &section, const QString &name, int index) const
+QStringList TConfigIniFile::readList(const IniSection &section, const QString &name)
 {
-    return m_ini.readString(section, listKey(name, index), QString());
+    QStringList items;
+    for (const auto &[index, item] : readIndexedList(section, name))
+        if (!item.isEmpty())
+            items.append(item);
+    return items;
 }
 
-int TConfigIniFile::readListCount(const QString &section, const QString &name) const
+QString TConfigIniFile::readListItem(const IniSection &section, const QString &name, int index)
 {
-    return std::max(0, m_ini.readInt(section, countKey(name), 0));
+    return section.value(listKey(name, index)).value_or(QString());
 }
 
 bool TConfigIniFile::writeList(const QString &section, const QString &name, const QStringList &items) const
 {
-    const int oldCount = readListCount(section, name);
+    // Items of a longer old list would otherwise linger unread in the file: the ones present
+    // past the new end go, in one rewrite.
+    QStringList stale;
+    for (const auto &[index, item] : readIndexedList(readSection(section), name))
+        if (index >= items.size())
+            stale << listKey(name, index);
     bool ok = m_ini.writeInt(section, countKey(name), int(items.size()));
     for (int i = 0; i < items.size(); ++i)
         ok = m_ini.writeString(section, listKey(name, i), items[i]) && ok;
-    // Items of a longer old list would otherwise linger unread in the file.
-    for (int i = int(items.size()); i < oldCount; ++i)
-        m_ini.deleteKey(section, listKey(name, i));
+    if (!stale.isEmpty())
+        ok = m_ini.deleteKeys(section, stale) && ok;
     return ok;
 }
 
@@ -106,6 +123,7 @@ const QList<QPair<QString, TSpellOption>> &TConfiguration::optionKeys()
         {QStringLiteral("soUser2"), soUser2},
         {QStringLiteral("soUser3"), soUser3},
         {QStringLiteral("soUser4"), soUser4},
+        {QStringLiteral("soBestGuessesFirst"), soBestGuessesFirst},
     };
     return keys;
 }
@@ -141,29 +159,31 @@ void TConfiguration::load(const QString &path, const QString &sectionName, const
     writeBack = false;
     loaded = true;
 
-    const TConfigIniFile file(path);
-    if (file.ini().readInt(section, kId, 0) == 1) {
-        const int mainCount = file.readListCount(section, kMainEntries);
-        for (int i = 0; i < mainCount; ++i) {
+    const IniSection stored = TConfigIniFile(path).readSection(section);
+    const auto readInt = [&](const QString &key, int fallback) {
+        return IniText::parseInt(stored.value(key).value_or(QString())).value_or(fallback);
+    };
+    if (readInt(kId, 0) == 1) {
+        for (const auto &[index, item] : TConfigIniFile::readIndexedList(stored, kMainEntries)) {
             TMain entry;
-            if (!parseEntry(file.readListItem(section, kMainEntries, i), entry.path, entry.active))
+            if (!parseEntry(item, entry.path, entry.active))
                 continue;
             const QString filePathOfEntry = resolve(entry.path);
             if (!QFileInfo::exists(filePathOfEntry))
                 entry.active = false;
-            entry.description = file.readListItem(section, kDescriptions, i);
+            entry.description = TConfigIniFile::readListItem(stored, kDescriptions, index);
             if (entry.description.isEmpty())
                 entry.description = TrieDictionary::readDescription(filePathOfEntry);
             mains.append(entry);
         }
-        for (const QString &item : file.readList(section, kUserEntries)) {
+        for (const QString &item : TConfigIniFile::readList(stored, kUserEntries)) {
             TUser entry;
             if (parseEntry(item, entry.path, entry.active))
                 users.append(entry);
         }
         for (const auto &[key, option] : optionKeys())
-            options.set(option, file.ini().readBool(section, key, optionOnWhenMissing(option)));
-        userIndex = file.ini().readInt(section, kUserIndex, -1);
+            options.set(option, readInt(key, optionOnWhenMissing(option) ? 1 : 0) != 0);
+        userIndex = readInt(kUserIndex, -1);
         if (userIndex < -1 || userIndex >= users.size())
             userIndex = -1;
         return;

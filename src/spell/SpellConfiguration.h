@@ -9,15 +9,21 @@
 
 // The configuration file's INI access (`TConfigIniFile`), with the list convention: a list
 // L is the key "L_ListCount" and the keys "L_0" ... "L_<n-1>"; empty items are skipped.
+// Lists are read from a section read once, and only the items present are visited, so a
+// count of two thousand million costs nothing.
 class TConfigIniFile final {
 public:
     explicit TConfigIniFile(QString path) : m_ini(std::move(path)) {}
 
     const IniFile &ini() const { return m_ini; }
-    QStringList readList(const QString &section, const QString &name) const;
+    IniSection readSection(const QString &section) const { return m_ini.readAll().section(section); }
+
+    // The items present below the count, with their indices, in index order.
+    static QList<std::pair<int, QString>> readIndexedList(const IniSection &section, const QString &name);
+    // The non-empty items in order.
+    static QStringList readList(const IniSection &section, const QString &name);
     // Item i of a list, empty when missing (for lists kept parallel to another).
-    QString readListItem(const QString &section, const QString &name, int index) const;
-    int readListCount(const QString &section, const QString &name) const;
+    static QString readListItem(const IniSection &section, const QString &name, int index);
     bool writeList(const QString &section, const QString &name, const QStringList &items) const;
 
 private:

@@ -21,8 +21,10 @@ enum TSpellOption {
     soUser2,
     soUser3,
     soUser4,
+    // Ours: the suggestion list likeliest first instead of alphabetical.
+    soBestGuessesFirst,
 };
-constexpr int kSpellOptionCount = soUser4 + 1;
+constexpr int kSpellOptionCount = soBestGuessesFirst + 1;
 
 class TSpellOptions {
 public:

@@ -2,7 +2,12 @@
 
 #include "spell/TrieDictionary.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
 
 bool SuggestionList::contains(QStringView word) const
 {
@@ -22,6 +27,120 @@ void SuggestionList::sort()
 {
     std::stable_sort(m_items.begin(), m_items.end(),
                      [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+}
+
+void SuggestionList::sortByLikelihood(QStringView typed)
+{
+    QHash<QString, SuggestionLikelihood> likelihood;
+    for (const QString &item : std::as_const(m_items))
+        likelihood.insert(item, suggestionLikelihood(typed, item));
+    std::stable_sort(m_items.begin(), m_items.end(), [&](const QString &a, const QString &b) {
+        const SuggestionLikelihood la = likelihood.value(a);
+        const SuggestionLikelihood lb = likelihood.value(b);
+        return la != lb ? la < lb : a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+}
+
+namespace {
+// Where a key lies on a QWERTY keyboard: its row and its column, the rows shifted by their
+// stagger; none for characters without a key of their own.
+std::optional<std::pair<double, double>> keyPosition(QChar c)
+{
+    static const char *const rows[] = {"1234567890-", "qwertyuiop", "asdfghjkl;'", "zxcvbnm,./"};
+    static const double stagger[] = {0, 0.5, 0.75, 1.25};
+    const char16_t lower = c.toLower().unicode();
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; rows[row][column]; ++column) {
+            if (rows[row][column] == lower)
+                return std::pair{double(row), column + stagger[row]};
+        }
+    }
+    return std::nullopt;
+}
+
+bool besideOnKeyboard(QChar a, QChar b)
+{
+    const auto pa = keyPosition(a);
+    const auto pb = keyPosition(b);
+    return pa && pb && std::abs(pa->first - pb->first) <= 1 && std::abs(pa->second - pb->second) <= 1;
+}
+
+bool sameLetter(QChar a, QChar b)
+{
+    return a == b || a.toLower() == b.toLower();
+}
+
+// The weights of single edits as typing slips.
+constexpr double kSlip = 0.3;    // neighbours swapped; a letter doubled or not doubled
+constexpr double kNearKey = 0.5; // the key beside the right one hit instead, or as well
+constexpr double kOther = 1.0;
+
+// A letter typed that does not belong between `before` and `after` (either may be null).
+double extraLetterCost(QChar extra, QChar before, QChar after)
+{
+    if (sameLetter(extra, before) || sameLetter(extra, after))
+        return kSlip;
+    if (besideOnKeyboard(extra, before) || besideOnKeyboard(extra, after))
+        return kNearKey;
+    return kOther;
+}
+} // namespace
+
+SuggestionLikelihood suggestionLikelihood(QStringView typed, QStringView candidate)
+{
+    // Optimal string alignment over both measures at once: the fewest edits, and among
+    // alignments with that many, the lightest as slips.
+    const qsizetype n = typed.size();
+    const qsizetype m = candidate.size();
+    struct Cell {
+        int edits;
+        double weight;
+        bool operator<(const Cell &o) const { return edits != o.edits ? edits < o.edits : weight < o.weight; }
+    };
+    std::vector<Cell> table(size_t((n + 1) * (m + 1)));
+    const auto at = [&](qsizetype i, qsizetype j) -> Cell & { return table[size_t(i * (m + 1) + j)]; };
+    const auto charAt = [](QStringView s, qsizetype i) { return i >= 0 && i < s.size() ? s[i] : QChar(); };
+    // A letter of the candidate the user left out, at typed position i.
+    const auto missing = [&](qsizetype i, QChar letter) {
+        return extraLetterCost(letter, charAt(typed, i - 1), charAt(typed, i));
+    };
+    // The typed letter i that the candidate does not have.
+    const auto extra = [&](qsizetype i) {
+        return extraLetterCost(typed[i], charAt(typed, i - 1), charAt(typed, i + 1));
+    };
+    at(0, 0) = {0, 0};
+    for (qsizetype i = 1; i <= n; ++i)
+        at(i, 0) = {int(i), at(i - 1, 0).weight + extra(i - 1)};
+    for (qsizetype j = 1; j <= m; ++j)
+        at(0, j) = {int(j), at(0, j - 1).weight + missing(0, candidate[j - 1])};
+    for (qsizetype i = 1; i <= n; ++i) {
+        for (qsizetype j = 1; j <= m; ++j) {
+            const QChar t = typed[i - 1];
+            const QChar c = candidate[j - 1];
+            Cell best = at(i - 1, j - 1);
+            if (!sameLetter(t, c)) {
+                best.edits += 1;
+                best.weight += besideOnKeyboard(t, c) ? kNearKey : kOther;
+            } else if (t != c) {
+                best.weight += 0.1; // only the case differs
+            }
+            Cell dropped = at(i - 1, j);
+            dropped.edits += 1;
+            dropped.weight += extra(i - 1);
+            Cell added = at(i, j - 1);
+            added.edits += 1;
+            added.weight += missing(i, c);
+            best = std::min({best, dropped, added});
+            if (i > 1 && j > 1 && sameLetter(t, candidate[j - 2]) && sameLetter(typed[i - 2], c) && !sameLetter(t, c)) {
+                Cell swapped = at(i - 2, j - 2);
+                swapped.edits += 1;
+                swapped.weight += kSlip;
+                best = std::min(best, swapped);
+            }
+            at(i, j) = best;
+        }
+    }
+    return {at(n, m).edits, at(n, m).weight};
 }
 
 bool toLatin1(QStringView word, std::string &out)

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <compare>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -22,10 +23,26 @@ public:
     void clear() { m_items.clear(); }
     // Alphabetical without regard to case, as the dialog shows it.
     void sort();
+    // Likeliest first for the word the user typed (see SuggestionLikelihood); equally likely
+    // ones alphabetically.
+    void sortByLikelihood(QStringView typed);
 
 private:
     QStringList m_items;
 };
+
+// How likely a suggestion is the word meant by a typed word; smaller is likelier. First the
+// edit distance (inserted, deleted or replaced letters and swapped neighbours, letters
+// compared without regard to case), then how near the cheapest set of those edits lies on
+// the keyboard: slips of the fingers (neighbours swapped, a letter doubled or not, a key
+// beside the right one) weigh less than other edits. Word lists carry no frequencies, so
+// that is where the order ends.
+struct SuggestionLikelihood {
+    int distance = 0;
+    double keyboard = 0;
+    auto operator<=>(const SuggestionLikelihood &) const = default;
+};
+SuggestionLikelihood suggestionLikelihood(QStringView typed, QStringView candidate);
 
 // The eight edit kinds in their order: change the case of one letter; swap neighbours;
 // delete one character; insert an alphabet character before positions 2 to n+1 (never

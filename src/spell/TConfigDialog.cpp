@@ -1,5 +1,6 @@
 #include "spell/TConfigDialog.h"
 
+#include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
 #include "spell/SpellLanguage.h"
 #include "spell/TSpellEngine.h"
@@ -60,11 +61,14 @@ const QList<OptionGroup> &optionGroups()
 {
     static const QList<OptionGroup> groups = {
         {Text::IgnoreGroup, {soUpcase, soNumbers, soHTML, soInternet, soQuoted}},
-        {Text::SuggestionsGroup, {soAutoSuggest, soPrimaryOnly}},
+        {Text::SuggestionsGroup, {soAutoSuggest, soPrimaryOnly, soBestGuessesFirst}},
         {Text::GeneralGroup, {soRecheck, soRepeated, soDualCaps, soUser1, soUser2, soUser3, soUser4}},
     };
     return groups;
 }
+
+// The check box of our own option; the language modules have no text for it.
+const QString kBestGuessesFirstCaption = QStringLiteral("&Best guesses first");
 
 // The options' check boxes have their texts in the options' order.
 Text optionCaption(TSpellOption option)
@@ -117,6 +121,7 @@ TConfigDialog::TConfigDialog(TSpellEngine &engine, TConfiguration &configuration
     fillUsers(m_work.users.isEmpty() ? -1 : 0);
     refreshAddTo();
     m_changed = false;
+    showTextsAsPlainText(this);
 }
 
 QString TConfigDialog::text(Text index) const
@@ -213,7 +218,8 @@ QWidget *TConfigDialog::buildOptionsPage()
         for (TSpellOption option : group.options) {
             if (!visible.has(option))
                 continue;
-            auto *check = new QCheckBox(text(optionCaption(option)), box);
+            auto *check = new QCheckBox(
+                option == soBestGuessesFirst ? kBestGuessesFirstCaption : text(optionCaption(option)), box);
             check->setChecked(m_work.options.has(option));
             connect(check, &QCheckBox::toggled, this, [this, option](bool on) {
                 m_work.options.set(option, on);

@@ -6,7 +6,8 @@
 
 void TParser::setWordCharacters(QStringView characters)
 {
-    m_wordTable.fill(false);
+    for (int c = 0; c < 256; ++c)
+        m_wordTable[size_t(c)] = isLetterBeyondAscii(QChar(c));
     m_wideWordCharacters.clear();
     for (QChar c : characters) {
         if (c.unicode() < 256)

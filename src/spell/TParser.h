@@ -83,12 +83,16 @@ public:
 
     TParserKind kind() const { return m_kind; }
 
-    // Set by the engine before a check.
+    // Set by the engine before a check. Besides these, every letter (and combining mark)
+    // beyond ASCII belongs to a word, so a letter that no open dictionary uses does not cut
+    // a word in two ("naïve"); ASCII characters are word characters only when listed.
     void setWordCharacters(QStringView characters);
     bool isWordCharacter(QChar c) const
     {
-        return c.unicode() < 256 ? m_wordTable[c.unicode()] : m_wideWordCharacters.contains(c);
+        return c.unicode() < 256 ? m_wordTable[c.unicode()]
+                                 : isLetterBeyondAscii(c) || m_wideWordCharacters.contains(c);
     }
+    static bool isLetterBeyondAscii(QChar c) { return c.unicode() >= 128 && (c.isLetter() || c.isMark()); }
     void setSkipTags(bool on) { m_skipTags = on; }
     void setSkipAddresses(bool on) { m_skipAddresses = on; }
     void setSkipQuoted(bool on) { m_skipQuoted = on; }

@@ -5,6 +5,8 @@
 #include "platform/Prompts.h"
 #include "spell/SpellDialogPlacement.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -176,10 +178,14 @@ void TSpellEngine::reopenDictionaries()
                 dictionary = m_mains[i];
         }
         if (!dictionary) {
-            std::unique_ptr<TrieDictionary> opened = TrieDictionary::open(path);
+            QString reason;
+            std::unique_ptr<TrieDictionary> opened = TrieDictionary::open(path, &reason);
             if (!opened) {
-                m_prompts.information(language().messageText(TLanguageModule::DictionaryNotFound) + QLatin1Char('\n') +
-                                      path);
+                // Only a missing file is "not found"; one that is there says what is wrong with it.
+                m_prompts.information(QFileInfo::exists(path)
+                                          ? reason
+                                          : language().messageText(TLanguageModule::DictionaryNotFound) +
+                                                QLatin1Char('\n') + path);
                 continue;
             }
             dictionary = std::move(opened);
@@ -993,7 +999,15 @@ void TSpellEngine::suggestInto(QStringView word, SuggestionList &list, bool adap
 void TSpellEngine::fillAutoSuggestions(QStringView word)
 {
     suggestInto(word, m_suggestions, true, word);
-    m_suggestions.sort();
+    orderSuggestions(word);
+}
+
+void TSpellEngine::orderSuggestions(QStringView questioned)
+{
+    if (m_config.options.has(soBestGuessesFirst))
+        m_suggestions.sortByLikelihood(questioned);
+    else
+        m_suggestions.sort();
 }
 
 bool TSpellEngine::backgroundStage(int stage, QStringView word, QStringView questioned)
@@ -1125,7 +1139,7 @@ void TSpellEngine::runBackgroundSuggestions()
         if (!m_pendingActions.empty() || !m_checkRunning)
             break;
         const bool more = backgroundStage(stage, base, questioned);
-        m_suggestions.sort();
+        orderSuggestions(questioned);
         m_host.setSuggestions(m_suggestions.items());
         if (!more)
             break;
@@ -1153,7 +1167,7 @@ QStringList TSpellEngine::suggestionsFor(const QString &word, bool withBackgroun
             if (!backgroundStage(stage, base, word))
                 break;
         }
-        m_suggestions.sort();
+        orderSuggestions(word);
     }
     const QStringList result = m_suggestions.items();
     m_suggestions = saved;

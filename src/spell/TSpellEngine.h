@@ -210,6 +210,8 @@ private:
     void placeDialog(bool first);
     void setDialogCaptions();
     void fillAutoSuggestions(QStringView word);
+    // Alphabetical, or likeliest first with soBestGuessesFirst.
+    void orderSuggestions(QStringView questioned);
     void suggestInto(QStringView word, SuggestionList &list, bool adapt, QStringView questioned) const;
     void runBackgroundSuggestions();
     bool backgroundStage(int stage, QStringView word, QStringView questioned);

@@ -1,5 +1,6 @@
 #include "spell/TSpellEngineDialog.h"
 
+#include "platform/PlainTexts.h"
 #include "spell/SpellLanguage.h"
 #include "spell/TConfigDialog.h"
 #include "spell/TSpellEngine.h"
@@ -94,6 +95,7 @@ TSpellEngineDialog::TSpellEngineDialog(QString programFolder, Prompts &prompts, 
     buildControls();
     resetControls();
     m_dc.onAction = [this](SpellAction code) { raiseAction(code); };
+    showTextsAsPlainText(this);
 }
 
 TSpellEngineDialog::~TSpellEngineDialog() = default;

@@ -2,7 +2,8 @@
 
 #include "spell/SpellTypes.h"
 
-#include <QFile>
+#include "platform/RegularFile.h"
+
 #include <QtEndian>
 
 #include <algorithm>
@@ -38,20 +39,22 @@ std::unique_ptr<TrieDictionary> TrieDictionary::fromBytes(QByteArray bytes, QStr
 
 std::unique_ptr<TrieDictionary> TrieDictionary::open(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, file.errorString());
+    QByteArray bytes;
+    if (!readRegularFile(path, bytes, error))
         return nullptr;
-    }
-    return fromBytes(file.readAll(), error);
+    QString reason;
+    std::unique_ptr<TrieDictionary> dictionary = fromBytes(std::move(bytes), &reason);
+    if (!dictionary)
+        fail(error, QStringLiteral("The dictionary file \"%1\" is corrupt: %2.").arg(path, reason));
+    return dictionary;
 }
 
 QString TrieDictionary::readDescription(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(kDescriptionOffset))
+    QByteArray text;
+    if (!readRegularFile(path, text) || text.size() < kDescriptionOffset)
         return {};
-    QByteArray text = file.read(kDescriptionLength);
+    text = text.mid(kDescriptionOffset, kDescriptionLength);
     const qsizetype nul = text.indexOf('\0');
     if (nul >= 0)
         text.truncate(nul);

@@ -1,7 +1,9 @@
 #include "spell/TrieWriter.h"
 
+#include "spell/Suggestions.h"
 #include "spell/TrieDictionary.h"
 
+#include <QStringDecoder>
 #include <QtEndian>
 
 #include <algorithm>
@@ -276,4 +278,34 @@ QByteArray writeTrieDictionary(std::vector<std::string> words, const QString &de
         stats->nodes = nodes;
     }
     return out;
+}
+
+std::vector<std::string> wordsOfList(const QByteArray &list, QStringView separators, int *leftOut)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(list);
+    if (utf8.hasError())
+        text = QString::fromLatin1(list);
+    int skipped = 0;
+    std::vector<std::string> words;
+    std::string latin1;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        qsizetype start = 0;
+        // Each piece between separators (and the line's ends); blanks end a piece too.
+        for (qsizetype i = 0; i <= line.size(); ++i) {
+            if (i < line.size() && !line[i].isSpace() && !separators.contains(line[i]))
+                continue;
+            const QStringView piece = line.mid(start, i - start);
+            start = i + 1;
+            if (piece.isEmpty())
+                continue;
+            if (toLatin1(piece, latin1))
+                words.push_back(latin1);
+            else
+                ++skipped;
+        }
+    }
+    if (leftOut)
+        *leftOut = skipped;
+    return words;
 }

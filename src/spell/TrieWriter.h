@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <string>
 #include <vector>
@@ -28,3 +29,10 @@ struct TrieWriteLimits {
 QByteArray writeTrieDictionary(std::vector<std::string> words, const QString &description,
                                const std::string &extraAlphabet = {}, TrieWriteStats *stats = nullptr,
                                QString *error = nullptr, const TrieWriteLimits &limits = {});
+
+// The words of a plain word list, one a line, in UTF-8 (or Latin-1 when the bytes are not
+// UTF-8), as Latin-1 byte strings for writeTrieDictionary. Each line is cut at the
+// `separators` (characters that end a word in text, so a stored word holding one could never
+// be looked up) and its pieces are kept: "etc." gives "etc". A piece with a character that
+// Latin-1 cannot hold is left out and counted in `leftOut`.
+std::vector<std::string> wordsOfList(const QByteArray &list, QStringView separators = {}, int *leftOut = nullptr);

@@ -1,9 +1,11 @@
 #include "spell/UserDictionary.h"
 
+#include "platform/IniText.h"
 #include "platform/TextFile.h"
+#include "spell/SpellConfiguration.h"
 
 #include <QFileInfo>
-#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -31,6 +33,14 @@ bool insert(QStringList &list, const QString &word)
     return true;
 }
 
+void sortUnique(QStringList &list)
+{
+    const auto less = [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; };
+    const auto same = [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; };
+    std::stable_sort(list.begin(), list.end(), less);
+    list.erase(std::unique(list.begin(), list.end(), same), list.end());
+}
+
 bool remove(QStringList &list, QStringView word)
 {
     const qsizetype at = lowerBound(list, word);
@@ -45,58 +55,6 @@ namespace {
 const QString kAddedSection = QStringLiteral("Added");
 const QString kAutoCorrectSection = QStringLiteral("Auto Correct");
 const QString kPairSeparator = QStringLiteral("@@@");
-
-// One pass over an INI text collecting the keys of one section (lower-cased, first wins),
-// with the rules of the program's INI files: names ignore case, values are trimmed and lose
-// one pair of enclosing quotes, ';' starts a comment line. A user dictionary may hold many
-// thousand keys; asking for each key separately would read the text once per word.
-QHash<QString, QString> sectionValues(const QString &text, const QString &section)
-{
-    QHash<QString, QString> values;
-    bool inSection = false;
-    bool seenSection = false;
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        const QStringView trimmed = line.trimmed();
-        if (trimmed.startsWith(QLatin1Char('['))) {
-            const qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
-            if (close > 0) {
-                // Only the first section of a name counts.
-                inSection =
-                    !seenSection && trimmed.mid(1, close - 1).trimmed().compare(section, Qt::CaseInsensitive) == 0;
-                seenSection = seenSection || inSection;
-                continue;
-            }
-        }
-        if (!inSection || trimmed.startsWith(QLatin1Char(';')))
-            continue;
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            continue;
-        const QString key = line.left(eq).trimmed().toString().toLower();
-        if (key.isEmpty() || values.contains(key))
-            continue;
-        QStringView value = line.mid(eq + 1).trimmed();
-        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
-            value = value.mid(1, value.size() - 2);
-        values.insert(key, value.toString());
-    }
-    return values;
-}
-
-QStringList readList(const QHash<QString, QString> &values, const QString &name)
-{
-    QStringList items;
-    bool ok = false;
-    const int count = values.value(name.toLower() + QStringLiteral("_listcount")).toInt(&ok);
-    if (!ok)
-        return items;
-    for (int i = 0; i < count; ++i) {
-        const QString item = values.value(name.toLower() + QLatin1Char('_') + QString::number(i));
-        if (!item.isEmpty())
-            items.append(item);
-    }
-    return items;
-}
 
 void writeList(QString &out, const QString &name, const QStringList &items)
 {
@@ -123,27 +81,33 @@ void TUserDictionary::load()
     m_replacements.clear();
     m_modified = false;
     m_loaded = true;
-    const std::optional<DecodedText> file = readTextFile(m_path);
-    if (!file)
+    const std::optional<QByteArray> bytes = readFileBytes(m_path);
+    if (!bytes)
         return;
     if (m_readOnly) {
-        for (QStringView line : QStringView(file->text).split(QLatin1Char('\n'))) {
+        const QString text = decodeText(*bytes).text;
+        for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
             line = line.trimmed();
             if (!line.isEmpty())
-                CaselessList::insert(m_words, line.toString());
+                m_words.append(line.toString());
         }
+        CaselessList::sortUnique(m_words);
         return;
     }
-    for (const QString &word : readList(sectionValues(file->text, kAddedSection), QStringLiteral("IGN")))
-        CaselessList::insert(m_words, word);
-    for (const QString &pair : readList(sectionValues(file->text, kAutoCorrectSection), QStringLiteral("AC"))) {
+    // Read once; the lists visit only the items present, whatever counts the file claims.
+    const IniText ini(*bytes);
+    m_words = TConfigIniFile::readList(ini.section(kAddedSection), QStringLiteral("IGN"));
+    CaselessList::sortUnique(m_words);
+    QSet<QString> misspelt; // case-folded: the first pair of a misspelling wins
+    for (const QString &pair : TConfigIniFile::readList(ini.section(kAutoCorrectSection), QStringLiteral("AC"))) {
         const qsizetype at = pair.indexOf(kPairSeparator);
         if (at <= 0)
             continue;
         const QString misspelling = pair.left(at);
         const QString replacement = pair.mid(at + kPairSeparator.size());
         // A pair that would replace a word by nothing is no correction.
-        if (!replacement.isEmpty() && replacementFor(misspelling).isNull()) {
+        if (!replacement.isEmpty() && !misspelt.contains(misspelling.toCaseFolded())) {
+            misspelt.insert(misspelling.toCaseFolded());
             m_misspellings.append(misspelling);
             m_replacements.append(replacement);
         }

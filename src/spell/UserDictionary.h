@@ -60,4 +60,7 @@ bool contains(const QStringList &list, QStringView word);
 // Inserts in order; false when an equal word (ignoring case) is there already.
 bool insert(QStringList &list, const QString &word);
 bool remove(QStringList &list, QStringView word);
+// Sorts a whole list at once (an insert per word would move the list once per word); of
+// equal words the first stays.
+void sortUnique(QStringList &list);
 } // namespace CaselessList

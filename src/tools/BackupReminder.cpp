@@ -21,4 +21,10 @@ bool countClosing(const QString &optionsIniPath, int reminderType, int promptFre
     ini.writeInt(section, key, due ? 0 : count);
     return due;
 }
+
+void backedUp(const QString &optionsIniPath, const QString &projectName)
+{
+    if (!projectName.isEmpty())
+        IniFile(optionsIniPath).writeInt(QStringLiteral("Backup"), counterKey(projectName), 0);
+}
 } // namespace BackupReminder

@@ -14,4 +14,6 @@ QString counterKey(const QString &projectName);
 // Counts one closing of the project; true when the reminder is due (the counter then
 // starts again at 0). With a reminder type other than 1, nothing is read or written.
 bool countClosing(const QString &optionsIniPath, int reminderType, int promptFrequency, const QString &projectName);
+// A backup of the project was made: the closings are counted from it again.
+void backedUp(const QString &optionsIniPath, const QString &projectName);
 } // namespace BackupReminder

@@ -1,5 +1,6 @@
 #include "tools/PageScans.h"
 
+#include "config/PictureFiles.h"
 #include "platform/TextFile.h"
 
 #include <QStringDecoder>
@@ -18,21 +19,6 @@ bool isAscii(QByteArrayView bytes)
         if (static_cast<unsigned char>(c) >= 0x80)
             return false;
     return true;
-}
-
-char lowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
-}
-
-bool endsWithPictureExtension(QByteArrayView piece)
-{
-    if (piece.size() < 4)
-        return false;
-    char tail[4];
-    for (int i = 0; i < 4; ++i)
-        tail[i] = lowerAscii(piece[piece.size() - 4 + i]);
-    return std::memcmp(tail, ".gif", 4) == 0 || std::memcmp(tail, ".jpg", 4) == 0;
 }
 
 QString bareName(const QString &value)
@@ -95,13 +81,11 @@ QStringList pictures(QByteArrayView bytes)
             continue;
         }
         const QByteArrayView value(data + open + 1, qsizetype(span));
-        if (isAscii(value)) {
-            if (endsWithPictureExtension(value))
-                found << bareName(QString::fromLatin1(value).toLower());
-        } else {
-            const QString lower = decodePiece(value).toLower();
-            if (lower.endsWith(QLatin1String(".gif")) || lower.endsWith(QLatin1String(".jpg")))
-                found << bareName(lower);
+        // Only a value with a dot can name a picture; most values are decoded for nothing else.
+        if (value.contains('.')) {
+            const QString name = bareName(decodePiece(value));
+            if (PictureFiles::isPicture(name))
+                found << name;
         }
         open = nextQuote(close + 1);
     }

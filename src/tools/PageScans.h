@@ -17,8 +17,8 @@ void forEachLine(QByteArrayView bytes, const std::function<bool(QByteArrayView, 
 
 QString decodePiece(QByteArrayView piece);
 
-// Every quoted value of every line whose extension is ".gif" or ".jpg", lower-cased and cut
-// to its bare file name (after the last "/" or "\"); duplicates kept, in file order.
+// Every quoted value of every line that names a picture, cut to its bare file name (after
+// the last "/" or "\") and spelled as written; duplicates kept, in file order.
 QStringList pictures(QByteArrayView bytes);
 
 // The HREF values of the tags whose first quoted value is the link, as written.

@@ -3,6 +3,7 @@
 #include "platform/ProgramFolder.h"
 #include "tools/PageScans.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -20,17 +21,38 @@ QStringList sortedUnique(QStringList entries)
     return entries;
 }
 
-std::optional<qint64> PictureSizes::size(const QString &path)
+QStringList uniquePictures(QStringList names)
 {
-    const auto known = m_known.constFind(path);
+    const auto folded = [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; };
+    std::stable_sort(names.begin(), names.end(), folded);
+    const auto same = [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) == 0; };
+    names.erase(std::unique(names.begin(), names.end(), same), names.end());
+    return names;
+}
+
+PictureSizes::Found PictureSizes::find(const QString &folder, const QString &name)
+{
+    const QString key = folder + QLatin1Char('\n') + name;
+    const auto known = m_known.constFind(key);
     if (known != m_known.cend())
         return *known;
-    const QFileInfo file(path);
-    std::optional<qint64> bytes;
+    QString onDisk = name;
+    if (!QFileInfo(folder + name).isFile()) {
+        auto listing = m_folders.find(folder);
+        if (listing == m_folders.end())
+            listing = m_folders.insert(folder, QDir(folder).entryList(QDir::Files | QDir::Hidden));
+        for (const QString &entry : std::as_const(*listing))
+            if (entry.compare(name, Qt::CaseInsensitive) == 0) {
+                onDisk = entry;
+                break;
+            }
+    }
+    Found found{folder + onDisk, std::nullopt};
+    const QFileInfo file(found.path);
     if (file.isFile() && file.isReadable())
-        bytes = file.size();
-    m_known.insert(path, bytes);
-    return bytes;
+        found.bytes = file.size();
+    m_known.insert(key, found);
+    return found;
 }
 
 PageReport analyzePage(const QString &title, const QString &path, std::optional<QByteArrayView> bytes,
@@ -45,27 +67,21 @@ PageReport analyzePage(const QString &title, const QString &path, std::optional<
         report.row << title << errorCell << QString() << QString() << cannotAccessCell << QString();
         return report;
     }
-    report.summary << dataForPage + title << fileLocation + path.toUpper() << rule << embeddedImages;
-    QStringList names = PageScans::pictures(*bytes);
-    std::sort(names.begin(), names.end(),
-              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    QStringList unique;
-    for (const QString &name : std::as_const(names)) {
-        if (stop && stop()) {
-            report.outcome = PageReport::Outcome::Stopped;
-            return report;
-        }
-        if (unique.isEmpty() || unique.last() != name)
-            unique << name;
+    report.summary << dataForPage + title << fileLocation + path << rule << embeddedImages;
+    const QStringList names = PageScans::pictures(*bytes);
+    if (!names.isEmpty() && stop && stop()) {
+        report.outcome = PageReport::Outcome::Stopped;
+        return report;
     }
+    const QStringList unique = uniquePictures(names);
     qint64 imageKb = 0;
-    for (const QString &name : std::as_const(unique)) {
-        const QString picture = imageFolder + name;
-        if (const std::optional<qint64> size = sizes.size(picture)) {
-            imageKb += kilobytes(*size);
-            report.summary << QString::number(kilobytes(*size)) + QStringLiteral("KB       ") + picture;
+    for (const QString &name : unique) {
+        const PictureSizes::Found picture = sizes.find(imageFolder, name);
+        if (picture.bytes) {
+            imageKb += kilobytes(*picture.bytes);
+            report.summary << QString::number(kilobytes(*picture.bytes)) + QStringLiteral("KB       ") + picture.path;
         } else {
-            report.summary << cannotAccessPicture + picture << makeSureExists;
+            report.summary << cannotAccessPicture + picture.path << makeSureExists;
             report.pictureError = true;
         }
     }
@@ -87,33 +103,34 @@ PageReport analyzePage(const QString &title, const QString &path, std::optional<
 QStringList linkReport(const QString &title, const QString &path, const QStringList &links)
 {
     using namespace AnalysisTexts;
-    QStringList lines{linkReportFor + title, fileLocation + path.toUpper(), linksFound, longRule};
+    QStringList lines{linkReportFor + title, fileLocation + path, linksFound, longRule};
     return lines << sortedUnique(links);
 }
 
 namespace {
-QStringList pictureLines(const QString &imageFolder, const QStringList &pictures)
+QStringList pictureLines(const QString &imageFolder, const QStringList &pictures, PictureSizes &sizes)
 {
     QStringList lines;
-    for (const QString &name : sortedUnique(pictures))
-        lines << imageFolder + name;
+    for (const QString &name : uniquePictures(pictures))
+        lines << sizes.find(imageFolder, name).path;
     return lines << QStringLiteral(" ");
 }
 } // namespace
 
 QStringList pageImageReport(const QString &title, const QString &path, const QString &imageFolder,
-                            const QStringList &pictures)
+                            const QStringList &pictures, PictureSizes &sizes)
 {
     using namespace AnalysisTexts;
-    QStringList lines{AnalysisTexts::pageImageReport + title, fileLocation + path.toUpper(), pageImages, rule};
-    return lines << pictureLines(imageFolder, pictures);
+    QStringList lines{AnalysisTexts::pageImageReport + title, fileLocation + path, pageImages, rule};
+    return lines << pictureLines(imageFolder, pictures, sizes);
 }
 
-QStringList siteImageReport(const QString &projectText, const QString &imageFolder, const QStringList &pictures)
+QStringList siteImageReport(const QString &projectText, const QString &imageFolder, const QStringList &pictures,
+                            PictureSizes &sizes)
 {
     using namespace AnalysisTexts;
     QStringList lines{AnalysisTexts::siteImageReport + projectText.toUpper(), siteImages, rule};
-    return lines << pictureLines(imageFolder, pictures);
+    return lines << pictureLines(imageFolder, pictures, sizes);
 }
 
 QStringList bothSeparator()
@@ -143,7 +160,6 @@ QString foundLine(const QString &path, const QList<int> &lines, bool fileNameOnl
     QString numbers;
     for (int line : lines)
         numbers += (numbers.isEmpty() ? QStringLiteral("Line#") : QStringLiteral(", #")) + QString::number(line);
-    return AnalysisTexts::htmlFile + (fileNameOnly ? fileNamePart(path) : path).toUpper() + QStringLiteral("   ") +
-           numbers;
+    return AnalysisTexts::htmlFile + (fileNameOnly ? fileNamePart(path) : path) + QStringLiteral("   ") + numbers;
 }
 } // namespace SiteAnalysis

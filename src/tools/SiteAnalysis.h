@@ -63,13 +63,23 @@ inline qint64 seconds14(qint64 totalKb)
 // Sorted without regard to case, then each entry equal to the one before it dropped.
 QStringList sortedUnique(QStringList entries);
 
-// File sizes of pictures, each looked up once per run.
+// Picture names as pages write them: sorted without regard to case, and a name that differs
+// from the one before it only in case dropped (the first spelling stays).
+QStringList uniquePictures(QStringList names);
+
+// The pictures of image folders, each looked up once per run. A name finds its file whatever
+// its case, and the reports show the file as it is spelled on disk.
 class PictureSizes final {
 public:
-    std::optional<qint64> size(const QString &path);
+    struct Found {
+        QString path; // folder and the file's own name; the name as written when there is none
+        std::optional<qint64> bytes;
+    };
+    Found find(const QString &folder, const QString &name);
 
 private:
-    QHash<QString, std::optional<qint64>> m_known;
+    QHash<QString, Found> m_known;
+    QHash<QString, QStringList> m_folders; // folder -> its file names
 };
 
 struct PageReport {
@@ -88,14 +98,15 @@ PageReport analyzePage(const QString &title, const QString &path, std::optional<
 
 QStringList linkReport(const QString &title, const QString &path, const QStringList &links);
 QStringList pageImageReport(const QString &title, const QString &path, const QString &imageFolder,
-                            const QStringList &pictures);
-QStringList siteImageReport(const QString &projectText, const QString &imageFolder, const QStringList &pictures);
+                            const QStringList &pictures, PictureSizes &sizes);
+QStringList siteImageReport(const QString &projectText, const QString &imageFolder, const QStringList &pictures,
+                            PictureSizes &sizes);
 QStringList bothSeparator();
 
 // The folder of the image field with its trailing separator ("/" or "\" both count).
 QString withSeparator(const QString &folder);
 
 QStringList searchHeader(const QDateTime &now, const QString &projectText, const QString &searchText);
-// "HTML File:  " and the path (or file name) in upper case, three blanks, "Line#0, #4".
+// "HTML File:  " and the path (or file name) as on disk, three blanks, "Line#0, #4".
 QString foundLine(const QString &path, const QList<int> &lines, bool fileNameOnly);
 } // namespace SiteAnalysis

@@ -13,6 +13,7 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -123,85 +124,170 @@ QString replaceText(const QString &text, const QString &search, const QString &r
     return result;
 }
 
-bool readWhole(const QString &path, QByteArray &buffer)
+bool readWhole(const QString &path, QByteArray &buffer, QString *error)
 {
-    return readRegularFile(path, buffer);
+    return readRegularFile(path, buffer, error);
 }
 
-std::optional<QByteArray> readWhole(const QString &path)
+std::optional<QByteArray> readWhole(const QString &path, QString *error)
 {
     QByteArray bytes;
-    if (!readWhole(path, bytes))
+    if (!readWhole(path, bytes, error))
         return std::nullopt;
     return bytes;
 }
 
-bool replaceWhole(const QString &path, const QByteArray &bytes)
+namespace {
+const QString kTemporaryMark = QStringLiteral(".tovarel-replace-");
+
+bool fail(QString *error, const QString &path, const QString &reason)
 {
+    if (error)
+        *error = QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
+    return false;
+}
+
 #ifdef Q_OS_UNIX
-    QString target = path;
-    if (QFileInfo(path).isSymLink()) {
-        target = QFileInfo(path).canonicalFilePath();
-        if (target.isEmpty())
-            return false;
-    }
-    const QByteArray native = QFile::encodeName(target);
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
+QString systemReason(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code)) + QLatin1Char('.');
+}
+
+// Writes `bytes` to a hidden, marked temporary file beside `native` and renames it over
+// `native`: the error number of the step that failed (the temporary file is then gone), 0
+// when it worked. A short write is tried again, so a full disk says so.
+int writeBeside(const QByteArray &native, const QByteArray &bytes, mode_t mode)
+{
     const qsizetype slash = native.lastIndexOf('/');
-    QByteArray temporary = native.left(slash + 1) + '.' + native.mid(slash + 1) + ".XXXXXX";
+    QByteArray temporary =
+        native.left(slash + 1) + '.' + native.mid(slash + 1) + QFile::encodeName(kTemporaryMark) + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return false;
-    bool ok = ::fchmod(fd, info.st_mode & 07777) == 0;
-    for (qsizetype done = 0; ok && done < bytes.size();) {
+        return errno;
+    int code = ::fchmod(fd, mode) == 0 ? 0 : errno;
+    for (qsizetype done = 0; code == 0 && done < bytes.size();) {
         const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (wrote < 0 && errno == EINTR)
             continue;
-        ok = wrote > 0;
+        if (wrote <= 0)
+            code = wrote < 0 ? errno : ENOSPC;
         done += std::max<ssize_t>(wrote, 0);
     }
-    ok = (::close(fd) == 0) && ok;
-    if (ok)
-        ok = ::rename(temporary.constData(), native.constData()) == 0;
-    if (!ok)
+    if (::close(fd) != 0 && code == 0)
+        code = errno;
+    if (code == 0 && ::rename(temporary.constData(), native.constData()) != 0)
+        code = errno;
+    if (code != 0)
         ::unlink(temporary.constData());
-    return ok;
+    return code;
+}
+
+// The file a path names, links followed: the temporary file goes beside it.
+QString linkTarget(const QString &path)
+{
+    return QFileInfo(path).isSymLink() ? QFileInfo(path).canonicalFilePath() : path;
+}
+#endif
+
+QString folderOfFile(const QString &path)
+{
+    return QFileInfo(path).absolutePath();
+}
+
+bool isOwnFile(const QFileInfo &file)
+{
+#ifdef Q_OS_UNIX
+    return file.ownerId() == ::geteuid();
 #else
-    return writeFileAtomically(path, bytes).ok;
+    return file.isWritable();
+#endif
+}
+} // namespace
+
+bool replaceWhole(const QString &path, const QByteArray &bytes, QString *error)
+{
+#ifdef Q_OS_UNIX
+    const QString target = linkTarget(path);
+    if (target.isEmpty())
+        return fail(error, path, QStringLiteral("the link leads nowhere."));
+    const QByteArray native = QFile::encodeName(target);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0)
+        return fail(error, path, systemReason(errno));
+    if (!S_ISREG(info.st_mode))
+        return fail(error, path, QStringLiteral("it is not a regular file."));
+    // Renaming over a file needs only the folder's permission: ask the file's own instead, and
+    // never take over another user's file (the new one would be ours).
+    if (info.st_uid != ::geteuid())
+        return fail(error, path, QStringLiteral("it belongs to another user."));
+    if (!(info.st_mode & S_IWUSR))
+        return fail(error, path, QStringLiteral("it is read-only."));
+    if (const int code = writeBeside(native, bytes, info.st_mode & 07777))
+        return fail(error, path, systemReason(code));
+    return true;
+#else
+    const TextFileResult written = writeFileAtomically(path, bytes);
+    if (!written.ok && error)
+        *error = written.error;
+    return written.ok;
 #endif
 }
 
-FileOutcome replaceInFile(const QString &path, const QString &search, const QString &replacement, bool matchCase)
+int removeLeftoverTemporaries(const QStringList &paths)
 {
-    const std::optional<QByteArray> bytes = readWhole(path);
-    if (!bytes)
+    QSet<QString> folders;
+    for (const QString &path : paths) {
+#ifdef Q_OS_UNIX
+        const QString target = linkTarget(path);
+        if (!target.isEmpty())
+            folders.insert(folderOfFile(target));
+#else
+        folders.insert(folderOfFile(path));
+#endif
+    }
+    int removed = 0;
+    const QString pattern = QStringLiteral(".*") + kTemporaryMark + QStringLiteral("??????");
+    for (const QString &folder : std::as_const(folders)) {
+        const QDir dir(folder);
+        for (const QFileInfo &file : dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+            // Only what this program made: hidden, marked, and the user's own.
+            if (isOwnFile(file) && QFile::remove(file.filePath()))
+                ++removed;
+        }
+    }
+    return removed;
+}
+
+FileOutcome replaceInFile(const QString &path, const QString &search, const QString &replacement, bool matchCase,
+                          QString *error)
+{
+    QByteArray bytes;
+    if (!readRegularFile(path, bytes, error))
         return FileOutcome::Unreadable;
     int count = 0;
     QByteArray result;
     if (isAscii(search) && isAscii(replacement)) {
         // ASCII letters are the same bytes in either encoding a page can have.
-        result = replaceBytes(*bytes, search.toLatin1(), replacement.toLatin1(), matchCase, &count);
+        result = replaceBytes(bytes, search.toLatin1(), replacement.toLatin1(), matchCase, &count);
     } else {
-        const DecodedText decoded = decodeText(*bytes);
+        const DecodedText decoded = decodeText(bytes);
         const bool latin1 = decoded.format.encoding == TextEncoding::Latin1;
         if (latin1 && !fitsLatin1(search))
             return FileOutcome::Unchanged; // no such text can be in the file
         if (!latin1 || fitsLatin1(replacement)) {
             const QByteArray encode = latin1 ? search.toLatin1() : search.toUtf8();
             result =
-                replaceBytes(*bytes, encode, latin1 ? replacement.toLatin1() : replacement.toUtf8(), matchCase, &count);
+                replaceBytes(bytes, encode, latin1 ? replacement.toLatin1() : replacement.toUtf8(), matchCase, &count);
         } else {
             // The replacement needs characters Latin-1 lacks: the page becomes UTF-8, byte for
             // byte the same text, rather than losing them.
-            const QByteArray utf8 = QString::fromLatin1(*bytes).toUtf8();
+            const QByteArray utf8 = QString::fromLatin1(bytes).toUtf8();
             result = replaceBytes(utf8, search.toUtf8(), replacement.toUtf8(), matchCase, &count);
         }
     }
     if (count == 0)
         return FileOutcome::Unchanged;
-    return replaceWhole(path, result) ? FileOutcome::Replaced : FileOutcome::WriteFailed;
+    return replaceWhole(path, result, error) ? FileOutcome::Replaced : FileOutcome::WriteFailed;
 }
 
 QList<Copy> planCopies(const QStringList &sources, const QStringList &reserved)
@@ -244,10 +330,12 @@ QList<Copy> planCopies(const QStringList &sources, const QStringList &reserved)
     return plan;
 }
 
-TextFileResult copyInto(const QString &source, const QString &folder, const QString &target)
+TextFileResult copyInto(const QString &source, const QString &folder, const QString &target, bool *unreadable)
 {
     QString error;
     const std::optional<QByteArray> bytes = readFileBytes(source, &error);
+    if (unreadable)
+        *unreadable = !bytes;
     if (!bytes)
         return {false, error};
     const qsizetype slash = target.lastIndexOf(QLatin1Char('/'));
@@ -257,6 +345,17 @@ TextFileResult copyInto(const QString &source, const QString &folder, const QStr
         if (!dir.exists(sub) && !dir.mkdir(sub))
             return {false, QStringLiteral("cannot create the folder ") + folder + sub};
     }
+#ifdef Q_OS_UNIX
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (const int code = writeBeside(QFile::encodeName(folder + target), *bytes, 0666 & ~mask)) {
+        QString reason;
+        fail(&reason, folder + target, systemReason(code));
+        return {false, reason};
+    }
+    return {true, {}};
+#else
     return writeFileAtomically(folder + target, *bytes);
+#endif
 }
 } // namespace SiteFiles

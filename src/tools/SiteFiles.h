@@ -27,21 +27,34 @@ QString replaceText(const QString &text, const QString &search, const QString &r
                     int *count = nullptr);
 
 // The whole file, read with as few system calls as the platform allows; nothing when it
-// cannot be read (missing, a folder, no permission).
-std::optional<QByteArray> readWhole(const QString &path);
+// cannot be read (missing, a folder, a device or pipe, no permission, too large), with the
+// reason naming the file in `error`.
+std::optional<QByteArray> readWhole(const QString &path, QString *error = nullptr);
 // The same into a buffer that keeps its memory from one file to the next.
-bool readWhole(const QString &path, QByteArray &buffer);
+bool readWhole(const QString &path, QByteArray &buffer, QString *error = nullptr);
 
 // Replaces a file through a temporary file beside it and a rename, so a failure leaves the
 // old file as it was. The file keeps its permissions; a link is followed to its target.
 // Unlike a document save, each file is not flushed to disk on its own: a site-wide run
-// writes thousands of them and would mostly wait for the disk.
-bool replaceWhole(const QString &path, const QByteArray &bytes);
+// writes thousands of them and would mostly wait for the disk. A file the user may not
+// write (read-only, or another user's: the rename would make it ours) is left alone.
+// The temporary file's name is hidden and marked (see removeLeftoverTemporaries).
+bool replaceWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+// Removes the temporary files that a run killed between writing and renaming left beside
+// `paths`; returns how many.
+int removeLeftoverTemporaries(const QStringList &paths);
 
 enum class FileOutcome { Unchanged, Replaced, Unreadable, WriteFailed };
 // Replaces in one file on disk. The file is only ever replaced whole (atomically) and only
-// when something matched; a file that cannot be read or written is left as it was.
-FileOutcome replaceInFile(const QString &path, const QString &search, const QString &replacement, bool matchCase);
+// when something matched; a file that cannot be read or written is left as it was, and
+// `error` says why.
+FileOutcome replaceInFile(const QString &path, const QString &search, const QString &replacement, bool matchCase,
+                          QString *error = nullptr);
+
+// The backup folder could not be made (an existing or refused name).
+inline const QString cannotCreateBackupFolder = QStringLiteral(
+    "Could not create backup directory. Make sure you have provided a valid directory name (no slashes). Exiting...");
 
 // Where each file of a backup goes, relative to the backup folder. A file goes in under its
 // own name; a later file of the same name (ignoring case) from another folder goes into a
@@ -56,5 +69,7 @@ QList<Copy> planCopies(const QStringList &sources, const QStringList &reserved =
 
 // Copies byte for byte into `folder` (ending in a separator) under `target`, creating the
 // target's sub-folder inside `folder` when needed; an existing file there is replaced.
-TextFileResult copyInto(const QString &source, const QString &folder, const QString &target);
+// `unreadable` tells a source that could not be read from a copy that could not be written.
+TextFileResult copyInto(const QString &source, const QString &folder, const QString &target,
+                        bool *unreadable = nullptr);
 } // namespace SiteFiles

@@ -49,23 +49,18 @@ std::optional<QStringList> readPaths(const QString &projectsFolder, const QStrin
     const std::optional<QByteArray> bytes = readFileBytes(pathFileOf(projectsFolder, shownName));
     if (!bytes)
         return std::nullopt;
-    return ProjectFiles::parseLines(*bytes);
+    QStringList paths = ProjectFiles::parseLines(*bytes);
+    for (QString &path : paths)
+        path = ProjectFiles::resolvePagePath(projectsFolder, path);
+    return paths;
 }
 
-std::optional<ProjectModel> read(const QString &projectsFolder, const QString &shownName)
+std::optional<ProjectModel> read(const QString &projectsFolder, const QString &shownName, QString *error)
 {
     if (shownName.isEmpty())
         return std::nullopt;
-    const std::optional<QByteArray> outline = readFileBytes(outlineFileOf(projectsFolder, shownName));
-    const std::optional<QStringList> paths = readPaths(projectsFolder, shownName);
-    if (!outline || !paths)
-        return std::nullopt;
-    ProjectFiles::OutlineRead pages = ProjectFiles::parseOutline(*outline);
-    if (pages.error)
-        return std::nullopt;
-    ProjectModel project;
-    project.assign(std::move(pages.pages), *paths);
-    return project;
+    return ProjectFiles::readProject(outlineFileOf(projectsFolder, shownName), pathFileOf(projectsFolder, shownName),
+                                     error);
 }
 
 int indexOf(const QStringList &entries, const QString &projectName)

@@ -19,9 +19,10 @@ QString realFileName(const QString &folder, const QString &name);
 QString pathFileOf(const QString &projectsFolder, const QString &shownName);
 QString outlineFileOf(const QString &projectsFolder, const QString &shownName);
 
+// The path file's lines, relative ones taken from the projects folder.
 std::optional<QStringList> readPaths(const QString &projectsFolder, const QString &shownName);
-// Both files; nothing when either cannot be read or the outline is malformed.
-std::optional<ProjectModel> read(const QString &projectsFolder, const QString &shownName);
+// Both files, checked as the main window opens them (ProjectFiles::readProject).
+std::optional<ProjectModel> read(const QString &projectsFolder, const QString &shownName, QString *error = nullptr);
 
 // The combo entry naming the project open in the main window, or -1.
 int indexOf(const QStringList &entries, const QString &projectName);

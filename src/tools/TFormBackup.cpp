@@ -2,11 +2,14 @@
 
 #include "tools/ToolStatusBar.h"
 
+#include "config/Settings.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
+#include "platform/PlainTexts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "project/FilesTab.h"
+#include "tools/BackupReminder.h"
 #include "tools/SiteFiles.h"
 #include "tools/SiteProjects.h"
 
@@ -142,6 +145,7 @@ TFormBackup::TFormBackup(BackupContext context, QWidget *parent) : QDialog(paren
     connect(m_backupNow, &QPushButton::clicked, this, &TFormBackup::BitBtnBackupClick);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     resize(680, 560);
+    showTextsAsPlainText(this);
 }
 
 TFormBackup::~TFormBackup() = default;
@@ -205,9 +209,10 @@ void TFormBackup::ButtonNewSubClick()
 {
     m_statusBar->setText(BackupTexts::idle);
     const QString name = m_newSub->text();
-    // A name that leads out of the chosen folder is never created nor made the target.
+    // A name that leads out of the chosen folder is never created nor made the target; the
+    // user is told, and the name stays to be corrected.
     if (!SiteFiles::isPlainFolderName(name)) {
-        m_newSub->clear();
+        m_context.prompts->information(SiteFiles::cannotCreateBackupFolder);
         return;
     }
     const QString path = withTrailingSeparator(treeFolder()) + name;
@@ -251,8 +256,8 @@ void TFormBackup::BitBtnBackupClick()
          SiteFiles::planCopies(pages, {fileNamePart(pathFile), fileNamePart(outlineFile)})) {
         m_statusBar->setText(BackupTexts::copyingPrefix + fileNamePart(copy.source));
         m_context.pump->processEvents();
-        if (!SiteFiles::copyInto(copy.source, target, copy.target).ok) {
-            m_context.prompts->information(BackupTexts::pageFailed(copy.source));
+        if (const TextFileResult copied = SiteFiles::copyInto(copy.source, target, copy.target); !copied.ok) {
+            m_context.prompts->information(BackupTexts::pageFailed(copy.source) + QLatin1Char('\n') + copied.error);
             failed = true;
         }
         m_statusBar->advance(++done);
@@ -264,6 +269,9 @@ void TFormBackup::BitBtnBackupClick()
         }
     }
     m_statusBar->end();
+    // A whole backup restarts the reminder's count; one with a file missing does not.
+    if (!failed)
+        BackupReminder::backedUp(m_context.programFolder + QLatin1String(kOptionsIniName), shown);
     m_statusBar->setText(BackupTexts::complete);
     m_context.prompts->information(BackupTexts::finished + (failed ? BackupTexts::someFailed : QString()));
 }

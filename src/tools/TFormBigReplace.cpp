@@ -1,5 +1,6 @@
 #include "tools/TFormBigReplace.h"
 
+#include "platform/PlainTexts.h"
 #include "tools/ToolStatusBar.h"
 
 #include "config/Settings.h"
@@ -146,6 +147,7 @@ TFormBigReplace::TFormBigReplace(BigReplaceContext context, QWidget *parent)
     m_projects->setCurrentIndex(SiteProjects::indexOf(projects, m_context.projectName));
     RadioProjClick();
     resize(620, 520);
+    showTextsAsPlainText(this);
 }
 
 TFormBigReplace::~TFormBigReplace() = default;
@@ -212,12 +214,19 @@ bool TFormBigReplace::backUp(const QStringList &files)
     // A name that would lead out of the backup folder is refused like one that cannot be made.
     QDir backup(m_context.programFolder + QStringLiteral("backup"));
     if (!SiteFiles::isPlainFolderName(name) || !backup.exists() || !backup.mkdir(name)) {
-        m_context.prompts->information(BigReplaceTexts::cannotCreateBackup);
+        m_context.prompts->information(SiteFiles::cannotCreateBackupFolder);
         return false;
     }
     const QString folder = backup.filePath(name) + QLatin1Char('/');
     for (const SiteFiles::Copy &copy : SiteFiles::planCopies(files)) {
-        SiteFiles::copyInto(copy.source, folder, copy.target); // a file that cannot be copied is skipped
+        bool unreadable = false;
+        const TextFileResult copied = SiteFiles::copyInto(copy.source, folder, copy.target, &unreadable);
+        // A file that cannot be read is not replaced either, and the run's report names it;
+        // replacing in a file whose copy could not be made could lose it for good.
+        if (!copied.ok && !unreadable) {
+            m_context.prompts->information(BigReplaceTexts::backupFailed(copy.source, copied.error));
+            return false;
+        }
         m_context.pump->processEvents();
     }
     return true;
@@ -238,21 +247,24 @@ void TFormBigReplace::BitBtnReplaceAllClick()
         return;
     QStringList files;
     if (projectMode) {
-        const std::optional<QStringList> paths =
-            SiteProjects::readPaths(m_context.projectsFolder, m_projects->currentText());
-        if (!paths) {
-            m_context.prompts->error(
-                QStringLiteral("Cannot read \"%1\".")
-                    .arg(SiteProjects::pathFileOf(m_context.projectsFolder, m_projects->currentText())));
+        // The outline is read too: a path file longer than its outline would have pages
+        // changed that the project never shows.
+        QString error;
+        const std::optional<ProjectModel> project =
+            SiteProjects::read(m_context.projectsFolder, m_projects->currentText(), &error);
+        if (!project) {
+            m_context.prompts->error(error);
             return;
         }
-        files = *paths;
+        for (int page = 0; page < project->pageCount(); ++page)
+            files << project->filePathOf(page);
     } else {
         for (int i = 0; i < m_files->count(); ++i)
             files << m_files->item(i)->text();
     }
     m_workingList->clear();
     m_workingList->addItems(files);
+    SiteFiles::removeLeftoverTemporaries(files);
     if (m_backup->isChecked() && !backUp(files))
         return;
 
@@ -261,12 +273,19 @@ void TFormBigReplace::BitBtnReplaceAllClick()
     const QString replacement = m_replacement->text();
     const bool matchCase = m_matchCase->isChecked();
     setStatus(BigReplaceTexts::processing);
+    QStringList left;
     for (int i = 0; i < files.size(); ++i) {
         m_context.pump->processEvents();
         // Unreadable and unwritable files are left as they were; the run goes on.
-        SiteFiles::replaceInFile(files[i], search, replacement, matchCase);
+        QString reason;
+        const SiteFiles::FileOutcome outcome =
+            SiteFiles::replaceInFile(files[i], search, replacement, matchCase, &reason);
+        if (outcome == SiteFiles::FileOutcome::Unreadable || outcome == SiteFiles::FileOutcome::WriteFailed)
+            left << reason;
         m_statusBar->advance(i + 1);
     }
     setStatus(BigReplaceTexts::finished);
     m_statusBar->end();
+    if (!left.isEmpty())
+        m_context.prompts->information(BigReplaceTexts::filesLeft(left));
 }

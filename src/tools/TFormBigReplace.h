@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/SiteFiles.h"
 #include "tools/SiteToolContext.h"
 
 #include <QDialog>
@@ -27,10 +28,20 @@ inline const QString selectProjectFirst = QStringLiteral("You must select a proj
 inline const QString selectFileFirst = QStringLiteral("You must select at least one file to search first.");
 inline const QString areYouSure =
     QStringLiteral("Are you sure you want to replace this text in all the selected files?");
-inline const QString cannotCreateBackup = QStringLiteral(
-    "Could not create backup directory. Make sure you have provided a valid directory name (no slashes). Exiting...");
+inline const QString cannotCreateBackup = SiteFiles::cannotCreateBackupFolder;
 inline const QString processing = QStringLiteral("Processing...");
 inline const QString finished = QStringLiteral("Finished.");
+
+// A backup copy that failed stops the run before any file is changed.
+inline QString backupFailed(const QString &file, const QString &reason)
+{
+    return QStringLiteral("Could not back up \"%1\", so nothing was replaced.\n%2").arg(file, reason);
+}
+// The run's report of the files it could not change, each with its reason.
+inline QString filesLeft(const QStringList &reasons)
+{
+    return QStringLiteral("These files were left as they were:\n") + reasons.join(QLatin1Char('\n'));
+}
 } // namespace BigReplaceTexts
 
 using BigReplaceContext = SiteToolContext;

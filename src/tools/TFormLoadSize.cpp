@@ -1,5 +1,6 @@
 #include "tools/TFormLoadSize.h"
 
+#include "platform/PlainTexts.h"
 #include "tools/ToolStatusBar.h"
 
 #include "config/Settings.h"
@@ -148,6 +149,7 @@ TFormLoadSize::TFormLoadSize(LoadSizeContext context, QWidget *parent) : QDialog
     layout->addWidget(m_statusBar);
     resize(860, 640);
     FormCreate();
+    showTextsAsPlainText(this);
 }
 
 TFormLoadSize::~TFormLoadSize() = default;
@@ -395,7 +397,8 @@ void TFormLoadSize::chooseProject(int index)
     m_comboProjects->setCurrentIndex(index);
     m_comboLinks->setCurrentIndex(index);
     const QString shown = m_comboProjects->itemText(index);
-    const std::optional<ProjectModel> project = SiteProjects::read(m_context.projectsFolder, shown);
+    QString error;
+    const std::optional<ProjectModel> project = SiteProjects::read(m_context.projectsFolder, shown, &error);
     m_site = project.value_or(ProjectModel());
     m_outlineModel->reload();
     m_outlinesExpanded = false; // a new tree starts collapsed
@@ -405,7 +408,7 @@ void TFormLoadSize::chooseProject(int index)
     expandOutlines();
     m_currentPage = -1;
     if (!project)
-        m_context.prompts->error(QStringLiteral("Cannot read the project %1.").arg(shown));
+        m_context.prompts->error(error);
     else if (!m_site.isEmpty())
         makeCurrent(0);
     showCurrentInOutlines();
@@ -437,7 +440,7 @@ void TFormLoadSize::expandOutlines()
 void TFormLoadSize::makeCurrent(int page)
 {
     m_currentPage = page;
-    m_context.memory->pagePath = m_site.pathOf(page);
+    m_context.memory->pagePath = m_site.filePathOf(page);
     m_context.memory->pageTitle = m_site.pages().value(page).title;
 }
 
@@ -523,14 +526,15 @@ QString TFormLoadSize::status() const
 
 void TFormLoadSize::analyzeOne(int page, QStringList &summary, QList<QTreeWidgetItem *> &rows)
 {
-    const QString path = page >= 0 ? m_site.pathOf(page) : m_context.memory->pagePath;
+    const QString path = page >= 0 ? m_site.filePathOf(page) : m_context.memory->pagePath;
     const QString title = page >= 0 ? m_site.pages().value(page).title : m_context.memory->pageTitle;
-    const bool readable = SiteFiles::readWhole(path, m_pageBuffer);
+    QString reason;
+    const bool readable = SiteFiles::readWhole(path, m_pageBuffer, &reason);
     const SiteAnalysis::PageReport report =
         SiteAnalysis::analyzePage(title, path, readable ? std::optional<QByteArrayView>(m_pageBuffer) : std::nullopt,
                                   imageFolder(), m_pictureSizes, [this] { return m_context.memory->stop; });
     if (report.outcome == SiteAnalysis::PageReport::Outcome::Unreadable)
-        m_context.prompts->information(report.message);
+        m_context.prompts->information(report.message + QLatin1Char('\n') + reason); // what is wrong with it
     summary << report.summary;
     if (report.pictureError)
         m_errorNote->show();
@@ -554,7 +558,8 @@ void TFormLoadSize::BitBtnAnalyzePageClick()
     m_pageSummary->clear();
     QStringList summary;
     QList<QTreeWidgetItem *> rows;
-    analyzeOne(m_currentPage >= 0 && m_site.pathOf(m_currentPage) == m_context.memory->pagePath ? m_currentPage : -1,
+    analyzeOne(m_currentPage >= 0 && m_site.filePathOf(m_currentPage) == m_context.memory->pagePath ? m_currentPage
+                                                                                                    : -1,
                summary, rows);
     flushSiteLists(summary, rows);
 }
@@ -633,7 +638,7 @@ bool TFormLoadSize::collectLinks(bool site, QStringList &links)
         }
         advanceProgress(page + 1);
         makeCurrent(page);
-        if (const std::optional<QByteArray> bytes = SiteFiles::readWhole(m_site.pathOf(page)))
+        if (const std::optional<QByteArray> bytes = SiteFiles::readWhole(m_site.filePathOf(page)))
             links << PageScans::links(*bytes);
     }
     return true;
@@ -655,7 +660,7 @@ bool TFormLoadSize::collectPictures(bool site, QStringList &pictures)
         }
         advanceProgress(page + 1);
         makeCurrent(page);
-        if (const std::optional<QByteArray> bytes = SiteFiles::readWhole(m_site.pathOf(page)))
+        if (const std::optional<QByteArray> bytes = SiteFiles::readWhole(m_site.filePathOf(page)))
             pictures << PageScans::pictures(*bytes);
     }
     return true;
@@ -685,9 +690,10 @@ void TFormLoadSize::runListing(bool site)
         QStringList found;
         if (collectPictures(site, found)) {
             setStatus(T::sortingPictures);
-            m_listing->addItems(site ? SiteAnalysis::siteImageReport(m_comboLinks->currentText(), imageFolder(), found)
-                                     : SiteAnalysis::pageImageReport(m_context.memory->pageTitle,
-                                                                     m_context.memory->pagePath, imageFolder(), found));
+            m_listing->addItems(
+                site ? SiteAnalysis::siteImageReport(m_comboLinks->currentText(), imageFolder(), found, m_pictureSizes)
+                     : SiteAnalysis::pageImageReport(m_context.memory->pageTitle, m_context.memory->pagePath,
+                                                     imageFolder(), found, m_pictureSizes));
             setStatus(T::idle);
         }
     }
@@ -734,11 +740,14 @@ void TFormLoadSize::BitBtnFindClick()
         }
         advanceProgress(page + 1);
         makeCurrent(page);
-        const QString path = m_site.pathOf(page);
-        if (SiteFiles::readWhole(path, m_pageBuffer)) {
+        const QString path = m_site.filePathOf(page);
+        QString reason;
+        if (SiteFiles::readWhole(path, m_pageBuffer, &reason)) {
             const QList<int> lines = search.matchingLines(m_pageBuffer);
             if (!lines.isEmpty())
                 found << SiteAnalysis::foundLine(path, lines, nameOnly);
+        } else {
+            found << reason; // a page not searched is named, with why
         }
         if (sinceShown.elapsed() >= kShowEveryMs) {
             m_found->addItems(found);

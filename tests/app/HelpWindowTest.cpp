@@ -15,6 +15,10 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextList>
 
 using HelpWindowTest = MainWindowFixture;
 
@@ -105,6 +109,7 @@ TEST_F(HelpWindowTest, WelcomeOpensTheHelpProjectReadOnly)
 TEST_F(HelpWindowTest, HelpOnTopPagesThroughTheHelp)
 {
     writeHelp(folder);
+    folder.write("help/projects.kvn", "<H2>Projects page</H2>\r\n<UL><LI>Open one<LI>Save <B>it</B></UL>");
     TForm1 &w = start();
     trigger("WelcometoTovarelPro1");
     w.selectPage(2);
@@ -114,11 +119,16 @@ TEST_F(HelpWindowTest, HelpOnTopPagesThroughTheHelp)
     auto *help = w.findChild<TFormHelpOnTop *>();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->currentPage(), 2);
-    EXPECT_EQ(help->text(), "<P>Projects page</P>");
+    // Shown as a page, not as its source: a heading and a list of two items.
+    EXPECT_EQ(help->text(), "Projects page\nOpen one\nSave it");
+    const QTextDocument *page = help->findChild<QTextEdit *>("REHelp")->document();
+    EXPECT_EQ(page->firstBlock().blockFormat().headingLevel(), 2);
+    ASSERT_NE(page->findBlockByNumber(1).textList(), nullptr);
+    EXPECT_EQ(page->findBlockByNumber(1).textList()->count(), 2);
     EXPECT_FALSE(help->findChild<QPushButton *>("ButtonNext")->isEnabled());
     help->PrevClick();
     help->PrevClick();
-    EXPECT_EQ(help->text(), "<P>Welcome page</P>");
+    EXPECT_EQ(help->text(), "Welcome page");
     EXPECT_FALSE(help->findChild<QPushButton *>("ButtonPrev")->isEnabled());
     EXPECT_TRUE(help->hintVisible());
     help->resize(500, 400); // the user's first resize hides the hint

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QMap>
 #include <QTabWidget>
 #include <QTest>
 
@@ -74,4 +75,41 @@ TEST_F(PreviewWiringTest, FilesTabSitsBetweenTheWebSiteAndTheSnips)
     EXPECT_NE(left->widget(1)->findChild<QWidget *>("ListBox2"), nullptr);
     EXPECT_NE(left->widget(1)->findChild<QWidget *>("BitBtnInsertLinkImage"), nullptr);
     Q_UNUSED(w);
+}
+
+TEST_F(PreviewWiringTest, FirstStartFillsTheEmptyBrowserSlotsFromThePath)
+{
+    const auto table = [](QMap<QString, QString> onPath) {
+        return [onPath](const QString &name) { return onPath.value(name); };
+    };
+    const struct {
+        QMap<QString, QString> onPath;
+        const char *first, *second;
+    } cases[] = {
+        {{{"xdg-open", "/usr/bin/xdg-open"}, {"chromium", "/usr/bin/chromium"}, {"konqueror", "/usr/bin/konqueror"}},
+         "/usr/bin/xdg-open",
+         "/usr/bin/chromium"},
+        {{{"firefox-esr", "/usr/bin/firefox-esr"}, {"epiphany-browser", "/usr/bin/epiphany-browser"}},
+         "/usr/bin/firefox-esr",
+         "/usr/bin/epiphany-browser"},
+        {{{"xdg-open", "/usr/bin/xdg-open"}}, "/usr/bin/xdg-open", "<none>"},
+        {{}, "<none>", "<none>"},
+    };
+    for (const auto &c : cases) {
+        folder.write("OPTIONS.INI", ""); // a first start: no browser set
+        findProgram = table(c.onPath);
+        start();
+        const IniFile options(folder.file("OPTIONS.INI"));
+        EXPECT_EQ(options.readString("Location", "Netscape", "<none>"), c.first);
+        EXPECT_EQ(options.readString("Location", "MSIE", "<none>"), c.second);
+        TearDown();
+    }
+
+    // A slot the user has set is never touched.
+    folder.write("OPTIONS.INI", "[Location]\r\nMSIE=/opt/my browser\r\n");
+    findProgram = table({{"xdg-open", "/usr/bin/xdg-open"}, {"firefox", "/usr/bin/firefox"}});
+    start();
+    const IniFile options(folder.file("OPTIONS.INI"));
+    EXPECT_EQ(options.readString("Location", "Netscape", "<none>"), "<none>");
+    EXPECT_EQ(options.readString("Location", "MSIE", "<none>"), "/opt/my browser");
 }

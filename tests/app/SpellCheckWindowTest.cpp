@@ -1,9 +1,11 @@
 #include "editor/HtmlDocument.h"
 #include "editor/RichEditAccess.h"
 #include "platform/TextFile.h"
+#include "spell/TConfigDialog.h"
 #include "spell/TSpellEngineDialog.h"
 #include "testsupport/MainWindowFixture.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -49,13 +51,15 @@ TEST_F(SpellCheckWindowTest, CaretAtTheEndGivesAnEmptyRemainder)
 
 namespace {
 // Runs `act` once the spell dialog shows a questioned word (the check's passes block the
-// handler, so the test acts from inside the engine's wait).
-void whenQuestioned(TForm1 &w, const QString &word, std::function<void(TSpellEngineDialog &)> act)
+// handler, so the test acts from inside the engine's wait); with `at`, only the occurrence
+// that starts there.
+void whenQuestioned(TForm1 &w, const QString &word, std::function<void(TSpellEngineDialog &)> act, int at = -1)
 {
     auto *timer = new QTimer(&w);
-    QObject::connect(timer, &QTimer::timeout, &w, [&w, word, act, timer] {
+    QObject::connect(timer, &QTimer::timeout, &w, [&w, word, act, timer, at] {
         auto *dialog = w.findChild<TSpellEngineDialog *>();
-        if (!dialog || !dialog->isVisible() || dialog->notFoundField()->text() != word)
+        if (!dialog || !dialog->isVisible() || dialog->notFoundField()->text() != word ||
+            (at >= 0 && w.editorAccess().selStart() != at))
             return;
         timer->stop();
         timer->deleteLater();
@@ -186,4 +190,108 @@ TEST_F(SpellCheckWindowTest, AllThreeEntryPointsCheckThePage)
         EXPECT_EQ(prompts.last().text.toStdString(), "Spell Check Complete.\n\nWords Checked: 2");
         EXPECT_FALSE(w.findChild<QWidget *>("FormSpell")->isVisible());
     }
+}
+
+namespace {
+// A click on the active box of a main dictionary in the configuration dialog.
+void clickMainBox(TConfigDialog &config, int row)
+{
+    QListWidget *list = config.mainList();
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(rect.left() + 5, rect.center().y()));
+}
+
+QStringList mainEntries(const TConfigDialog &config)
+{
+    QStringList out;
+    for (int i = 0; i < config.mainList()->count(); ++i)
+        out << config.mainList()->item(i)->text();
+    return out;
+}
+} // namespace
+
+// The German dictionary, added in the middle of a check from the spell folder, takes words
+// with umlauts and sharp s as words and suggests them.
+TEST_F(SpellCheckWindowTest, GermanDictionaryAddedFromTheSpellFolderKnowsUmlautWords)
+{
+    folder.write("spell/german.dct", readFileBytes(QStringLiteral(TOVAREL_GERMAN_DICTIONARY)).value_or(QByteArray()));
+    TForm1 &w = start();
+    w.editorAccess().setPlainText("<P>Die Größe der Äpfel überrascht. Die Gröse auch.</P>");
+    w.editorAccess().setSelection(0, 0);
+    // The American dictionary does not know the word, but it comes whole: ß is no letter
+    // of its alphabet.
+    whenQuestioned(w, "Größe", [&](TSpellEngineDialog &dialog) {
+        whenModal([&](QDialog *modal) {
+            auto *config = qobject_cast<TConfigDialog *>(modal);
+            ASSERT_NE(config, nullptr);
+            QTest::mouseClick(config->button(TLanguageModule::AddMain), Qt::LeftButton);
+            EXPECT_EQ(prompts.last().request.folder, folder.file("spell/"));
+            EXPECT_EQ(prompts.last().request.filter, "Dictionary Files|*.dct");
+            ASSERT_EQ(mainEntries(*config), QStringList({"American English", "German"}));
+            clickMainBox(*config, 1);
+            clickMainBox(*config, 0);
+            EXPECT_FALSE(config->working().mains[0].active);
+            EXPECT_TRUE(config->working().mains[1].active);
+            QTest::mouseClick(config->okButton(), Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog.button(SpellElement::Options), Qt::LeftButton);
+        whenQuestioned(w, "Gröse", [&](TSpellEngineDialog &next) {
+            pickSuggestion(next, "Größe", false);
+            QTest::mouseClick(next.button(SpellElement::Change), Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog.button(SpellElement::Ignore), Qt::LeftButton);
+    });
+    prompts.expectOpenFile(folder.file("spell/german.dct"));
+    prompts.expectInformation();
+    click("BitBtnSpellCheck");
+    EXPECT_EQ(w.editorAccess().plainText().toStdString(), "<P>Die Größe der Äpfel überrascht. Die Größe auch.</P>");
+    // Eight words and the correction checked again; only two were questioned.
+    EXPECT_EQ(prompts.last().text.toStdString(), "Spell Check Complete.\n\nWords Checked: 9");
+}
+
+// With only the American dictionary, a word with a letter it does not use is questioned
+// whole; "Best guesses first", ticked on the Options page, puts the likeliest word first.
+TEST_F(SpellCheckWindowTest, ForeignLettersStayInTheWordAndBestGuessesComeFirstWhenChosen)
+{
+    TForm1 &w = start();
+    const QString text = "A naïve plan: teh end. Then teh more.";
+    w.editorAccess().setPlainText(text);
+    w.editorAccess().setSelection(0, 0);
+    QStringList alphabetical;
+    whenQuestioned(w, "naïve", [&](TSpellEngineDialog &dialog) {
+        EXPECT_TRUE(suggestionsShown(dialog).contains("naive")) << suggestionsShown(dialog).join(',').toStdString();
+        whenQuestioned(w, "teh", [&](TSpellEngineDialog &second) {
+            alphabetical = suggestionsShown(second);
+            whenModal([&](QDialog *modal) {
+                auto *config = qobject_cast<TConfigDialog *>(modal);
+                ASSERT_NE(config, nullptr);
+                QCheckBox *best = config->optionBox(soBestGuessesFirst);
+                ASSERT_NE(best, nullptr);
+                EXPECT_EQ(best->text(), "&Best guesses first");
+                EXPECT_FALSE(best->isChecked()); // off until chosen
+                best->click();
+                QTest::mouseClick(config->okButton(), Qt::LeftButton);
+            });
+            QTest::mouseClick(second.button(SpellElement::Options), Qt::LeftButton);
+            whenQuestioned(
+                w, "teh",
+                [&](TSpellEngineDialog &third) {
+                    const QStringList best = suggestionsShown(third);
+                    EXPECT_EQ(best.value(0), "the") << best.join(',').toStdString();
+                    QStringList sorted = best;
+                    sorted.sort(Qt::CaseInsensitive);
+                    EXPECT_EQ(sorted, alphabetical); // the same words, in another order
+                    QTest::mouseClick(third.button(SpellElement::Cancel), Qt::LeftButton);
+                },
+                int(text.lastIndexOf("teh")));
+            QTest::mouseClick(second.button(SpellElement::Ignore), Qt::LeftButton);
+        });
+        QTest::mouseClick(dialog.button(SpellElement::Ignore), Qt::LeftButton);
+    });
+    click("BitBtnSpellCheck");
+    ASSERT_FALSE(alphabetical.isEmpty());
+    EXPECT_NE(alphabetical.first(), "the");
+    QStringList sorted = alphabetical;
+    sorted.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(alphabetical, sorted);
 }

@@ -11,8 +11,9 @@ TEST(HtmlExtensions, MissingFileGivesTheFiveDefaults)
     EXPECT_EQ(masks.openFilter, QStringLiteral("HTML Files|*.html;*.htm;*.shtml;*.shtm;*.asp|Project Files|*.out|"
                                                "EXE Files|*.exe|All Files|*.*"));
     EXPECT_EQ(masks.filesTabFilter,
-              QStringLiteral("All Files|*.*|Image Files|*.jpg;*.gif|HTML Files|*.html;*.htm;*.shtml;*.shtm;*.asp|"
-                             "All Web Files|*.jpg;*.gif;*.html;*.htm;*.shtml;*.shtm;*.asp"));
+              QStringLiteral("All Files|*.*|Image Files|*.png;*.jpeg;*.jpg;*.gif;*.svg;*.webp|"
+                             "HTML Files|*.html;*.htm;*.shtml;*.shtm;*.asp|"
+                             "All Web Files|*.png;*.jpeg;*.jpg;*.gif;*.svg;*.webp;*.html;*.htm;*.shtml;*.shtm;*.asp"));
 }
 
 TEST(HtmlExtensions, FileContents)

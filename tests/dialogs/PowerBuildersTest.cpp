@@ -219,11 +219,13 @@ TEST(ImgTagBuilderTest, Tags)
         const char *tag;
     };
     const Case cases[] = {
-        {{"LOGO.GIF", "", "120", "60", "", 0, false, false, ""}, "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"logo.gif\">"},
-        {{"LOGO.GIF", "", "", "60", "", 0, false, false, ""}, "<IMG BORDER=0 HEIGHT=60 SRC=\"logo.gif\">"},
+        // The name keeps its case: on a case-sensitive disk BIG.GIF is not big.gif.
+        {{"LOGO.GIF", "", "120", "60", "", 0, false, false, ""}, "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"LOGO.GIF\">"},
+        {{"LOGO.GIF", "", "", "60", "", 0, false, false, ""}, "<IMG BORDER=0 HEIGHT=60 SRC=\"LOGO.GIF\">"},
         {{"", "", "", "", "", 0, false, false, ""}, "<IMG BORDER=0 SRC=\"\">"},
-        {{"Pic.JPG", "", "", "", "", 0, false, true, "/Data/Images/"}, "<IMG BORDER=0 SRC=\"/Data/Images/pic.jpg\">"},
-        {{"Pic.JPG", "", "", "", "", 0, false, false, "/Data/"}, "<IMG BORDER=0 SRC=\"pic.jpg\">"},
+        {{"Pic.JPG", "", "", "", "", 0, false, true, "/Data/Images/"}, "<IMG BORDER=0 SRC=\"/Data/Images/Pic.JPG\">"},
+        {{"Pic.JPG", "", "", "", "", 0, false, false, "/Data/"}, "<IMG BORDER=0 SRC=\"Pic.JPG\">"},
+        {{"Pic.JPG", "", "", "", "", 0, false, true, "images"}, "<IMG BORDER=0 SRC=\"imagesPic.JPG\">"},
         {{"a.gif", "A \"b\"", "1", "2", "center-ish", 10, true, false, ""},
          "<IMG ALIGN=center-ish BORDER=10 HEIGHT=2 WIDTH=1 ALT=\"A \"b\"\" SRC=\"a.gif\" ISMAP>"},
         {{"a.gif", "", "", "", "LEFT", 3, false, false, ""}, "<IMG ALIGN=LEFT BORDER=3 SRC=\"a.gif\">"},

@@ -38,6 +38,22 @@ template <typename T> T *find(QWidget &dialog, const char *name)
     return found;
 }
 
+// The preview panel as the user sees it: its right and bottom edges drawn like its left and
+// top ones, and the whole panel inside the dialog at its opening size.
+void expectWholePanel(QWidget &dialog, const char *name)
+{
+    dialog.show();
+    QWidget *panel = find<QWidget>(dialog, name);
+    ASSERT_NE(panel, nullptr);
+    const QRect inDialog(panel->mapTo(&dialog, QPoint(0, 0)), panel->size());
+    EXPECT_TRUE(dialog.rect().contains(inDialog)) << name;
+    const QImage shown = panel->grab().toImage();
+    const int midX = shown.width() / 2, midY = shown.height() / 2;
+    EXPECT_EQ(shown.pixel(shown.width() - 1, midY), shown.pixel(0, midY)) << name << ": right edge";
+    EXPECT_EQ(shown.pixel(midX, shown.height() - 1), shown.pixel(midX, 0)) << name << ": bottom edge";
+    EXPECT_NE(shown.pixel(shown.width() - 1, midY), shown.pixel(midX, midY)) << name << ": edge drawn";
+}
+
 void clickButton(QWidget &dialog, const char *name)
 {
     if (auto *button = find<QAbstractButton>(dialog, name))
@@ -417,7 +433,7 @@ TEST_F(PowerImageTest, OpensWithItsControlsOnTheStartFolder)
     QStringList names;
     for (int i = 0; i < files->count(); ++i)
         names << files->item(i)->text();
-    EXPECT_EQ(names, QStringList({"b.gif", "bad.gif", "LOGO.GIF"}));
+    EXPECT_EQ(names, QStringList({"b.gif", "bad.gif", "c.png", "LOGO.GIF"}));
 }
 
 TEST_F(PowerImageTest, ClickingAFileFillsTheFieldsAndTheTag)
@@ -434,9 +450,9 @@ TEST_F(PowerImageTest, ClickingAFileFillsTheFieldsAndTheTag)
     EXPECT_EQ(find<QLabel>(*d, "Label1")->text(), "Dim: 120 X 60 pixels");
     const qint64 bytes = QFileInfo(folder.file("site/LOGO.GIF")).size();
     EXPECT_EQ(find<QLabel>(*d, "Label2")->text(), QStringLiteral("Size: %1KB").arg(bytes / 1000));
-    EXPECT_EQ(find<QLabel>(*d, "Label3")->text(), folder.file("site/LOGO.GIF").toUpper());
+    EXPECT_EQ(find<QLabel>(*d, "Label3")->text(), folder.file("site/LOGO.GIF")); // as on disk
     EXPECT_TRUE(find<TPictureView>(*d, "ImagePreview")->StretchRatio());
-    EXPECT_EQ(edit(*d, "EditDummy")->text(), "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"logo.gif\">");
+    EXPECT_EQ(edit(*d, "EditDummy")->text(), "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"LOGO.GIF\">");
 
     // Edits rebuild: no width, an ALIGN typed freely, the relative prefix keeps its case.
     edit(*d, "EditIMGWidth")->clear();
@@ -447,7 +463,7 @@ TEST_F(PowerImageTest, ClickingAFileFillsTheFieldsAndTheTag)
     edit(*d, "EditRelativePath")->setText("/Data/");
     find<QCheckBox>(*d, "CheckRelative")->setChecked(true);
     EXPECT_EQ(edit(*d, "EditDummy")->text(),
-              "<IMG ALIGN=Centerish BORDER=2 HEIGHT=60 ALT=\"Logo\" SRC=\"/Data/logo.gif\" ISMAP>");
+              "<IMG ALIGN=Centerish BORDER=2 HEIGHT=60 ALT=\"Logo\" SRC=\"/Data/LOGO.GIF\" ISMAP>");
 
     // Moving the selection names the file without loading it.
     files->setCurrentItem(files->findItems("b.gif", Qt::MatchExactly).value(0));
@@ -503,7 +519,7 @@ TEST_F(PowerImageTest, OpensOnThePictureOfTheFilesTab)
     EXPECT_EQ(edit(*d, "EditIMGSource")->text(), "LOGO.GIF");
     EXPECT_EQ(find<QLabel>(*d, "Label1")->text(), "File Dim: 120 X 60 pixels");
     EXPECT_TRUE(find<QLabel>(*d, "Label2")->text().startsWith("File Size: "));
-    EXPECT_EQ(edit(*d, "EditDummy")->text(), "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"logo.gif\">");
+    EXPECT_EQ(edit(*d, "EditDummy")->text(), "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"LOGO.GIF\">");
 
     prompts.expectInformation(); // an HTML file selected there is no picture
     auto html = open(folder.file("site/page.html"));
@@ -622,3 +638,11 @@ TEST_F(PowerDialogsTest, TableSamplerAndResult)
 }
 
 } // namespace
+
+TEST_F(PowerDialogsTest, PreviewPanelsShowWhole)
+{
+    TFormBody body(settings, prompts, clipboard, result);
+    expectWholePanel(body, "PanelPreview");
+    TFormImageView image(prompts, clipboard, result, QString(), folder.path(), QString());
+    expectWholePanel(image, "PanelPreview");
+}

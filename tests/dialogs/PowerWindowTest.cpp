@@ -2,6 +2,7 @@
 // with each dialog's result.
 #include "imaging/TestPictures.h"
 
+#include "dialogs/TFormImageView.h"
 #include "editor/HtmlDocument.h"
 #include "editor/RichEditAccess.h"
 #include "platform/IniFile.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -278,10 +280,11 @@ TEST_F(PowerWindowTest, FilesTabPictureOpensPowerImgAndTheRelativePathIsShared)
     list->setCurrentItem(list->findItems("LOGO.GIF", Qt::MatchExactly).value(0));
     ASSERT_EQ(tab->selectedFileName(), "LOGO.GIF");
 
-    QString source, dim;
+    QString source, dim, treeFolder;
     whenModal([&](QDialog *d) {
         source = in<QLineEdit>(d, "EditIMGSource")->text();
         dim = in<QLabel>(d, "Label1")->text();
+        treeFolder = static_cast<TFormImageView *>(d)->currentFolder();
         in<QLineEdit>(d, "EditRelativePath")->setText("Img/");
         in<QCheckBox>(d, "CheckRelative")->setChecked(true);
         press(d, "BitBtnInsert");
@@ -289,7 +292,8 @@ TEST_F(PowerWindowTest, FilesTabPictureOpensPowerImgAndTheRelativePathIsShared)
     tab->ListBox2DblClick();
     EXPECT_EQ(source, "LOGO.GIF");
     EXPECT_EQ(dim, "File Dim: 120 X 60 pixels");
-    const QString tag = "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"Img/logo.gif\">";
+    EXPECT_EQ(QDir(treeFolder), QDir(folder.file("site"))); // the tree opens where the picture lies
+    const QString tag = "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"Img/LOGO.GIF\">";
     EXPECT_EQ(w.editorAccess().plainText(), "pic: " + tag);
     EXPECT_EQ(w.editorAccess().selectedText(), tag);
     EXPECT_EQ(clipboard.text(), tag);
@@ -313,7 +317,7 @@ TEST_F(PowerWindowTest, FilesTabPictureOpensPowerImgAndTheRelativePathIsShared)
     trigger("PowerIMG2"); // from the menu it takes the Files tab's selected file too
     EXPECT_EQ(imgPath, "bg/");
     EXPECT_EQ(menuSource, "LOGO.GIF");
-    EXPECT_EQ(clipboard.text(), "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"logo.gif\">");
+    EXPECT_EQ(clipboard.text(), "<IMG BORDER=0 HEIGHT=60 WIDTH=120 SRC=\"LOGO.GIF\">");
     EXPECT_EQ(w.editorAccess().plainText(), "pic: " + tag); // Copy only
     EXPECT_EQ(ini("DEFAULT.INI", "Location", "RelImage"), "bg/");
 

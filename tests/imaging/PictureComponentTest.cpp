@@ -2,6 +2,7 @@
 
 #include "imaging/ImageFacts.h"
 #include "imaging/PictureComponent.h"
+#include "imaging/SvgSize.h"
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
 
@@ -16,9 +17,11 @@ const char *qtFormatFor(const QString &ext)
 {
     if (ext == "thb" || ext == "bmp")
         return "bmp";
-    if (ext == "thj" || ext == "jpg")
+    if (ext == "thj" || ext == "jpg" || ext == "jpeg" || ext == "jpe")
         return "jpeg";
-    if (ext == "tif")
+    if (ext == "webp")
+        return "webp";
+    if (ext == "tif" || ext == "tiff")
         return "tiff";
     if (ext == "ico")
         return "ico";
@@ -55,8 +58,9 @@ TEST_F(PictureComponentTest, EveryLibraryKindLoadsWithItsFacts)
         const char *kind;
     };
     const Case cases[] = {
-        {"a.bmp", "BMP"},  {"b.gif", "GIF"}, {"LOGO.GIF", "GIF"}, {"c.jpg", "JPEG"}, {"d.png", "PNG"},
-        {"e.tif", "TIFF"}, {"f.pcx", "PCX"}, {"g.thb", "BMP"},    {"h.thj", "JPEG"},
+        {"a.bmp", "BMP"},   {"b.gif", "GIF"},   {"LOGO.GIF", "GIF"}, {"c.jpg", "JPEG"}, {"d.png", "PNG"},
+        {"e.tif", "TIFF"},  {"f.pcx", "PCX"},   {"g.thb", "BMP"},    {"h.thj", "JPEG"}, {"i.jpeg", "JPEG"},
+        {"j.webp", "WEBP"}, {"K.WEBP", "WEBP"}, {"l.tiff", "TIFF"},
     };
     const QImage image = TestPictures::pattern(23, 17);
     for (const Case &c : cases) {
@@ -91,17 +95,66 @@ TEST_F(PictureComponentTest, FactsComeFromTheContentNotTheName)
     EXPECT_FALSE(readImageFacts(folder.file("absent.png"), &error));
 }
 
-TEST_F(PictureComponentTest, FourCharacterExtensionRuleKeepsThePreviousPicture)
+TEST_F(PictureComponentTest, ExtensionWithoutReaderKeepsThePreviousPicture)
 {
     const QString logo = writeKind("logo.png", TestPictures::pattern(30, 20));
     ASSERT_EQ(picture.load(logo), LoadOutcome::Loaded);
-    writeKind("photo.jpeg", TestPictures::pattern(50, 40)); // a real JPEG, but ".JPE" has no reader
-    EXPECT_EQ(picture.load(folder.file("photo.jpeg")), LoadOutcome::Ignored);
+    writeKind("photo.jpe", TestPictures::pattern(50, 40)); // a real JPEG, but ".JPE" has no reader
+    EXPECT_EQ(picture.load(folder.file("photo.jpe")), LoadOutcome::Ignored);
     EXPECT_EQ(picture.imageName(), logo.toUpper());
     EXPECT_EQ(picture.picture().size(), QSize(30, 20));
     EXPECT_EQ(picture.facts().width, 30);
     EXPECT_EQ(picture.facts().kind, "PNG");
     EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(PictureComponentTest, SvgIsMeasuredFromItsOuterElement)
+{
+    folder.write("Logo.SVG", "<?xml version=\"1.0\"?>\n<!-- drawn by hand -->\n"
+                             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"120\" height=\"60px\">"
+                             "<rect width=\"10\" height=\"10\"/></svg>");
+    picture.setMeasureOnly(true);
+    ASSERT_EQ(picture.load(folder.file("Logo.SVG")), LoadOutcome::Loaded);
+    EXPECT_EQ(picture.facts().kind, "SVG");
+    EXPECT_EQ(QSize(picture.facts().width, picture.facts().height), QSize(120, 60));
+    EXPECT_TRUE(prompts.shown().empty());
+
+    // Text that is no SVG fails like any other unreadable picture.
+    folder.write("notes.svg", "<html><body>not a drawing</body></html>");
+    prompts.expectError();
+    EXPECT_EQ(picture.load(folder.file("notes.svg")), LoadOutcome::Failed);
+    EXPECT_FALSE(picture.facts().valid);
+}
+
+TEST(SvgSize, WidthHeightUnitsAndViewBox)
+{
+    const struct {
+        const char *svg;
+        QSize size; // empty: no size
+    } cases[] = {
+        {"<svg width='120' height='60'/>", {120, 60}},
+        {"<svg width=' 1in ' height='72pt'/>", {96, 96}},
+        {"<svg width='2.54cm' height='25.4mm'/>", {96, 96}},
+        {"<svg width='1e2' height='.5pc'/>", {100, 8}},
+        {"<svg viewBox='0 0 300 150'/>", {300, 150}},
+        {"<svg viewBox='-5,-5,40,20' width='80'/>", {80, 40}},
+        {"<svg viewBox='0 0 40 20' height='10'/>", {20, 10}},
+        {"<svg width='100%' height='100%' viewBox='0 0 64 48'/>", {64, 48}},
+        {"<svg width='50%' height='20'/>", {}},           // relative, and no viewBox
+        {"<svg viewBox='0 0 0 10'/>", {}},                // no area
+        {"<svg width='-4' height='10'/>", {}},            // negative
+        {"<svg width='200000' height='1'/>", {}},         // past the ceiling
+        {"<svg width='1' height='1e999'/>", {}},          // not a finite number
+        {"<html><svg width='5' height='5'/></html>", {}}, // not the outer element
+        {"<svg width='5' height='5'", {}},                // cut off: the tag never closes
+        {"", {}},
+        {"\xff\xfe\x00<", {}},
+    };
+    for (const auto &c : cases) {
+        const std::optional<QSize> size = SvgSize::read(QByteArray(c.svg));
+        EXPECT_EQ(size.value_or(QSize()), c.size) << c.svg;
+        EXPECT_EQ(size.has_value(), !c.size.isEmpty()) << c.svg;
+    }
 }
 
 TEST_F(PictureComponentTest, MissingFileEmptiesThePictureButKeepsTheFacts)

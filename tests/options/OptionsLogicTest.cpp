@@ -87,7 +87,8 @@ TEST_F(OptionsLogicTest, EmptyListGivesEmptyMasks)
     form.extensions.clear();
     const OptionsApplied applied = applyOptions(form, settings);
     EXPECT_EQ(applied.masks.filesTabFilter,
-              "All Files|*.*|Image Files|*.jpg;*.gif|HTML Files||All Web Files|*.jpg;*.gif;");
+              "All Files|*.*|Image Files|*.png;*.jpeg;*.jpg;*.gif;*.svg;*.webp|HTML Files||"
+              "All Web Files|*.png;*.jpeg;*.jpg;*.gif;*.svg;*.webp;");
     EXPECT_EQ(applied.masks.openFilter, "HTML Files||Project Files|*.out|EXE Files|*.exe|All Files|*.*");
 }
 
@@ -256,7 +257,8 @@ TEST_F(OptionsLogicTest, ChangeFilePathRewritesOnlyPagesDirectlyInTheOldFolder)
 {
     const QStringList paths = {"C:\\Site\\Index.html", "c:\\site\\sub\\Page.HTML", "c:\\SITE\\about.html",
                                "/home/me/Site/a.html"};
-    EXPECT_EQ(projectFolders(paths), QStringList({"c:\\site\\", "c:\\site\\sub\\", "/home/me/site/"}));
+    // Folders are told apart without case and shown as the first page spells them.
+    EXPECT_EQ(projectFolders(paths), QStringList({"C:\\Site\\", "c:\\site\\sub\\", "/home/me/Site/"}));
     EXPECT_EQ(rewriteProjectPaths(paths, "c:\\site\\", "d:\\new\\"),
               QStringList(
                   {"d:\\new\\Index.html", "c:\\site\\sub\\Page.HTML", "d:\\new\\about.html", "/home/me/Site/a.html"}));

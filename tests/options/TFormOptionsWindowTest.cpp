@@ -1,6 +1,7 @@
 #include "config/ColorNames.h"
 #include "config/Settings.h"
 #include "options/TFormOptions.h"
+#include "platform/DialogPrompts.h"
 #include "platform/IniFile.h"
 #include "project/ProjectModel.h"
 #include "testsupport/ScriptedPrompts.h"
@@ -10,14 +11,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 class FakeOptionsHost final : public OptionsHost {
@@ -101,12 +105,12 @@ TEST_F(TFormOptionsWindowTest, FillsFromTheSettings)
     EXPECT_TRUE(control<QCheckBox>("CheckConfirm")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("RadioNoBackup")->isChecked());
     EXPECT_EQ(control<QSpinBox>("SpinPromptBack")->value(), 7);
-    EXPECT_EQ(control<QComboBox>("ComboBox5")->currentText(), "clOlive");
+    EXPECT_EQ(control<QComboBox>("ComboBox5")->currentText(), "Olive");
     EXPECT_EQ(control<QLabel>("LabelTable")->palette().color(QPalette::WindowText), toQColor(0x008080));
     EXPECT_EQ(control<QLineEdit>("EditNet")->text(), "/opt/netscape");
     EXPECT_EQ(control<QLineEdit>("EditFTP")->text(), "/opt/ftp");
     EXPECT_EQ(control<QLineEdit>("EditDefaultExt")->text(), "html");
-    EXPECT_EQ(listed("ListBoxPaths"), QStringList({"/w/site/", "/w/site/sub/"}));
+    EXPECT_EQ(listed("ListBoxPaths"), QStringList({"/w/Site/", "/w/site/sub/"}));
     EXPECT_FALSE(control<QPushButton>("ButtonSelectPath")->isEnabled());
     EXPECT_FALSE(control<QPushButton>("ButtonChangePath")->isEnabled());
 }
@@ -165,9 +169,17 @@ TEST_F(TFormOptionsWindowTest, PromptFrequencyAboveFifteenBecomesFifteen)
 TEST_F(TFormOptionsWindowTest, ColourBoxesRecolourTheirLabels)
 {
     open(1);
-    control<QComboBox>("ComboBox2")->setCurrentText("clBlue");
+    QStringList shown;
+    for (int i = 0; i < control<QComboBox>("ComboBox2")->count(); ++i)
+        shown << control<QComboBox>("ComboBox2")->itemText(i);
+    EXPECT_EQ(shown,
+              QStringList({"Black", "Red", "Maroon", "Blue", "Navy", "Green", "Olive", "Purple", "Gray", "Teal"}));
+    control<QComboBox>("ComboBox2")->setCurrentText("Blue");
     EXPECT_EQ(control<QLabel>("LabelAnchors")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(control<QLabel>("LabelDefault")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    click("Button3"); // the files keep the stored names
+    EXPECT_EQ(ini(SettingsFile::Options, "Colors", "HREF"), "clBlue");
+    EXPECT_EQ(ini(SettingsFile::Options, "Colors", "DEFAULT"), "clRed");
 }
 
 TEST_F(TFormOptionsWindowTest, BrowseButtonsFillTheirFieldsWithTheRightFilter)
@@ -177,8 +189,9 @@ TEST_F(TFormOptionsWindowTest, BrowseButtonsFillTheirFieldsWithTheRightFilter)
     click("BitBtnTemplate");
     EXPECT_EQ(control<QLineEdit>("EditTemplate")->text(), "/home/me/Templates/base.html");
     EXPECT_EQ(prompts.last().request.title, OptionsTexts::browseTitle);
-    EXPECT_EQ(prompts.last().request.filter, "Executable Files|*.exe|All Files|*.*");
+    EXPECT_EQ(prompts.last().request.filter, "Executable Files|*|All Files|*.*");
     EXPECT_EQ(prompts.last().request.filterIndex, 2);
+    EXPECT_EQ(prompts.last().request.executablesEntry, 1);
 
     prompts.expectInformation().expectOpenFile("/home/me/Site/Images/logo.gif");
     click("BitBtnImagePath");
@@ -252,14 +265,14 @@ TEST_F(TFormOptionsWindowTest, ChangeFilePathRewritesThePagesAndWritesThePathFil
     host.paths = {"/w/Site/A.html", "/w/site/sub/B.html", "/w/SITE/C.html"};
     open(2);
     auto *list = control<QListWidget>("ListBoxPaths");
-    ASSERT_EQ(listed("ListBoxPaths"), QStringList({"/w/site/", "/w/site/sub/"}));
+    ASSERT_EQ(listed("ListBoxPaths"), QStringList({"/w/Site/", "/w/site/sub/"}));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
     EXPECT_TRUE(control<QPushButton>("ButtonSelectPath")->isEnabled());
 
     prompts.expectInformation().expectOpenFile("/srv/New Web/any.html");
     click("ButtonSelectPath");
     EXPECT_EQ(prompts.shown().at(0).text, OptionsTexts::newPathHowTo);
-    EXPECT_EQ(control<QLabel>("Label21")->text(), "/srv/new web/");
+    EXPECT_EQ(control<QLabel>("Label21")->text(), "/srv/New Web/"); // what is stored
     ASSERT_TRUE(control<QPushButton>("ButtonChangePath")->isEnabled());
 
     prompts.expectInformation();
@@ -269,7 +282,47 @@ TEST_F(TFormOptionsWindowTest, ChangeFilePathRewritesThePagesAndWritesThePathFil
     EXPECT_EQ(host.paths, expected);
     EXPECT_EQ(ProjectFiles::parseLines(folder.read("projects/site.fil")), expected);
     // The list is not refreshed, and Cancel does not undo the rewrite.
-    EXPECT_EQ(listed("ListBoxPaths"), QStringList({"/w/site/", "/w/site/sub/"}));
+    EXPECT_EQ(listed("ListBoxPaths"), QStringList({"/w/Site/", "/w/site/sub/"}));
     click("Button4");
     EXPECT_EQ(ProjectFiles::parseLines(folder.read("projects/site.fil")), expected);
+}
+
+TEST(ProgramBrowseDialog, ExecutablesEntryListsOnlyFilesThatMayRun)
+{
+    FileDialogRequest request;
+    request.filter = OptionsTexts::browseFilter;
+    request.filterIndex = OptionsTexts::executablesEntry;
+    request.executablesEntry = OptionsTexts::executablesEntry;
+    QFileDialog dialog;
+    prepareFileDialog(dialog, request);
+    EXPECT_EQ(dialog.nameFilters(), QStringList({"Executable Files (*)", "All Files (*)"}));
+    EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+    EXPECT_TRUE(dialog.filter() & QDir::Executable);
+    Q_EMIT dialog.filterSelected(dialog.nameFilters().at(1)); // the user picks "All Files"
+    EXPECT_FALSE(dialog.filter() & QDir::Executable);
+    Q_EMIT dialog.filterSelected(dialog.nameFilters().at(0));
+    EXPECT_TRUE(dialog.filter() & QDir::Executable);
+
+    // Opened on "All Files", and any other dialog, lists every file.
+    request.filterIndex = OptionsTexts::allFilesEntry;
+    QFileDialog allFiles;
+    prepareFileDialog(allFiles, request);
+    EXPECT_FALSE(allFiles.filter() & QDir::Executable);
+    request.executablesEntry = 0;
+    request.filterIndex = 1;
+    QFileDialog plain;
+    prepareFileDialog(plain, request);
+    EXPECT_FALSE(plain.filter() & QDir::Executable);
+}
+
+TEST_F(TFormOptionsWindowTest, EveryTabIsInSightAtTheOpeningSize)
+{
+    TFormOptions &d = open(0);
+    d.show();
+    const QTabBar *bar = control<QTabWidget>("PageControl1")->tabBar();
+    ASSERT_EQ(bar->count(), 6);
+    for (int i = 0; i < bar->count(); ++i)
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << bar->tabText(i).toStdString();
+    for (const QToolButton *arrow : bar->findChildren<QToolButton *>())
+        EXPECT_FALSE(arrow->isVisible()); // no scroll arrows
 }

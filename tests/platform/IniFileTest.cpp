@@ -102,6 +102,11 @@ TEST_F(IniFileTest, LooksUpValuesLikeWindowsProfileFiles)
         SCOPED_TRACE(c.name);
         const IniFile ini = iniWith(c.file);
         EXPECT_EQ(lookup(ini, c.section, c.key), c.expected);
+        // The one-pass readers keep the same rules, asked alone or among other keys.
+        const IniText text = ini.readAll();
+        EXPECT_EQ(text.section(c.section).value(c.key), c.expected);
+        const QList<IniName> names{{QStringLiteral("Z"), QStringLiteral("Z")}, {c.section, c.key}, {A, A}};
+        EXPECT_EQ(text.values(names).value(1), c.expected);
         if (!c.expected) {
             EXPECT_EQ(ini.readString(c.section, c.key, QStringLiteral("dflt")), QStringLiteral("dflt"));
         }
@@ -385,6 +390,13 @@ TEST_F(IniFileTest, DeleteKeyRemovesOnlyTheFirstMatchingLine)
         EXPECT_TRUE(ini.deleteKey(c.section, c.key));
         EXPECT_EQ(bytes(), c.after);
     }
+
+    // Several keys in one rewrite, as each would go alone, also when the last two lines go.
+    const IniFile several = iniWith("[A]\r\nX=1\r\nK=2\r\nk=3\r\nL=4");
+    ASSERT_TRUE(several.deleteKeys(QStringLiteral("A"), {QStringLiteral("K"), QStringLiteral("l")}));
+    EXPECT_EQ(bytes(), "[A]\r\nX=1\r\nk=3");
+    ASSERT_TRUE(several.deleteKeys(QStringLiteral("A"), {QStringLiteral("K"), QStringLiteral("X")}));
+    EXPECT_EQ(bytes(), "[A]");
 
     const IniFile ini = iniWith("[A]\r\nK=1\r\nK=2\r\n");
     ASSERT_TRUE(ini.deleteKey(QStringLiteral("A"), QStringLiteral("K")));

@@ -3,11 +3,14 @@
 #include "config/ColorNames.h"
 #include "config/Settings.h"
 #include "preview/BrowserPane.h"
+#include "preview/LocalPageScheme.h"
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -95,7 +98,8 @@ TEST_F(BrowserPaneWindowTest, RealWebViewRendersTheDocumentAndTheModeLetterCycle
     QSignalSpy loaded(pane.webView(), &QWebEngineView::loadFinished);
     ASSERT_TRUE(loaded.count() > 0 || loaded.wait(60000));
     EXPECT_TRUE(loaded.first().first().toBool());
-    EXPECT_EQ(pane.webView()->url(), QUrl::fromLocalFile(folder.file("site/$$temp.htm")));
+    EXPECT_EQ(pane.webView()->url(), LocalPageScheme::shownUrl(QUrl::fromLocalFile(folder.file("site/$$temp.htm"))));
+    EXPECT_EQ(pane.webView()->url().path(), folder.file("site/$$temp.htm"));
 
     QString text;
     bool got = false;
@@ -130,4 +134,72 @@ TEST_F(BrowserPaneWindowTest, RealWebViewRendersTheDocumentAndTheModeLetterCycle
     QTest::mouseDClick(&modeLetter, Qt::LeftButton);
     EXPECT_EQ(host.letter, "N");
     EXPECT_EQ(settings.text(SettingKey::PreviewOption), "nosave");
+}
+
+namespace {
+// Runs `script` in the pane's page and waits for its value.
+QVariant evaluate(QWebEngineView *view, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 30000)) << script.toStdString();
+    return result;
+}
+} // namespace
+
+// A page in the pane is the user's own or one they were sent: it may show its own pictures,
+// style sheets and scripts, but it must not read other local files (and so cannot send them
+// anywhere).
+TEST_F(BrowserPaneWindowTest, LocalPageLoadsItsOwnPartsButCannotReadOtherFiles)
+{
+    BrowserPane pane(&area, editor, BrowserPane::webEngineInstalled());
+    ASSERT_TRUE(pane.isAvailable());
+    area.show();
+    QImage picture(7, 5, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    folder.write("site/pic.png", png);
+    folder.write("site/style.css", "body { margin-left: 37px; }");
+    folder.write("site/script.js", "window.scriptLoaded = 42;");
+    folder.write("site/secret.txt", "sibling secret");
+    folder.write("private/secret.txt", "private secret");
+    const QString page = folder.write(
+        "site/page.html",
+        "<html><head><link rel=\"stylesheet\" href=\"style.css\"><script src=\"script.js\"></script></head>"
+        "<body><img id=\"pic\" src=\"pic.png\"><script>"
+        "function readFile(url) { try { var x = new XMLHttpRequest(); x.open('GET', url, false); x.send();"
+        "  return 'read:' + x.responseText; } catch (e) { return 'blocked'; } }"
+        "window.sibling = readFile('secret.txt'); window.other = readFile('../private/secret.txt');"
+        "fetch('../private/secret.txt').then(r => r.text()).then(t => { window.fetched = 'read:' + t; })"
+        "  .catch(() => { window.fetched = 'blocked'; });"
+        "function readFrame(f) { try { window.framed = 'read:' + f.contentDocument.body.innerText; }"
+        "  catch (e) { window.framed = 'blocked'; } }"
+        "</script><iframe src=\"../private/secret.txt\" onload=\"readFrame(this)\"></iframe></body></html>");
+
+    ASSERT_TRUE(pane.navigate(QUrl::fromLocalFile(page)));
+    QSignalSpy loaded(pane.webView(), &QWebEngineView::loadFinished);
+    ASSERT_TRUE(loaded.count() > 0 || loaded.wait(60000));
+    ASSERT_TRUE(loaded.first().first().toBool());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return evaluate(pane.webView(), "document.getElementById('pic').complete").toBool(); }, 30000));
+
+    EXPECT_EQ(evaluate(pane.webView(), "document.getElementById('pic').naturalWidth").toInt(), 7);
+    EXPECT_EQ(evaluate(pane.webView(), "getComputedStyle(document.body).marginLeft").toString(), "37px");
+    EXPECT_EQ(evaluate(pane.webView(), "window.scriptLoaded").toInt(), 42);
+    EXPECT_EQ(evaluate(pane.webView(), "window.sibling").toString(), "blocked");
+    EXPECT_EQ(evaluate(pane.webView(), "window.other").toString(), "blocked");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return evaluate(pane.webView(), "window.fetched !== undefined && window.framed !== undefined").toBool();
+        },
+        30000));
+    EXPECT_EQ(evaluate(pane.webView(), "window.fetched").toString(), "blocked");
+    EXPECT_FALSE(evaluate(pane.webView(), "window.framed").toString().contains("private secret"));
 }

@@ -18,6 +18,8 @@ public:
     QStringList powerImg;    // pictures handed to Power IMG
     QMap<int, QString> status;
     int questions = 0;
+    QString openPageFolder;    // empty: a page never saved
+    QString openProjectFolder; // empty: no project
 
     Answer askToSaveDocument() override
     {
@@ -41,4 +43,6 @@ public:
     void setDocumentModified() override { modified = true; }
     void showStatus(int panel, const QString &text) override { status[panel] = text; }
     void openPictureInPowerImg(const QString &path) override { powerImg << path; }
+    QString pageFolder() const override { return openPageFolder; }
+    QString projectFolder() const override { return openProjectFolder; }
 };

@@ -32,10 +32,10 @@ TEST(FilesPanel, FilterBoxEntriesComeFromTheStartupFilter)
     ASSERT_EQ(entries.size(), 4);
     EXPECT_EQ(entries[0].caption, "All Files");
     EXPECT_EQ(entries[0].mask, "*.*");
-    EXPECT_EQ(entries[1].mask, "*.jpg;*.gif");
+    EXPECT_EQ(entries[1].mask, "*.png;*.jpeg;*.jpg;*.gif;*.svg;*.webp");
     EXPECT_EQ(entries[2].mask, "*.html;*.htm;*.shtml;*.shtm;*.asp");
     EXPECT_EQ(entries[3].caption, "All Web Files");
-    EXPECT_EQ(entries[3].mask, "*.jpg;*.gif;*.html;*.htm;*.shtml;*.shtm;*.asp");
+    EXPECT_EQ(entries[3].mask, "*.png;*.jpeg;*.jpg;*.gif;*.svg;*.webp;*.html;*.htm;*.shtml;*.shtm;*.asp");
 }
 
 TEST(FilesPanel, MasksMatchAsTheWindowsFileSearchDoes)
@@ -58,15 +58,17 @@ TEST(FilesPanel, MasksMatchAsTheWindowsFileSearchDoes)
 
 TEST(FilesPanel, VisibleListDropsRepeatsOfTheHiddenList)
 {
-    const QStringList folder = {"zeta.gif",   "index.html", "Logo.GIF",   "notes.txt",
-                                "page.shtml", "Index.HTML", "photo.jpeg", "a.htm"};
+    const QStringList folder = {"zeta.gif",   "index.html", "Logo.GIF", "notes.txt", "page.shtml",
+                                "Index.HTML", "photo.jpeg", "a.htm",    "anim.webp", "vector.SVG"};
     const QStringList hidden = hiddenListNames(folder, maskOf("All Web Files"));
     // index.html matches *.html and (by its short name) *.htm: twice in the hidden list.
     EXPECT_EQ(hidden.count("index.html"), 2);
     const QStringList visible = withoutRepeats(hidden);
-    EXPECT_EQ(visible, QStringList({"a.htm", "Index.HTML", "index.html", "Logo.GIF", "page.shtml", "zeta.gif"}));
+    EXPECT_EQ(visible, QStringList({"a.htm", "anim.webp", "Index.HTML", "index.html", "Logo.GIF", "page.shtml",
+                                    "photo.jpeg", "vector.SVG", "zeta.gif"}));
 
-    EXPECT_EQ(withoutRepeats(hiddenListNames(folder, maskOf("Image Files"))), QStringList({"Logo.GIF", "zeta.gif"}));
+    EXPECT_EQ(withoutRepeats(hiddenListNames(folder, maskOf("Image Files"))),
+              QStringList({"anim.webp", "Logo.GIF", "photo.jpeg", "vector.SVG", "zeta.gif"}));
     EXPECT_EQ(hiddenListNames(folder, maskOf("All Files")).size(), folder.size());
     EXPECT_EQ(withoutRepeats({"a", "b", "a", "a"}), QStringList({"a", "b", "a"}));
 }
@@ -92,8 +94,13 @@ TEST(FilesPanel, ExtensionDecidesOpeningAndTag)
     const Case cases[] = {
         {"/site/LOGO.GIF", Opening::PowerImg, "<IMG WIDTH=120 HEIGHT=60 SRC=\"LOGO.GIF\">"},
         {"/site/photo.JPG", Opening::PowerImg, "<IMG WIDTH=120 HEIGHT=60 SRC=\"photo.JPG\">"},
-        {"/site/photo.jpeg", Opening::AskFirst, "<A HREF=\"photo.jpeg\"></A>"},
-        {"/site/pic.png", Opening::AskFirst, "<A HREF=\"pic.png\"></A>"},
+        {"/site/photo.jpeg", Opening::PowerImg, "<IMG WIDTH=120 HEIGHT=60 SRC=\"photo.jpeg\">"},
+        {"/site/pic.png", Opening::PowerImg, "<IMG WIDTH=120 HEIGHT=60 SRC=\"pic.png\">"},
+        {"/site/Drawing.SVG", Opening::PowerImg, "<IMG WIDTH=120 HEIGHT=60 SRC=\"Drawing.SVG\">"},
+        {"/site/anim.webp", Opening::PowerImg, "<IMG WIDTH=120 HEIGHT=60 SRC=\"anim.webp\">"},
+        {"/site/old.bmp", Opening::AskFirst, "<A HREF=\"old.bmp\"></A>"},
+        {"/site/x.gif.txt", Opening::AskFirst, "<A HREF=\"x.gif.txt\"></A>"},
+        {"/pics.gif/notes", Opening::AskFirst, "<A HREF=\"notes\"></A>"},
         {"/deep/folder/index.html", Opening::HtmlDocument, "<A HREF=\"index.html\"></A>"},
         {"C:\\web\\page.asp", Opening::HtmlDocument, "<A HREF=\"page.asp\"></A>"},
         {"/site/page.cgi", Opening::AskFirst, "<A HREF=\"page.cgi\"></A>"},
@@ -131,11 +138,15 @@ TEST(FilesPanel, StatusAndStartFolder)
     settings.setInMemory(SettingKey::FilesLocation, "/remembered");
     settings.setInMemory(SettingKey::FilesSelected, "/fixed");
     settings.setInMemory(SettingKey::FilesUseSel, "0");
-    EXPECT_EQ(startFolder(settings), "/remembered");
+    EXPECT_EQ(fixedStartFolder(settings), "");
     settings.setInMemory(SettingKey::FilesUseSel, "1");
-    EXPECT_EQ(startFolder(settings), "/fixed");
-    settings.setInMemory(SettingKey::FilesSelected, "");
-    EXPECT_EQ(startFolder(settings), "/remembered");
+    EXPECT_EQ(fixedStartFolder(settings), "/fixed");
+    // Without a fixed folder: the project's, then the page's, then the remembered one.
+    EXPECT_EQ(startFolderChoices(settings, "/site/", "/site/sub/"),
+              QStringList({"/site/", "/site/sub/", "/remembered"}));
+    EXPECT_EQ(startFolderChoices(settings, "", "/page/"), QStringList({"/page/", "/remembered"}));
+    settings.setInMemory(SettingKey::FilesLocation, "");
+    EXPECT_TRUE(startFolderChoices(settings, "", "").isEmpty());
 
     EXPECT_EQ(driveOf("/home/user", {"/"}), "/");
     EXPECT_EQ(driveOf("d:/web/site", {"C:/", "D:/"}), "D:/");
@@ -168,7 +179,6 @@ TEST_F(FilesActionsTest, InsertPutsTheTagBeforeTheSelectionAndSelectsIt)
 {
     const QImage logo = TestPictures::indexedPattern(120, 60, 4);
     program.write("site/LOGO.GIF", TestPictures::encodeGif(logo));
-    program.write("site/photo.jpeg", "not looked at");
     program.write("site/sub/index.html", "<P>");
 
     host.editor.setPlainText("Hello world\nline two");
@@ -181,13 +191,40 @@ TEST_F(FilesActionsTest, InsertPutsTheTagBeforeTheSelectionAndSelectsIt)
     EXPECT_TRUE(host.modified);
 
     host.editor.setSelection(0, 0);
-    ASSERT_TRUE(actions.insertLinkOrImage(site() + "/photo.jpeg"));
-    EXPECT_EQ(host.editor.selectedText(), "<A HREF=\"photo.jpeg\"></A>");
     ASSERT_TRUE(actions.insertLinkOrImage(site() + "/sub/index.html"));
     EXPECT_EQ(host.editor.selectedText(), "<A HREF=\"index.html\"></A>");
     EXPECT_TRUE(prompts.shown().empty());
 
     EXPECT_FALSE(actions.insertLinkOrImage(QString())); // nothing selected
+}
+
+TEST_F(FilesActionsTest, PictureIsNamedAsTheOpenPageSeesIt)
+{
+    const QByteArray gif = TestPictures::encodeGif(TestPictures::indexedPattern(8, 4, 2));
+    program.write("site/images/Logo.gif", gif);
+    program.write("site/Top.GIF", gif);
+    QDir().mkpath(program.file("pics"));
+    ASSERT_FALSE(TestPictures::writeWithQt(program.file("pics/dot.png"), TestPictures::pattern(3, 2), "png").isEmpty());
+    const struct {
+        QString page, picture, tag;
+    } cases[] = {
+        {site() + "/", site() + "/images/Logo.gif", "<IMG WIDTH=8 HEIGHT=4 SRC=\"images/Logo.gif\">"},
+        {site() + "/", site() + "/Top.GIF", "<IMG WIDTH=8 HEIGHT=4 SRC=\"Top.GIF\">"},
+        {site() + "/images/", site() + "/Top.GIF", "<IMG WIDTH=8 HEIGHT=4 SRC=\"../Top.GIF\">"},
+        {site() + "/", program.file("pics/dot.png"), "<IMG WIDTH=3 HEIGHT=2 SRC=\"../pics/dot.png\">"},
+        {QString(), site() + "/images/Logo.gif", "<IMG WIDTH=8 HEIGHT=4 SRC=\"Logo.gif\">"}, // never saved
+    };
+    for (const auto &c : cases) {
+        host.openPageFolder = c.page;
+        host.editor.setPlainText(QString());
+        ASSERT_TRUE(actions.insertLinkOrImage(c.picture)) << c.picture.toStdString();
+        EXPECT_EQ(host.editor.plainText(), c.tag) << c.page.toStdString();
+    }
+    // A link to a page keeps the bare name.
+    host.openPageFolder = site() + "/";
+    program.write("site/sub/index.html", "<P>");
+    ASSERT_TRUE(actions.insertLinkOrImage(site() + "/sub/index.html"));
+    EXPECT_EQ(host.editor.selectedText(), "<A HREF=\"index.html\"></A>");
 }
 
 TEST_F(FilesActionsTest, PictureThatCannotBeMeasuredInsertsNothing)

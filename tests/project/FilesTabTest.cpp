@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -134,6 +135,40 @@ TEST_F(FilesTabTest, FolderTreeAndStartFolderSetting)
     settings.setInMemory(SettingKey::FilesSelected, program.file("removed"));
     t.PageControl1Change();
     EXPECT_EQ(t.currentFolder(), QDir::cleanPath(program.file("fixed")));
+}
+
+TEST_F(FilesTabTest, StartsInTheProjectFolderAndKeepsTheFolderTheUserChose)
+{
+    host.openProjectFolder = program.file("fixed/");
+    host.openPageFolder = program.file("site/images/");
+    FilesTab &t = tab();
+    const QString fixed = QDir::cleanPath(program.file("fixed"));
+    const QString images = QDir::cleanPath(program.file("site/images"));
+    EXPECT_EQ(t.currentFolder(), fixed);
+    auto *path = control<QLineEdit>("EditFolderPath");
+    EXPECT_EQ(path->text(), QDir::toNativeSeparators(fixed));
+
+    // A folder typed or pasted into the path field is taken; one that is not there is not.
+    path->setText(program.file("site/images"));
+    QTest::keyClick(path, Qt::Key_Return);
+    EXPECT_EQ(t.currentFolder(), images);
+    EXPECT_EQ(visible(), QStringList({"pic.gif"}));
+    path->setText(program.file("nowhere"));
+    QTest::keyClick(path, Qt::Key_Return);
+    EXPECT_EQ(t.currentFolder(), images);
+    EXPECT_EQ(path->text(), QDir::toNativeSeparators(images));
+
+    // Back from the other tab, the folder the user went to stays.
+    host.openProjectFolder = program.file("site/");
+    t.hide();
+    t.show();
+    EXPECT_EQ(t.currentFolder(), images);
+}
+
+TEST_F(FilesTabTest, WithoutAProjectThePagesFolderComesBeforeTheRememberedOne)
+{
+    host.openPageFolder = program.file("fixed/");
+    EXPECT_EQ(tab().currentFolder(), QDir::cleanPath(program.file("fixed")));
 }
 
 TEST_F(FilesTabTest, MouseDownSelectsAndDecidesAnalyzeWebPage)

@@ -158,10 +158,11 @@ TEST(MoveList, Rules)
     }
 }
 
-TEST(MoveList, BackToTheProjectCutsTitlesAtTheMarker)
+// The list keeps title and path apart, so a title holding the old markers comes back whole.
+TEST(MoveList, BackToTheProjectKeepsTitlesWhole)
 {
-    const MoveList list = MoveList::fromProject({{"News>>old", 1}, {"Plain", 2}}, {"/n.html", "/p.html"});
-    EXPECT_EQ(list.pages(), (QList<ProjectPage>{{"News", 1}, {"Plain", 2}}));
+    const MoveList list = MoveList::fromProject({{"News>>old&&&x", 1}, {"Plain", 2}}, {"/n.html", "/p.html"});
+    EXPECT_EQ(list.pages(), (QList<ProjectPage>{{"News>>old&&&x", 1}, {"Plain", 2}}));
     EXPECT_EQ(list.paths(), QStringList({"/n.html", "/p.html"}));
     EXPECT_EQ(list.displayText(1), "    Plain");
 }

@@ -34,6 +34,32 @@ TEST(OutlineFile, LevelsRoundTripWithTabs)
     EXPECT_EQ(writeOutline({}), QByteArray());
 }
 
+// Every title the add-page dialog takes comes back from the file as it went in, at every
+// level: blanks before and after, TABs inside, the move dialog's old markers, quotes that
+// look like the writer's own, letters Latin-1 has and has not, nothing at all.
+TEST(OutlineFile, EveryTitleRoundTrips)
+{
+    const QStringList titles = {
+        " Home",     "  two blanks", "\tTab first", "trailing  ", " both ", "in\tside", "a>>b",     "&&&x",
+        "News>>&&&", "Caf\u00e9",    "\u03a9mega",  "\U0001F600", "",       " ",        "\t",       "\" x\"",
+        "\"x\"",     "\"\"",         "\"\"\"",      "\"\"x\"",    "\" \"",  "\"",       "quote\" ", "x\"",
+    };
+    QList<ProjectPage> pages;
+    int level = 1;
+    for (const QString &title : titles) {
+        pages.append({title, level});
+        level = level % 3 + 1; // 1, 2, 3, 1, ...
+    }
+    const OutlineRead read = parseOutline(writeOutline(pages));
+    EXPECT_FALSE(read.error);
+    ASSERT_EQ(read.pages.size(), pages.size());
+    for (qsizetype i = 0; i < pages.size(); ++i)
+        EXPECT_EQ(read.pages[i], pages[i]) << i << ": [" << pages[i].title.toStdString() << "]";
+    // Titles that need no quotes are written as they are, as before.
+    EXPECT_EQ(writeOutline({{"Home", 1}, {"\"x\"", 2}}), QByteArray("Home\r\n\t\"x\"\r\n"));
+    EXPECT_EQ(writeOutline({{" Home", 1}}), QByteArray("\" Home\"\r\n"));
+}
+
 TEST(OutlineFile, ReaderRules)
 {
     struct Case {

@@ -1,4 +1,5 @@
 #include "editor/HtmlDocument.h"
+#include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
 #include "platform/IniFile.h"
 #include "platform/TextFile.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -98,6 +100,8 @@ TEST_F(ProjectWindowTest, BrokenProjectFilesRollBackToAnEmptyProject)
     const Case cases[] = {
         {"three steps deeper", "a\r\n\t\t\tb\r\n", true, "File load error"},
         {"missing path file", "a\r\n", false, "Cannot read"},
+        // Paths would drift onto the wrong pages: both counts are named, nothing is opened.
+        {"two pages, one path", "a\r\n\tb\r\n", true, "The project \""},
     };
     for (const Case &c : cases) {
         const QString bad = folder.write("projects/bad.out", c.outline);
@@ -107,6 +111,9 @@ TEST_F(ProjectWindowTest, BrokenProjectFilesRollBackToAnEmptyProject)
         prompts.expectOpenFile(bad).expectError();
         trigger("Open1");
         EXPECT_TRUE(prompts.last().text.startsWith(QLatin1String(c.message))) << c.what;
+        if (QLatin1String(c.message) == QLatin1String("The project \"")) {
+            EXPECT_EQ(prompts.last().text, ProjectFiles::pageCountMismatch(bad, 2, 1)) << c.what;
+        }
         EXPECT_TRUE(w.project().isEmpty()) << c.what;
         EXPECT_TRUE(w.project().paths().isEmpty()) << c.what;
         EXPECT_TRUE(w.projectName().isEmpty()) << c.what; // nothing can be saved over the broken file
@@ -116,6 +123,31 @@ TEST_F(ProjectWindowTest, BrokenProjectFilesRollBackToAnEmptyProject)
     trigger("Open1");
     EXPECT_EQ(prompts.last().text,
               "Error opening this project. Please be sure you selected a valid, existing project.");
+}
+
+// A project saved with titles the outline format could not hold before (leading blanks)
+// opens again unchanged; relative page paths are taken from the project file's folder, not
+// from the folder the program was started in.
+TEST_F(ProjectWindowTest, SavedProjectOpensAgainUnchangedWithRelativePaths)
+{
+    TForm1 &w = begin();
+    folder.write("site/a.html", "<P>relative page</P>");
+    folder.write("projects/rel.out", ProjectFiles::writeOutline({{"  Home  ", 1}, {"\tSub >> &&& \u00e9", 2}}));
+    folder.write("projects/rel.fil", "../site/a.html\r\n../site/missing.html\r\n");
+    const QString saved = QDir::currentPath();
+    QDir::setCurrent(QDir::rootPath()); // so a path taken from the working folder would miss
+    openProject(folder.file("projects/rel.out"));
+    EXPECT_EQ(titles(), QStringList({"  Home  :1", "\tSub >> &&& \u00e9:2"}));
+    w.selectPage(0);
+    w.Outline1DblClick();
+    EXPECT_EQ(w.editor().toPlainText(), "<P>relative page</P>");
+    EXPECT_EQ(w.document().openFileName(), folder.file("site/a.html"));
+
+    w.Save1Click();
+    openProject(folder.file("projects/rel.out"));
+    QDir::setCurrent(saved);
+    EXPECT_EQ(titles(), QStringList({"  Home  :1", "\tSub >> &&& \u00e9:2"}));
+    EXPECT_EQ(w.project().paths(), QStringList({"../site/a.html", "../site/missing.html"}));
 }
 
 TEST_F(ProjectWindowTest, AddPagesAndSaveANewProject)

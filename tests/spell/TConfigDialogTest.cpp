@@ -222,7 +222,7 @@ TEST_F(ConfigDialogTest, NewUserDictionaryIsCreatedAndCanTakeWords)
 
 TEST_F(ConfigDialogTest, OptionsPageShowsTheVisibleOptionsInTheirGroups)
 {
-    engine->properties().visibleOptions = {soUpcase, soHTML, soAutoSuggest, soRecheck};
+    engine->properties().visibleOptions = {soUpcase, soHTML, soAutoSuggest, soRecheck, soBestGuessesFirst};
     auto dialog = open();
     struct Row {
         TSpellOption option;
@@ -234,6 +234,7 @@ TEST_F(ConfigDialogTest, OptionsPageShowsTheVisibleOptionsInTheirGroups)
         {soHTML, "&HTML Tags", " Ignore: "},
         {soAutoSuggest, "&Generate Automatically", " Suggestions: "},
         {soRecheck, "Re-check Replaced Words", " General: "},
+        {soBestGuessesFirst, "&Best guesses first", " Suggestions: "},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.caption);
@@ -250,10 +251,11 @@ TEST_F(ConfigDialogTest, OptionsPageShowsTheVisibleOptionsInTheirGroups)
 
     dialog->optionBox(soUpcase)->click();
     dialog->optionBox(soHTML)->click();
+    dialog->optionBox(soBestGuessesFirst)->click();
     EXPECT_EQ(config.options, (TSpellOptions{soHTML, soAutoSuggest})); // untouched until OK
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(config.options, (TSpellOptions{soUpcase, soAutoSuggest}));
+    EXPECT_EQ(config.options, (TSpellOptions{soUpcase, soAutoSuggest, soBestGuessesFirst}));
     EXPECT_TRUE(config.writeBack);
 }
 

@@ -63,6 +63,11 @@ TEST(TParser, WordsTagsAddressesAndEntities)
         {"address ends at the line end", "a@b\nc", {"a@b", "c"}},
         {"apostrophe inside a word", "don't 'quoted' it's", {"don't", "'quoted'", "it's"}},
         {"digits are word characters here", "teh2 1998 a-b", {"teh2", "1998", "a", "b"}},
+        // Letters beyond ASCII belong to words though the word characters do not list them.
+        {"letters beyond ASCII", "naïve Größe λόγος", {"naïve", "Größe", "λόγος"}},
+        {"a combining mark", "nai\u0308ve", {"nai\u0308ve"}},
+        {"signs beyond ASCII still separate", "a×b 3°C x—y «z»", {"a", "b", "3", "C", "x", "y", "z"}},
+        {"an address with letters beyond ASCII", "jörg@zürich.ch, ok", {"jörg@zürich.ch", "ok"}},
     };
     for (const Case &c : cases) {
         BufferEditorAccess editor(nullptr, QString::fromUtf8(c.text));

@@ -7,6 +7,7 @@
 #include "testsupport/TempProgramFolder.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -378,6 +379,66 @@ TEST_F(SpellEngineTest, PassesWithEndHandlingSuppressed)
     EXPECT_FALSE(engine->isActive());
 }
 
+// Likelihood: fewer edits first (case is no edit); among equally many, slips of the fingers
+// (swapped neighbours, doubled letters, neighbouring keys) before other edits.
+TEST(SuggestionLikelihood, EditsThenKeyboardNearness)
+{
+    struct Distance {
+        const char *typed;
+        const char *candidate;
+        int edits;
+    };
+    const Distance distances[] = {
+        {"abc", "abc", 0},         {"paris", "Paris", 0},      {"teh", "the", 1},        {"Teh", "the", 1},
+        {"recieve", "receive", 1}, {"acuracy", "accuracy", 1}, {"catdog", "cat dog", 1}, {"", "a", 1},
+        {"abc", "cba", 2},         {"teh", "tenth", 2},        {"naïve", "naive", 1},
+    };
+    for (const Distance &d : distances)
+        EXPECT_EQ(suggestionLikelihood(QString::fromUtf8(d.typed), QString::fromUtf8(d.candidate)).distance, d.edits)
+            << d.typed << " " << d.candidate;
+
+    struct Order {
+        const char *typed;
+        const char *likelier;
+        const char *lessLikely;
+    };
+    const Order orders[] = {
+        {"teh", "the", "ten"},             // swapped neighbours before a neighbouring key
+        {"teh", "ten", "tea"},             // a neighbouring key before a far one
+        {"teh", "tea", "tenth"},           // one edit before two, however far
+        {"recieve", "receive", "relieve"}, // swap before a far key
+        {"acuracy", "accuracy", "curacy"}, // a doubled letter left out before a letter too many
+        {"paris", "Paris", "pairs"},       // case only before any edit
+        {"thw", "the", "tho"},             // w is beside e, far from o
+        {"hellp", "hello", "help"},        // p is beside o; a far letter too many
+    };
+    for (const Order &o : orders) {
+        const QString typed = QString::fromUtf8(o.typed);
+        EXPECT_LT(suggestionLikelihood(typed, QString::fromUtf8(o.likelier)),
+                  suggestionLikelihood(typed, QString::fromUtf8(o.lessLikely)))
+            << o.typed << ": " << o.likelier << " before " << o.lessLikely;
+    }
+}
+
+TEST_F(SpellEngineTest, BestGuessesFirstOrdersTheListByLikelihood)
+{
+    setOption(soBestGuessesFirst, true);
+    const QStringList teh = engine->suggestionsFor(QStringLiteral("teh"), false);
+    // Swapped neighbours, then the key beside h, then the other single edits alphabetically.
+    EXPECT_EQ(teh, QStringList({"eth", "the", "ten", "eh", "te", "tea", "tech", "tehx"}));
+    // Case adapted as ever; what the background stages add is ordered in with the rest.
+    const QStringList capital = engine->suggestionsFor(QStringLiteral("Teh"), true);
+    ASSERT_GT(capital.size(), teh.size());
+    EXPECT_EQ(capital.mid(0, 3), QStringList({"Eth", "The", "Ten"}));
+    for (qsizetype i = 1; i < capital.size(); ++i)
+        EXPECT_LE(suggestionLikelihood(u"Teh", capital[i - 1]), suggestionLikelihood(u"Teh", capital[i]))
+            << qPrintable(capital.join(u','));
+    // Off again: alphabetical.
+    setOption(soBestGuessesFirst, false);
+    EXPECT_EQ(engine->suggestionsFor(QStringLiteral("teh"), false),
+              QStringList({"eh", "eth", "te", "tea", "tech", "tehx", "ten", "the"}));
+}
+
 TEST_F(SpellEngineTest, ConfigurationWithoutTheSectionIsBuiltAndWrittenBack)
 {
     folder.write(QStringLiteral("spell/spell.cfg"), "[other]\r\nID=1\r\n");
@@ -394,6 +455,8 @@ TEST_F(SpellEngineTest, ConfigurationWithoutTheSectionIsBuiltAndWrittenBack)
     EXPECT_EQ(config.userIndex, 0);
     const QList<TMain> mains = config.mains;
     const QList<TUser> users = config.users;
+    config.options.set(soBestGuessesFirst, true);
+    config.writeBack = true;
     engine.reset(); // freed: written back
 
     const IniFile ini(folder.file(QStringLiteral("spell/spell.cfg")));
@@ -410,7 +473,7 @@ TEST_F(SpellEngineTest, ConfigurationWithoutTheSectionIsBuiltAndWrittenBack)
     const std::pair<const char *, int> flags[] = {{"soUpcase", 0},      {"soNumbers", 0}, {"soHTML", 1},
                                                   {"soInternet", 1},    {"soQuoted", 0},  {"soAutoSuggest", 1},
                                                   {"soPrimaryOnly", 1}, {"soRecheck", 1}, {"soRepeated", 1},
-                                                  {"soDualCaps", 0},    {"soUser4", 0}};
+                                                  {"soDualCaps", 0},    {"soUser4", 0},   {"soBestGuessesFirst", 1}};
     for (const auto &[key, value] : flags)
         EXPECT_EQ(ini.readInt(s, QString::fromLatin1(key), -1), value) << key;
 
@@ -420,7 +483,8 @@ TEST_F(SpellEngineTest, ConfigurationWithoutTheSectionIsBuiltAndWrittenBack)
     EXPECT_FALSE(again.writeBack);
     EXPECT_EQ(again.mains, mains);
     EXPECT_EQ(again.users, users);
-    EXPECT_EQ(again.options, (TSpellOptions{soHTML, soInternet, soAutoSuggest, soPrimaryOnly, soRecheck, soRepeated}));
+    EXPECT_EQ(again.options, (TSpellOptions{soHTML, soInternet, soAutoSuggest, soPrimaryOnly, soRecheck, soRepeated,
+                                            soBestGuessesFirst}));
 }
 
 TEST_F(SpellEngineTest, StoredSectionMissingKeysAndMissingFiles)
@@ -468,12 +532,23 @@ TEST_F(SpellEngineTest, AddedWordsAndAutoCorrectPairsPersist)
 
 TEST_F(SpellEngineTest, MissingOrBrokenMainDictionary)
 {
+    // A dictionary that is there but corrupt is said to be corrupt, not missing.
     folder.write(QStringLiteral("spell/spell.cfg"),
                  "[default]\r\nID=1\r\nU_MU_DCT_ListCount=1\r\nU_MU_DCT_0=Tbroken.dct\r\n");
     folder.write(QStringLiteral("spell/broken.dct"), QByteArray(300, 'x'));
     prompts.expectInformation(); // cannot be read
     EXPECT_EQ(questionedIn(QStringLiteral("cat")), QStringList({"cat"}));
-    EXPECT_TRUE(prompts.shownTexts().first().startsWith(QStringLiteral("Unable to find dictionary file:\n")));
+    EXPECT_TRUE(prompts.shownTexts().first().startsWith(
+        QStringLiteral("The dictionary file \"%1\" is corrupt: ").arg(folder.file(QStringLiteral("spell/broken.dct")))))
+        << prompts.shownTexts().first().toStdString();
+
+    // One that went missing after the configuration was read is not found.
+    QFile::remove(folder.file(QStringLiteral("spell/broken.dct")));
+    prompts.clear();
+    prompts.expectInformation();
+    EXPECT_EQ(questionedIn(QStringLiteral("cat")), QStringList({"cat"}));
+    EXPECT_EQ(prompts.shownTexts().first(),
+              QStringLiteral("Unable to find dictionary file:\n") + folder.file(QStringLiteral("spell/broken.dct")));
 
     // No active main dictionary: asked whether to edit the configuration.
     folder.write(QStringLiteral("spell/spell.cfg"), "[default]\r\nID=1\r\n");
@@ -596,6 +671,37 @@ TEST(SpellEngineDictionary, ShippedDictionarySuggestsWithCase)
     std::sort(sorted.begin(), sorted.end(),
               [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(teh, sorted);
+}
+
+// A configuration claiming two thousand million entries holds three: reading visits those,
+// and writing a shorter list removes the ones past its end, without counting to the claim.
+TEST(SpellConfigurationFile, HostileListCountsVisitOnlyTheItemsPresent)
+{
+    TempProgramFolder folder;
+    const QString path = folder.write(
+        QStringLiteral("spell.cfg"),
+        "[default]\r\nID=1\r\nU_MU_DCT_ListCount=2000000000\r\nU_MU_DCT_1500000000=Fc.dct\r\nU_MU_DCT_0=Fa.dct\r\n"
+        "U_MU_DCT_7=Fb.dct\r\nM_DCT_ListCount=2000000000\r\nM_DCT_7=Bee\r\nU_DCT_ListCount=2000000000\r\n"
+        "U_DCT_3=Tu.udt\r\n");
+    TConfiguration config;
+    config.load(path, QStringLiteral("default"), TConfigDefaults{});
+    ASSERT_EQ(config.mains.size(), 3);
+    EXPECT_EQ(config.mains[0].path, QStringLiteral("a.dct"));
+    EXPECT_EQ(config.mains[1].description, QStringLiteral("Bee")); // the parallel list by index
+    EXPECT_EQ(config.mains[2].path, QStringLiteral("c.dct"));
+    ASSERT_EQ(config.users.size(), 1);
+    EXPECT_EQ(config.users[0].path, QStringLiteral("u.udt"));
+
+    config.mains.removeLast();
+    config.mains.removeLast();
+    ASSERT_TRUE(config.save());
+    const IniFile ini(path);
+    const QString s = QStringLiteral("default");
+    EXPECT_EQ(ini.readInt(s, QStringLiteral("U_MU_DCT_ListCount"), -1), 1);
+    EXPECT_EQ(ini.readString(s, QStringLiteral("U_MU_DCT_0"), {}), QStringLiteral("Fa.dct"));
+    for (const char *gone : {"U_MU_DCT_7", "U_MU_DCT_1500000000", "M_DCT_7", "U_DCT_3"})
+        EXPECT_FALSE(ini.hasKey(s, QLatin1String(gone))) << gone;
+    EXPECT_EQ(ini.readString(s, QStringLiteral("U_DCT_0"), {}), QStringLiteral("Tu.udt"));
 }
 
 // Installed, the configuration and user dictionaries live in the user's folder while the

@@ -266,3 +266,108 @@ TEST(TrieDictionary, TwoReplacementWalkFindsExactlyTheWordsTwoLettersAway)
     // cult -> bolt (c,u), cart (u,l), cast (u,l), cant (u,l), coat (u,l); colt is one away.
     EXPECT_EQ(found, QStringList({"bolt", "cant", "cart", "cast", "coat"}));
 }
+
+TEST(TrieWriter, WordListsKeepLatin1WordsAndCutAtSeparators)
+{
+    struct Case {
+        const char *name;
+        QByteArray list;
+        const char *separators;
+        std::vector<std::string> words;
+        int leftOut;
+    };
+    const Case cases[] = {
+        {"UTF-8 letters become Latin-1 bytes",
+         "Gr\xC3\xB6\xC3\x9F"
+         "e\nna\xC3\xAF"
+         "ve\r\ncaf\xC3\xA9\n",
+         "",
+         {"Gr\xF6\xDF"
+          "e",
+          "na\xEF"
+          "ve",
+          "caf\xE9"},
+         0},
+        {"a list that is not UTF-8 is Latin-1",
+         "Gr\xF6\xDF"
+         "e\n",
+         "",
+         {"Gr\xF6\xDF"
+          "e"},
+         0},
+        {"words Latin-1 cannot spell are left out and counted",
+         "\xC5\x93uvre\n\xC5\x81\xC3\xB3\x64\xC5\xBA\nok\n",
+         "",
+         {"ok"},
+         2},
+        {"blanks end words, blank lines give none", "  one \n\n\t two words\r\n", "", {"one", "two", "words"}, 0},
+        {"entries are cut at separators",
+         "etc.\nc.-\xC3\xA0-d.\naujourd'hui\npeut-\xC3\xAAtre\n",
+         "'.-",
+         {"etc", "c", "\xE0", "d", "aujourd", "hui", "peut", "\xEAtre"},
+         0},
+        {"without separators the entries stay whole", "etc.\naujourd'hui\n", "", {"etc.", "aujourd'hui"}, 0},
+    };
+    for (const Case &c : cases) {
+        int leftOut = -1;
+        EXPECT_EQ(wordsOfList(c.list, QString::fromLatin1(c.separators), &leftOut), c.words) << c.name;
+        EXPECT_EQ(leftOut, c.leftOut) << c.name;
+    }
+}
+
+// Each shipped dictionary besides the American one (tested above) is its Debian list: every
+// word of the list (cut at its separators) is known, the separators are no word characters,
+// and the language's own letters are.
+TEST(TrieDictionary, ShippedDictionariesKnowTheirListsAndLetters)
+{
+    struct Case {
+        const char *file;
+        const char *list;
+        const char *description;
+        const char *separators;
+        const char *letters;
+        QStringList known;
+        QStringList unknown;
+    };
+    const Case cases[] = {
+        {"british.dct", "british-english", "British English", "", "'", {"colour", "organise"}, {"color", "colr"}},
+        {"canadian.dct", "canadian-english", "Canadian English", "", "'", {"colour", "organize"}, {"colr"}},
+        {"german.dct",
+         "ngerman",
+         "German",
+         "",
+         "äöüÄÖÜß",
+         {"Größe", "Äpfel", "über", "Straße"},
+         {"Grösse", "Gröse", "Apfel's"}},
+        {"french.dct",
+         "french",
+         "French",
+         "'.-",
+         "éèàçêôîû",
+         {"être", "etc", "aujourd", "hui", "peut", "français"},
+         {"etc.", "peut-être", "aujourd'hui"}},
+        {"spanish.dct", "spanish", "Spanish", "", "ñáéíóú", {"año", "canción", "niño"}, {"ano2", "nino"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        const auto dictionary = TrieDictionary::open(QStringLiteral(TOVAREL_TEST_SPELL_FOLDER "/") + c.file);
+        ASSERT_TRUE(dictionary);
+        EXPECT_EQ(dictionary->description(), QString::fromLatin1(c.description));
+        QFile list(QStringLiteral("/usr/share/dict/") + c.list);
+        ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+        const std::vector<std::string> words = wordsOfList(list.readAll(), QString::fromLatin1(c.separators));
+        ASSERT_GT(words.size(), 50000u);
+        for (const std::string &w : words)
+            ASSERT_TRUE(dictionary->contains(w)) << w;
+        const QString alphabet = QString::fromLatin1(dictionary->alphabet());
+        for (QChar separator : QString::fromLatin1(c.separators))
+            EXPECT_FALSE(alphabet.contains(separator)) << separator.toLatin1();
+        for (QChar letter : QString::fromUtf8(c.letters))
+            EXPECT_TRUE(alphabet.contains(letter)) << letter.unicode();
+        EXPECT_TRUE(alphabet.contains(QLatin1Char('7'))); // digits are word characters
+        for (const QString &w : c.known)
+            EXPECT_TRUE(dictionary->contains(latin1(w))) << qPrintable(w);
+        for (const QString &w : c.unknown)
+            EXPECT_FALSE(dictionary->contains(latin1(w))) << qPrintable(w);
+    }
+}

@@ -80,3 +80,20 @@ TEST(TUserDictionary, PlainListsAreReadOnly)
     }
     EXPECT_EQ(folder.read(QStringLiteral("names.DIC")), original);
 }
+
+// Counts are claims: only the items present are read, however large the count (a count of
+// two thousand million must not mean two thousand million look-ups).
+TEST(TUserDictionary, HostileCountsReadOnlyTheItemsPresent)
+{
+    TempProgramFolder folder;
+    const QString path = folder.write(
+        QStringLiteral("big.udt"), "[Added]\r\nIGN_ListCount=2000000000\r\nIGN_1999999999=last\r\nIGN_07=padded\r\n"
+                                   "IGN_-1=negative\r\nIGN_2000000000=beyond\r\nIGN_0=first\r\n"
+                                   "[Auto Correct]\r\nAC_ListCount=2147483647\r\nAC_9=teh@@@the\r\nAC_3=TEH@@@x\r\n");
+    TUserDictionary dictionary(path);
+    dictionary.load();
+    EXPECT_EQ(dictionary.words(), QStringList({"first", "last"}));
+    // Index order, not file order: AC_3 comes first and wins.
+    EXPECT_EQ(dictionary.misspellings(), QStringList({"TEH"}));
+    EXPECT_EQ(dictionary.replacements(), QStringList({"x"}));
+}

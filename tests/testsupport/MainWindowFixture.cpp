@@ -32,6 +32,7 @@ TForm1 &MainWindowFixture::start()
         return modalAnswer ? modalAnswer(dialog) : int(QDialog::Accepted);
     };
     env.pickTip = [this](int count) { return nextTip++ % count; };
+    env.findProgram = findProgram;
     m_window = std::make_unique<TForm1>(env);
     m_window->resize(1000, 700);
     return *m_window;

@@ -62,6 +62,8 @@ protected:
     QStringList modalWindows;
     std::function<int(QDialog &)> modalAnswer;
     int nextTip = 0;
+    // Programs on the PATH as the window finds them; none unless a test says so.
+    std::function<QString(const QString &)> findProgram = [](const QString &) { return QString(); };
 
 private:
     std::unique_ptr<TForm1> m_window;

@@ -27,20 +27,21 @@ TEST(PageScans, LinesEndAtCrLfLoneCrAndLoneLf)
     EXPECT_EQ(lines, QStringList({"0:a", "1:b", "2:c", "3:d", "4:", "5:e"}));
 }
 
-TEST(PageScans, PicturesAreQuotedGifAndJpgValuesCutToTheirNames)
+TEST(PageScans, PicturesAreQuotedPictureValuesCutToTheirNamesAsWritten)
 {
     const struct {
         const char *page;
         QStringList pictures;
     } cases[] = {
-        {"<IMG SRC=\"pics/a.gif\">\r\n<BODY BACKGROUND=\"A.GIF\">", {"a.gif", "a.gif"}},
-        {"<A HREF=\"x\\y\\Photo.JPG\">\"loose.gif\"", {"photo.jpg", "loose.gif"}},
-        {"<IMG SRC=a.gif> <IMG SRC=\"b.png\"> <IMG SRC=\"c.jpeg\">", {}},
+        {"<IMG SRC=\"pics/a.gif\">\r\n<BODY BACKGROUND=\"A.GIF\">", {"a.gif", "A.GIF"}},
+        {"<A HREF=\"x\\y\\Photo.JPG\">\"loose.gif\"", {"Photo.JPG", "loose.gif"}},
+        {"<IMG SRC=a.gif> <IMG SRC=\"b.png\"> <IMG SRC=\"c.JPEG\">", {"b.png", "c.JPEG"}},
+        {"\"d.svg\" \"e.webp\" \"f.bmp\" \"g.gif.txt\" \"pics.gif/\" \"x.png?v=2\"", {"d.svg", "e.webp"}},
         {"<IMG SRC=\"split\r\n.gif\">", {}}, // a value over two lines
         {"<IMG ALT=\"x\" SRC=\"one.gif\" TITLE=\"two.jpg\">", {"one.gif", "two.jpg"}},
         {"\"a.gif\" \"unclosed.gif", {"a.gif"}},
         {"<A HREF=\"x\r<IMG SRC=\"b.gif\">\n\"c.jpg\"", {"b.gif", "c.jpg"}}, // an unpaired quote ends with its line
-        {"<IMG SRC=\"\xC3\x89t\xC3\xA9.GIF\">", {QString::fromUtf8("\xC3\xA9t\xC3\xA9.gif")}},
+        {"<IMG SRC=\"\xC3\x89t\xC3\xA9.GIF\">", {QString::fromUtf8("\xC3\x89t\xC3\xA9.GIF")}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(PageScans::pictures(c.page), c.pictures) << c.page;
@@ -114,17 +115,29 @@ TEST(PageScans, SearchAgreesWithLowerCasedLinesOnLongPages)
     }
 }
 
-TEST(SiteAnalysis, OneUniqueImageFromTwoSpellings)
+TEST(SiteAnalysis, OneUniqueImageFromTwoSpellingsFoundAsSpelledOnDisk)
 {
     TempProgramFolder folder;
-    folder.write("images/a.gif", QByteArray(2500, 'x'));
+    folder.write("images/Big.GIF", QByteArray(2500, 'x'));
+    folder.write("images/small.png", QByteArray(1500, 'x'));
     SiteAnalysis::PictureSizes sizes;
     const SiteAnalysis::PageReport report = SiteAnalysis::analyzePage(
-        "Home", "/site/index.html", bytesOf("<IMG SRC=\"pics/a.gif\">\r\n<BODY BACKGROUND=\"A.GIF\">\r\n"),
+        "Home", "/Site/Index.html",
+        bytesOf("<IMG SRC=\"pics/big.gif\">\r\n<BODY BACKGROUND=\"BIG.GIF\"><IMG SRC=\"Small.PNG\">\r\n"),
         folder.file("images/"), sizes);
-    EXPECT_EQ(report.row.value(2), "1");
-    EXPECT_TRUE(report.summary.contains("2KB       " + folder.file("images/a.gif")));
+    EXPECT_EQ(report.row.value(2), "2");
+    EXPECT_EQ(report.row.value(3), "3KB");
+    EXPECT_EQ(report.summary.mid(1, 1), QStringList("HTML File Location:  /Site/Index.html"));
+    EXPECT_EQ(report.summary.mid(4, 2), QStringList({"2KB       " + folder.file("images/Big.GIF"),
+                                                     "1KB       " + folder.file("images/small.png")}));
     EXPECT_FALSE(report.pictureError);
+
+    EXPECT_EQ(SiteAnalysis::pageImageReport("Home", "/Site/Index.html", folder.file("images/"),
+                                            {"small.PNG", "big.gif", "Gone.gif", "BIG.GIF"}, sizes),
+              QStringList({"Image File Report For Page: Home", "HTML File Location:  /Site/Index.html",
+                           "These are the images included on this web page:", "===================================",
+                           folder.file("images/Big.GIF"), folder.file("images/Gone.gif"),
+                           folder.file("images/small.png"), " "}));
 }
 
 TEST(SiteAnalysis, SizesAreWholeKilobytesPerFileBeforeAdding)
@@ -138,7 +151,7 @@ TEST(SiteAnalysis, SizesAreWholeKilobytesPerFileBeforeAdding)
     const auto report = SiteAnalysis::analyzePage("Home", "/s/Index.html", page, folder.file("img/"), sizes);
     EXPECT_EQ(report.row, QStringList({"Home", "5KB", "2", "3KB", "2 sec", "4 sec"}));
     EXPECT_EQ(report.summary,
-              QStringList({"Data For Page: Home", "HTML File Location:  /S/INDEX.HTML",
+              QStringList({"Data For Page: Home", "HTML File Location:  /s/Index.html",
                            "===================================", "Embedded Images.....",
                            "1KB       " + folder.file("img/one.gif"), "2KB       " + folder.file("img/two.jpg"),
                            AnalysisTexts::starLine, "Unique Images: 2   Total File Size of Images: 3KB",
@@ -180,10 +193,11 @@ TEST(SiteAnalysis, ListingsSortWithoutCaseAndDropExactRepeats)
     EXPECT_EQ(SiteAnalysis::sortedUnique({"index.html", "b.html", "Index.html", "index.html", "Index.html"}),
               QStringList({"b.html", "Index.html", "index.html"}));
     const QStringList report = SiteAnalysis::linkReport("Home", "/s/a.html", {"z.html", "a.html", "z.html"});
-    EXPECT_EQ(report, QStringList({"URL Link report for page: Home", "HTML File Location:  /S/A.HTML",
+    EXPECT_EQ(report, QStringList({"URL Link report for page: Home", "HTML File Location:  /s/a.html",
                                    "The following HREF links have been found on this page:",
                                    "======================================================", "a.html", "z.html"}));
-    EXPECT_EQ(SiteAnalysis::siteImageReport("site.out", "/img/", {"b.gif", "a.gif", "b.gif"}),
+    SiteAnalysis::PictureSizes sizes;
+    EXPECT_EQ(SiteAnalysis::siteImageReport("site.out", "/img/", {"b.gif", "a.gif", "b.gif"}, sizes),
               QStringList({"Image File Report For Site: SITE.OUT",
                            "These are the images included on the pages within this site:",
                            "===================================", "/img/a.gif", "/img/b.gif", " "}));
@@ -198,8 +212,8 @@ TEST(SiteAnalysis, SearchReportLines)
                                    "This text was found on the following pages:",
                                    "======================================================"}));
     EXPECT_EQ(SiteAnalysis::foundLine("/site/Pages/a.html", {0, 4, 9}, false),
-              "HTML File:  /SITE/PAGES/A.HTML   Line#0, #4, #9");
-    EXPECT_EQ(SiteAnalysis::foundLine("/site/Pages/a.html", {3}, true), "HTML File:  A.HTML   Line#3");
+              "HTML File:  /site/Pages/a.html   Line#0, #4, #9");
+    EXPECT_EQ(SiteAnalysis::foundLine("/site/Pages/a.html", {3}, true), "HTML File:  a.html   Line#3");
     EXPECT_EQ(SiteAnalysis::withSeparator("/img"), "/img/");
     EXPECT_EQ(SiteAnalysis::withSeparator("c:\\img\\"), "c:\\img\\");
 }

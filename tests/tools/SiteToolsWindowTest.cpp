@@ -1,7 +1,9 @@
 #include "config/Settings.h"
 #include "editor/HtmlDocument.h"
 #include "platform/IniFile.h"
+#include "project/ProjectModel.h"
 #include "testsupport/MainWindowFixture.h"
+#include "tools/BackupReminder.h"
 #include "tools/ReportList.h"
 #include "tools/SiteAnalysis.h"
 #include "tools/TFormBackup.h"
@@ -12,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,6 +23,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeView>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 QStringList itemsOf(const ReportList *list)
@@ -168,7 +175,7 @@ TEST_F(SiteToolsWindowTest, FilesTabAnalysisLoadsTheFileOrRefuses)
     prompts.expectInformation();
     window().AnalyzeWebPage1Click(folder.file("site/about.html"));
     EXPECT_EQ(prompts.shownTexts(), QStringList({LoadSizeTexts::alreadyLoaded}));
-    EXPECT_EQ(summary.value(1), "HTML File Location:  " + folder.file("site/about.html").toUpper());
+    EXPECT_EQ(summary.value(1), "HTML File Location:  " + folder.file("site/about.html"));
 
     prompts.clear();
     modalWindows.clear();
@@ -187,7 +194,9 @@ TEST_F(SiteToolsWindowTest, SiteAnalysisReportsAMissingPageAndGoesOn)
     EXPECT_EQ(in<QLineEdit>(form.get(), "EditImagePath")->text(), folder.file("images/"));
     prompts.expectInformation();
     form->BitBtnAnalyzeSiteClick();
-    EXPECT_EQ(prompts.shownTexts(), QStringList({"Could not open file \"" + folder.file("site/lost.html") + "\"."}));
+    EXPECT_EQ(prompts.shownTexts(),
+              QStringList({"Could not open file \"" + folder.file("site/lost.html") + "\".\nCannot read \"" +
+                           folder.file("site/lost.html") + "\": the file does not exist."}));
     const QList<QStringList> rows = form->gridRows();
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0], QStringList({"Home", "0KB", "1", "1KB", "0 sec", "0 sec"}));
@@ -213,7 +222,9 @@ TEST_F(SiteToolsWindowTest, MissingSecondPageGivesAnErrorRowAndTheThirdIsStillAn
     form->ComboProjectsChange(in<QComboBox>(form.get(), "ComboProjects")->findText("GAP.OUT"));
     prompts.expectInformation();
     form->BitBtnAnalyzeSiteClick();
-    EXPECT_EQ(prompts.shownTexts(), QStringList({"Could not open file \"" + folder.file("site/two.html") + "\"."}));
+    EXPECT_EQ(prompts.shownTexts(),
+              QStringList({"Could not open file \"" + folder.file("site/two.html") + "\".\nCannot read \"" +
+                           folder.file("site/two.html") + "\": the file does not exist."}));
     const QList<QStringList> rows = form->gridRows();
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[1].value(1), "ERROR");
@@ -262,8 +273,7 @@ TEST_F(SiteToolsWindowTest, LinkAndImageListings)
     form->Outline1Click(outline->index(0, 0, outline->index(0, 0)));
     form->BitBtnLinksPageClick();
     EXPECT_EQ(itemsOf(listing),
-              QStringList({"URL Link report for page: About",
-                           "HTML File Location:  " + folder.file("site/about.html").toUpper(),
+              QStringList({"URL Link report for page: About", "HTML File Location:  " + folder.file("site/about.html"),
                            "The following HREF links have been found on this page:",
                            "======================================================", "Index.html", "index.html"}));
     EXPECT_EQ(form->status(), "Status:");
@@ -297,15 +307,17 @@ TEST_F(SiteToolsWindowTest, ShowMeWhereListsPagesWithTheirLineNumbers)
                                   "SHOW ME WHERE report for Project: SITE", "Search for Text: OLD address",
                                   "This text was found on the following pages:",
                                   "======================================================",
-                                  "HTML File:  " + folder.file("site/index.html").toUpper() + "   Line#3",
-                                  "HTML File:  " + folder.file("site/about.html").toUpper() + "   Line#1"}));
+                                  "HTML File:  " + folder.file("site/index.html") + "   Line#3",
+                                  "HTML File:  " + folder.file("site/about.html") + "   Line#1",
+                                  "Cannot read \"" + folder.file("site/lost.html") + "\": the file does not exist."}));
     EXPECT_EQ(form->status(), "Status: Finished.");
 
     text->setText("<A");
     in<QCheckBox>(form.get(), "CheckFileOnly")->setChecked(true);
     form->BitBtnFindClick();
     EXPECT_EQ(itemsOf(in<ReportList>(form.get(), "ListBoxFound")).mid(6),
-              QStringList({"HTML File:  INDEX.HTML   Line#2", "HTML File:  ABOUT.HTML   Line#0, #1"}));
+              QStringList({"HTML File:  index.html   Line#2", "HTML File:  about.html   Line#0, #1",
+                           "Cannot read \"" + folder.file("site/lost.html") + "\": the file does not exist."}));
 }
 
 TEST_F(SiteToolsWindowTest, ChoosingAProjectInEitherComboReadsItIntoBoth)
@@ -381,6 +393,13 @@ protected:
         };
         trigger("ExtendedReplace1");
     }
+    static void pick(QDialog &d, int files)
+    {
+        in<QRadioButton>(&d, "RadioFiles")->click();
+        for (int i = 0; i < files; ++i)
+            in<QPushButton>(&d, "ButtonAdd")->click();
+        in<QPushButton>(&d, "BitBtnReplaceAll")->click();
+    }
     static void fill(QDialog &d, const QString &text, const QString &with, bool backup, const QString &dir = {})
     {
         in<QLineEdit>(&d, "EditText")->setText(text);
@@ -441,7 +460,7 @@ TEST_F(ReplaceTest, ProjectModeBacksUpThePageFilesThenReplaces)
     folder.write("picked.html", "foo");
     start();
     openProject("site.out");
-    prompts.expectConfirm(true);
+    prompts.expectConfirm(true).expectInformation();
     QString status;
     runReplace([&status](QDialog &d) {
         fill(d, "foo", "FOO", true);
@@ -450,6 +469,10 @@ TEST_F(ReplaceTest, ProjectModeBacksUpThePageFilesThenReplaces)
         status = qobject_cast<TFormBigReplace *>(&d)->status();
     });
     EXPECT_EQ(status, "Finished.");
+    // The missing page stops nothing (it cannot be replaced either) and the run's report names it.
+    EXPECT_EQ(prompts.shownTexts().last(),
+              BigReplaceTexts::filesLeft(
+                  {"Cannot read \"" + folder.file("site/gone.html") + "\": the file does not exist."}));
     EXPECT_EQ(folder.read("site/index.html"), QByteArray("FOO FOO FOO\r\naaaa"));
     EXPECT_EQ(folder.read("site/b/index.html"), QByteArray("FOO"));
     EXPECT_EQ(folder.read("site/c.html"), QByteArray("nothing here"));
@@ -471,7 +494,7 @@ TEST_F(ReplaceTest, ProjectModeBacksUpThePageFilesThenReplaces)
     EXPECT_EQ(folder.read("site/index.html"), QByteArray("FOO FOO FOO\r\naaaa"));
 
     // Without the backup, aa becomes a in aaaa twice, never overlapping.
-    prompts.expectConfirm(true);
+    prompts.expectConfirm(true).expectInformation();
     runReplace([](QDialog &d) {
         fill(d, "aa", "a", false);
         in<QPushButton>(&d, "BitBtnReplaceAll")->click();
@@ -534,6 +557,101 @@ TEST_F(ReplaceTest, FileModeUsesThePickedFilesOnly)
     EXPECT_EQ(folder.read("site/a.html"), QByteArray("foo"));
 }
 
+// A backup copy that fails (here: larger than the process may write) stops the run before any
+// file is replaced, naming the file; a page that cannot be read stops nothing.
+TEST_F(ReplaceTest, FailedBackupCopyStopsBeforeAnythingIsReplaced)
+{
+    const QString small = folder.write("x/small.html", "foo");
+    const QString big = folder.write("x/big.html", "foo" + QByteArray(200 * 1024, ' '));
+    start();
+    prompts.expectOpenFile(small).expectOpenFile(big).expectConfirm(true).expectInformation();
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = saved;
+    lowered.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lowered), 0);
+    runReplace([](QDialog &d) {
+        fill(d, "foo", "bar", true);
+        pick(d, 2);
+    });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    const QString message = prompts.shownTexts().last();
+    EXPECT_TRUE(message.startsWith("Could not back up \"" + big + "\", so nothing was replaced.\n"))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains("File too large")) << message.toStdString();
+    EXPECT_EQ(folder.read("x/small.html"), QByteArray("foo"));
+    EXPECT_TRUE(folder.read("x/big.html").startsWith("foo"));
+}
+
+// Renaming over a file needs only the folder's permission: a read-only page and another
+// user's page are left as they were (content, mode, owner) and named in the run's report.
+// Temporary files a killed run left beside the pages are removed; the user's own stay.
+TEST_F(ReplaceTest, FilesTheUserMayNotWriteAreLeftAndReported)
+{
+    const QString mine = folder.write("x/mine.html", "foo");
+    const QString readOnly = folder.write("x/readonly.html", "foo");
+    const QString theirs = folder.write("x/theirs.html", "foo");
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    const bool otherOwner = ::chown(QFile::encodeName(theirs).constData(), 65534, 65534) == 0;
+    folder.write("x/.mine.html.tovarel-replace-Ab3dE9", "half written");
+    folder.write("x/notes.tovarel-replace-Ab3dE9", "the user's");
+    start();
+    prompts.expectOpenFile(mine)
+        .expectOpenFile(readOnly)
+        .expectOpenFile(theirs)
+        .expectConfirm(true)
+        .expectInformation();
+    runReplace([](QDialog &d) {
+        fill(d, "foo", "bar", false);
+        pick(d, 3);
+    });
+    EXPECT_EQ(folder.read("x/mine.html"), QByteArray("bar"));
+    EXPECT_EQ(folder.read("x/readonly.html"), QByteArray("foo"));
+    EXPECT_EQ(QFileInfo(readOnly).permissions() & QFile::WriteOwner, QFile::Permissions());
+    QStringList reasons{"Cannot write \"" + readOnly + "\": it is read-only."};
+    if (otherOwner) {
+        EXPECT_EQ(folder.read("x/theirs.html"), QByteArray("foo"));
+        EXPECT_EQ(QFileInfo(theirs).ownerId(), 65534u);
+        reasons << "Cannot write \"" + theirs + "\": it belongs to another user.";
+    }
+    EXPECT_EQ(prompts.shownTexts().last(), BigReplaceTexts::filesLeft(reasons));
+    EXPECT_FALSE(folder.exists("x/.mine.html.tovarel-replace-Ab3dE9"));
+    EXPECT_TRUE(folder.exists("x/notes.tovarel-replace-Ab3dE9"));
+    EXPECT_EQ(QDir(folder.file("x")).entryList(QDir::Files | QDir::Hidden).size(), 4);
+}
+
+// A path file longer than its outline would have pages changed that the project never shows:
+// refused, naming both counts. Relative paths are taken from the projects folder.
+TEST_F(ReplaceTest, ProjectPathsAreCheckedAndTakenFromTheProjectFolder)
+{
+    folder.write("site/rel.html", "foo");
+    folder.write("site/hidden.html", "foo");
+    folder.write("projects/site.out", "Rel\r\n");
+    folder.write("projects/site.fil", "../site/rel.html\r\n../site/hidden.html\r\n");
+    start();
+    prompts.expectConfirm(true).expectError();
+    const auto run = [this] {
+        runReplace([](QDialog &d) {
+            fill(d, "foo", "bar", false);
+            auto *combo = in<QComboBox>(&d, "ComboProjects");
+            combo->setCurrentIndex(combo->findText("SITE.OUT"));
+            in<QPushButton>(&d, "BitBtnReplaceAll")->click();
+        });
+    };
+    run();
+    EXPECT_EQ(prompts.shownTexts().last(), ProjectFiles::pageCountMismatch(folder.file("projects/site.out"), 1, 2));
+    EXPECT_TRUE(prompts.shownTexts().last().contains("1 page but its path file lists 2 paths"));
+    EXPECT_EQ(folder.read("site/hidden.html"), QByteArray("foo"));
+
+    folder.write("projects/site.fil", "../site/rel.html\r\n");
+    prompts.expectConfirm(true);
+    run();
+    EXPECT_EQ(folder.read("site/rel.html"), QByteArray("bar"));
+    EXPECT_EQ(folder.read("site/hidden.html"), QByteArray("foo"));
+}
+
 // ---------------------------------------------------------------------------------------
 // Backup
 
@@ -592,9 +710,14 @@ TEST_F(BackupTest, CreateMakesTheSubFolderOnceAndNeverOutside)
     EXPECT_EQ(folder.read("backup/site_12_8_2026/keep.html"), QByteArray("kept"));
     EXPECT_EQ(target->text(), folder.file("backup/site_12_8_2026"));
 
+    // A refused name is said so, and stays in the field to be corrected.
     for (const QString bad : {"../outside", "a/b", "/tmp/abs", ".."}) {
         name->setText(bad);
+        prompts.clear();
+        prompts.expectInformation();
         form->ButtonNewSubClick();
+        EXPECT_EQ(prompts.shownTexts(), QStringList({SiteFiles::cannotCreateBackupFolder})) << bad.toStdString();
+        EXPECT_EQ(name->text(), bad);
         EXPECT_EQ(target->text(), folder.file("backup/site_12_8_2026")) << bad.toStdString();
     }
     EXPECT_FALSE(folder.exists("outside"));
@@ -609,7 +732,8 @@ TEST_F(BackupTest, MissingThirdPageIsReportedAndTheRestCopied)
     prompts.expectInformation().expectInformation();
     form->BitBtnBackupClick();
     EXPECT_EQ(prompts.shownTexts(),
-              QStringList({BackupTexts::pageFailed(folder.file("site/gone.html")),
+              QStringList({BackupTexts::pageFailed(folder.file("site/gone.html")) + "\nCannot read \"" +
+                               folder.file("site/gone.html") + "\": the file does not exist.",
                            "Backup finished. However, as reported, at least one file could not be backed up."}));
     EXPECT_EQ(in<QLineEdit>(form.get(), "EditBackupPath")->text(), folder.file("backup/site_12_8_2026/"));
     EXPECT_EQ(form->status(), "Status: Backup complete");
@@ -662,4 +786,35 @@ TEST_F(SiteToolsWindowTest, ReminderYesOpensTheBackupOnTheProject)
     EXPECT_EQ(modalWindows, QStringList({"Backup Project Files"}));
     EXPECT_EQ(chosen.value(1), "");
     EXPECT_EQ(action("BackupHTMLfiles1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+}
+
+TEST_F(SiteToolsWindowTest, BackupFromItsWindowStartsTheReminderCountAgain)
+{
+    writeSite("site.out", {"A|a.html|a"});
+    start();
+    for (int open = 1; open <= 4; ++open)
+        openProject("site.out"); // three closings counted
+    const QString options = folder.file("OPTIONS.INI");
+    ASSERT_EQ(IniFile(options).readInt("Backup", "SITE", -1), 3);
+
+    modalAnswer = [this](QDialog &dialog) {
+        auto &backup = static_cast<TFormBackup &>(dialog);
+        prompts.expectInformation(); // "Backup finished."
+        backup.ButtonNewSubClick();
+        backup.BitBtnBackupClick();
+        return int(QDialog::Accepted);
+    };
+    trigger("BackupHTMLfiles1");
+    EXPECT_EQ(prompts.last().text, "Backup finished.");
+    EXPECT_EQ(IniFile(options).readInt("Backup", "SITE", -1), 0);
+
+    // Five more closings pass quietly; the sixth since the backup reminds.
+    modalAnswer = nullptr;
+    for (int open = 1; open <= 5; ++open)
+        openProject("site.out");
+    EXPECT_EQ(IniFile(options).readInt("Backup", "SITE", -1), 5);
+    prompts.expectConfirm(false);
+    trigger("NewProject1");
+    EXPECT_EQ(prompts.last().text, BackupReminder::question);
+    EXPECT_TRUE(prompts.allAnswered());
 }

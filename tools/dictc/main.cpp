@@ -1,21 +1,24 @@
 // tovarel_dictc: compiles a plain word list (one word a line, UTF-8 or Latin-1) into the
 // spell engine's main dictionary format.
 //
-//   tovarel_dictc [--description TEXT] [--extra-characters CHARS] WORDLIST OUTPUT.dct
+//   tovarel_dictc [--description TEXT] [--extra-characters CHARS] [--separators CHARS] WORDLIST OUTPUT.dct
+//
+// --separators names characters that the list's entries hold but that should end a word in
+// text (a French list's full stops and hyphens): entries are cut there and the pieces stored.
 #include "spell/TrieDictionary.h"
 #include "spell/TrieWriter.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <cstdio>
 
 namespace {
 int usage()
 {
-    std::fprintf(stderr, "usage: tovarel_dictc [--description TEXT] [--extra-characters CHARS] WORDLIST OUTPUT.dct\n");
+    std::fprintf(stderr, "usage: tovarel_dictc [--description TEXT] [--extra-characters CHARS] [--separators CHARS] "
+                         "WORDLIST OUTPUT.dct\n");
     return 2;
 }
 } // namespace
@@ -26,12 +29,15 @@ int main(int argc, char **argv)
     QStringList args = app.arguments().mid(1);
     QString description = QStringLiteral("English");
     QString extra;
+    QString separators;
     QStringList files;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--description") && i + 1 < args.size())
             description = args[++i];
         else if (args[i] == QLatin1String("--extra-characters") && i + 1 < args.size())
             extra = args[++i];
+        else if (args[i] == QLatin1String("--separators") && i + 1 < args.size())
+            separators = args[++i];
         else if (args[i].startsWith(QLatin1String("--")))
             return usage();
         else
@@ -45,30 +51,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "tovarel_dictc: cannot read %s: %s\n", qPrintable(files[0]), qPrintable(in.errorString()));
         return 1;
     }
-    const QByteArray bytes = in.readAll();
-    // Word lists come as UTF-8; an older Latin-1 list reads byte for byte.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-
-    std::vector<std::string> words;
     int skipped = 0;
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (line.isEmpty())
-            continue;
-        // The dictionary holds 8-bit letters; a word that Latin-1 cannot spell is left out.
-        bool fits = true;
-        for (QChar c : line)
-            fits = fits && c.unicode() <= 0xFF;
-        if (!fits) {
-            ++skipped;
-            continue;
-        }
-        const QByteArray latin1 = line.toLatin1();
-        words.emplace_back(latin1.constData(), size_t(latin1.size()));
-    }
+    std::vector<std::string> words = wordsOfList(in.readAll(), separators, &skipped);
 
     for (QChar c : extra) {
         if (c.unicode() > 0xFF || c.unicode() == 0) {
