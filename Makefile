@@ -42,11 +42,13 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu" \
 	  $(BUILD_DIR)/tools/tovarel_screenshots docs
 
+# `make bench BENCH_GROUPS="longlines growth"` runs only the named benchmark groups.
+BENCH_GROUPS ?=
 bench: deps
 	@bash scripts/install-bench-deps.sh
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOVAREL_TESTS=OFF -DTOVAREL_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
-	QT_QPA_PLATFORM=offscreen build-bench/bench/tovarel_bench
+	QT_QPA_PLATFORM=offscreen build-bench/bench/tovarel_bench $(BENCH_GROUPS)
 
 FUZZ_SECONDS ?= 30
 fuzz: deps

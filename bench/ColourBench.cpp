@@ -1,4 +1,5 @@
 #include "BenchHarness.h"
+#include "BenchPages.h"
 
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
@@ -14,31 +15,6 @@
 #include <memory>
 
 namespace {
-// About 10 MB of list and table markup holding about a million tags, CR LF line ends.
-QByteArray taggedPage()
-{
-    QByteArray page;
-    page.reserve(10 * 1000 * 1000 + 4096);
-    for (int line = 0; page.size() < 10 * 1000 * 1000 - 128; ++line) {
-        switch (line % 3) {
-        case 0:
-            page += "<TR><TD CLASS=\"c\">Cell ";
-            page += QByteArray::number(line);
-            page += "</TD><TD>caf\xc3\xa9 <B>bold</B></TD></TR>\r\n";
-            break;
-        case 1:
-            page += "<LI><A HREF=\"p";
-            page += QByteArray::number(line);
-            page += ".html\">link</A> <IMG SRC=\"dot.gif\"></LI>\r\n";
-            break;
-        default:
-            page += "<P>Some <I>text</I> here.</P>\r\n";
-            break;
-        }
-    }
-    return page;
-}
-
 struct ColourFixture {
     QByteArray bytes;
     QString text;
@@ -60,7 +36,7 @@ WordWrapControl wrapOf(HtmlEditor &editor)
 std::vector<Benchmark> colourBenchmarks()
 {
     auto fixture = std::make_shared<ColourFixture>();
-    fixture->bytes = taggedPage();
+    fixture->bytes = taggedPage(10 * 1000 * 1000);
     fixture->text = QString::fromUtf8(fixture->bytes);
     fixture->colours = {QColor(Qt::red),  QColor(Qt::blue),    QColor(Qt::darkGreen),
                         QColor(Qt::gray), QColor(Qt::magenta), QColor(Qt::darkBlue)};

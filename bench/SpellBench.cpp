@@ -9,6 +9,7 @@
 #include "BenchHarness.h"
 #include "BenchPrompts.h"
 
+#include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
 #include "platform/Prompts.h"
 #include "spell/TSpellEngine.h"
@@ -304,7 +305,7 @@ std::vector<Benchmark> spellBenchmarks()
             QTemporaryDir dir;
             QString path;
             QByteArray page;
-            std::unique_ptr<QPlainTextEdit> editor;
+            std::unique_ptr<HtmlEditor> editor;
             std::unique_ptr<RichEditAccess> access;
             double ours = 1e9;
             double theirs = 1e9;
@@ -321,7 +322,7 @@ std::vector<Benchmark> spellBenchmarks()
         if (out.open(QIODevice::WriteOnly))
             out.write(state->page);
         out.close();
-        state->editor = std::make_unique<QPlainTextEdit>();
+        state->editor = std::make_unique<HtmlEditor>();
         state->editor->setPlainText(QString::fromUtf8(state->page));
         state->access = std::make_unique<RichEditAccess>(*state->editor);
         Benchmark check;

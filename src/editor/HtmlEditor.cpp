@@ -1,6 +1,61 @@
 #include "editor/HtmlEditor.h"
 
 #include <QFontDatabase>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <algorithm>
+
+namespace {
+// Laying out a long line again takes seconds: long enough to wait for a change that undoes itself.
+constexpr int kWrapDelayMs = 250;
+
+// A long line's colours, kept with its line so that they go when the line goes.
+struct LongLineColours final : QTextBlockUserData {
+    QList<QTextLayout::FormatRange> ranges; // by start
+    int longest = 0;                        // bounds the search for ranges reaching a visual line
+};
+
+LongLineColours *longLineColoursOf(const QTextBlock &block)
+{
+    return dynamic_cast<LongLineColours *>(block.userData());
+}
+
+bool isLong(const QTextBlock &block)
+{
+    return block.length() - 1 >= kLongLineLength;
+}
+
+bool hasLongLine(const QString &text)
+{
+    for (qsizetype lineStart = 0;;) {
+        const qsizetype lineEnd = text.indexOf(u'\n', lineStart);
+        if ((lineEnd < 0 ? text.size() : lineEnd) - lineStart >= kLongLineLength)
+            return true;
+        if (lineEnd < 0)
+            return false;
+        lineStart = lineEnd + 1;
+    }
+}
+
+// The first visual line of a laid-out block that reaches down to `top` (block coordinates).
+int firstLineReaching(const QTextLayout &layout, qreal top)
+{
+    int low = 0;
+    int high = layout.lineCount();
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        const QTextLine line = layout.lineAt(mid);
+        if (line.y() + line.height() < top)
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return low;
+}
+} // namespace
 
 HtmlEditor::HtmlEditor(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -8,16 +63,97 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QPlainTextEdit(parent)
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setContextMenuPolicy(Qt::CustomContextMenu);
     setUndoRedoEnabled(true);
+    m_wantWrap = lineWrapMode() != QPlainTextEdit::NoWrap;
+    m_wrapLater.setSingleShot(true);
+    m_wrapLater.setInterval(kWrapDelayMs);
+    connect(&m_wrapLater, &QTimer::timeout, this, &HtmlEditor::applyWordWrap);
+    // Emitted before the layout sees the change, so a long line is laid out once, keeping its glyphs.
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { keepLongLinesLaidOut(position, added); });
+}
+
+void HtmlEditor::keepLongLinesLaidOut(int position, int added)
+{
+    // Without the glyph cache every paint and caret move would shape the whole line again.
+    for (QTextBlock block = document()->findBlock(position); block.isValid() && block.position() <= position + added;
+         block = block.next()) {
+        if (isLong(block)) {
+            block.layout()->setCacheEnabled(true);
+            m_holdsLongLine = true;
+        }
+    }
+}
+
+void HtmlEditor::loadText(const QString &text)
+{
+    if (lineWrapMode() != (m_wantWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap)) {
+        clear(); // a deferred wrap mode: take it on before the new text is laid out, not after
+        m_holdsLongLine = false;
+        m_wrapLater.stop();
+        applyWordWrap();
+    }
+    m_holdsLongLine = hasLongLine(text);
+    pinScrollBarForWrappedLongLine();
+    setPlainText(text);
+}
+
+void HtmlEditor::pinScrollBarForWrappedLongLine()
+{
+    // A wrapped long line needs the scroll bar anyway. Showing it before the line is laid out
+    // saves laying the line out a second time for the narrower window.
+    setVerticalScrollBarPolicy(m_holdsLongLine && m_wantWrap ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
 }
 
 void HtmlEditor::setWordWrap(bool on)
 {
-    setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    m_wantWrap = on;
+    if (m_holdsLongLine) {
+        m_wrapLater.start();
+    } else {
+        m_wrapLater.stop();
+        applyWordWrap();
+    }
 }
 
 bool HtmlEditor::wordWrap() const
 {
-    return lineWrapMode() != QPlainTextEdit::NoWrap;
+    return m_wantWrap;
+}
+
+void HtmlEditor::applyWordWrap()
+{
+    const LineWrapMode mode = m_wantWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap;
+    if (lineWrapMode() == mode)
+        return;
+    pinScrollBarForWrappedLongLine();
+    setLineWrapMode(mode);
+}
+
+void HtmlEditor::setLongLineColours(const QTextBlock &block, const QList<QTextLayout::FormatRange> &colours)
+{
+    if (!block.isValid())
+        return;
+    LongLineColours *held = longLineColoursOf(block);
+    if (colours.isEmpty() && !held)
+        return;
+    if (!held) {
+        held = new LongLineColours;
+        QTextBlock(block).setUserData(held); // the block owns it
+    }
+    held->ranges = colours;
+    std::stable_sort(
+        held->ranges.begin(), held->ranges.end(),
+        [](const QTextLayout::FormatRange &a, const QTextLayout::FormatRange &b) { return a.start < b.start; });
+    held->longest = 0;
+    for (const QTextLayout::FormatRange &range : std::as_const(held->ranges))
+        held->longest = std::max(held->longest, range.length);
+    viewport()->update();
+}
+
+QList<QTextLayout::FormatRange> HtmlEditor::longLineColours(const QTextBlock &block) const
+{
+    const LongLineColours *held = longLineColoursOf(block);
+    return held ? held->ranges : QList<QTextLayout::FormatRange>{};
 }
 
 void HtmlEditor::keyPressEvent(QKeyEvent *event)
@@ -30,4 +166,70 @@ void HtmlEditor::mousePressEvent(QMouseEvent *event)
 {
     Q_EMIT mousePressed();
     QPlainTextEdit::mousePressEvent(event);
+}
+
+void HtmlEditor::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    if (m_holdsLongLine) {
+        QPainter painter(viewport());
+        painter.setClipRect(event->rect());
+        paintLongLineColours(painter, event->rect());
+    }
+}
+
+void HtmlEditor::paintLongLineColours(QPainter &painter, const QRect &area)
+{
+    // The colours of the visible part of each long line, drawn over the text the way a layout
+    // format shows them: the selection keeps its own colours, the caret stays on top.
+    const QTextCursor cursor = textCursor();
+    const int caret = getPaintContext().cursorPosition;
+    const bool caretShown = !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= area.bottom(); block = block.next()) {
+        const QRectF bounds = blockBoundingRect(block).translated(offset);
+        const LongLineColours *colours = longLineColoursOf(block);
+        if (block.isVisible() && colours && bounds.bottom() >= area.top()) {
+            const QTextLayout &layout = *block.layout();
+            const int selectionFrom = cursor.selectionStart() - block.position();
+            const int selectionTo = cursor.selectionEnd() - block.position();
+            for (int i = firstLineReaching(layout, area.top() - offset.y()); i < layout.lineCount(); ++i) {
+                const QTextLine line = layout.lineAt(i);
+                if (offset.y() + line.y() > area.bottom())
+                    break;
+                // Only the characters within the painted area: unwrapped, the line is the whole text.
+                const int lineFrom = std::max(line.textStart(), line.xToCursor(area.left() - offset.x()) - 1);
+                const int lineTo =
+                    std::min(line.textStart() + line.textLength(), line.xToCursor(area.right() + 1 - offset.x()) + 1);
+                auto range =
+                    std::lower_bound(colours->ranges.begin(), colours->ranges.end(), lineFrom - colours->longest,
+                                     [](const QTextLayout::FormatRange &r, int at) { return r.start < at; });
+                for (; range != colours->ranges.end() && range->start < lineTo; ++range) {
+                    const int from = std::max(range->start, lineFrom);
+                    const int to = std::min(range->start + range->length, lineTo);
+                    const auto paintPart = [&](int partFrom, int partTo) {
+                        if (partTo <= partFrom)
+                            return;
+                        const qreal x1 = line.cursorToX(partFrom);
+                        const qreal x2 = line.cursorToX(partTo);
+                        painter.fillRect(QRectF(offset.x() + std::min(x1, x2), offset.y() + line.y(), std::abs(x2 - x1),
+                                                line.height()),
+                                         palette().base());
+                        painter.setPen(range->format.foreground().color());
+                        for (const QGlyphRun &run : line.glyphRuns(partFrom, partTo - partFrom))
+                            painter.drawGlyphRun(offset, run);
+                    };
+                    if (selectionTo > selectionFrom) {
+                        paintPart(from, std::min(to, selectionFrom));
+                        paintPart(std::max(from, selectionTo), to);
+                    } else {
+                        paintPart(from, to);
+                    }
+                }
+            }
+            if (caretShown && caret >= block.position() && caret < block.position() + block.length())
+                layout.drawCursor(&painter, offset, caret - block.position(), cursorWidth());
+        }
+        offset.ry() += bounds.height();
+    }
 }

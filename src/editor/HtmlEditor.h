@@ -1,6 +1,12 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextLayout>
+#include <QTimer>
+
+// Lines at least this long are laid out once and keep their layout, and their display
+// colours are drawn over the text: a layout format on such a line would lay it out again.
+inline constexpr int kLongLineLength = 1 << 16;
 
 // The editing window RE1: plain text, fast on large files. Reports every key and mouse
 // press, which mark the document modified (and stop a running colouring pass).
@@ -9,8 +15,18 @@ class HtmlEditor final : public QPlainTextEdit {
 public:
     explicit HtmlEditor(QWidget *parent = nullptr);
 
+    // Replaces the whole text, as setPlainText does.
+    void loadText(const QString &text);
+
+    // The mode asked for. While the text holds a long line the window takes it on a moment
+    // later, so that a mode switched off and back within that moment (a colouring pass over
+    // a one-line page) lays nothing out.
     void setWordWrap(bool on);
     bool wordWrap() const;
+
+    // Display-only colours of a long line (ranges within the line), replacing its earlier ones.
+    void setLongLineColours(const QTextBlock &block, const QList<QTextLayout::FormatRange> &colours);
+    QList<QTextLayout::FormatRange> longLineColours(const QTextBlock &block) const;
 
 Q_SIGNALS:
     void keyPressed();
@@ -19,4 +35,15 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void keepLongLinesLaidOut(int position, int added);
+    void applyWordWrap();
+    void pinScrollBarForWrappedLongLine();
+    void paintLongLineColours(QPainter &painter, const QRect &area);
+
+    QTimer m_wrapLater;
+    bool m_wantWrap = false;
+    bool m_holdsLongLine = false;
 };

@@ -1,6 +1,7 @@
 #include "editor/RichEditAccess.h"
 
-#include <QPlainTextEdit>
+#include "editor/HtmlEditor.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -8,7 +9,7 @@
 
 #include <algorithm>
 
-RichEditAccess::RichEditAccess(QPlainTextEdit &edit) : m_edit(edit)
+RichEditAccess::RichEditAccess(HtmlEditor &edit) : m_edit(edit)
 {
     m_blockCount = document().blockCount();
     m_editWatch =
@@ -36,7 +37,7 @@ QString RichEditAccess::plainText() const
 
 void RichEditAccess::setPlainText(const QString &text)
 {
-    m_edit.setPlainText(text);
+    m_edit.loadText(text);
 }
 
 QStringList RichEditAccess::lines() const
@@ -169,8 +170,7 @@ void RichEditAccess::setLineColours(int line, const QList<LineColour> &colours)
     const QTextBlock block = document().findBlockByNumber(line);
     if (!block.isValid())
         return;
-    QTextLayout *layout = block.layout();
-    if (colours.isEmpty() && layout->formats().isEmpty())
+    if (colours.isEmpty() && coloursOf(block).isEmpty())
         return;
     const int lineLength = block.length() - 1;
     QList<QTextLayout::FormatRange> ranges;
@@ -182,13 +182,36 @@ void RichEditAccess::setLineColours(int line, const QList<LineColour> &colours)
         if (length > 0)
             ranges.append({start, length, formatFor(c.colour)});
     }
-    // Layout formats, as a syntax highlighter sets them: no undo step, no modified flag,
-    // never part of the saved text, and kept when the block is laid out again.
-    layout->setFormats(ranges);
+    if (!setColoursOf(block, ranges))
+        return;
     const int from = block.position();
     const int to = block.position() + block.length();
     m_dirtyFrom = m_dirtyFrom < 0 ? from : std::min(m_dirtyFrom, from);
     m_dirtyTo = std::max(m_dirtyTo, to);
+}
+
+QList<QTextLayout::FormatRange> RichEditAccess::coloursOf(const QTextBlock &block) const
+{
+    const QList<QTextLayout::FormatRange> drawn = m_edit.longLineColours(block);
+    return drawn.isEmpty() ? block.layout()->formats() : drawn;
+}
+
+bool RichEditAccess::setColoursOf(const QTextBlock &block, const QList<QTextLayout::FormatRange> &colours)
+{
+    QTextLayout *layout = block.layout();
+    if (block.length() - 1 >= kLongLineLength) {
+        // Drawn over the text: as layout formats they would lay the whole line out again.
+        m_edit.setLongLineColours(block, colours);
+        if (layout->formats().isEmpty())
+            return false;
+        layout->clearFormats(); // coloured while it was short
+        return true;
+    }
+    m_edit.setLongLineColours(block, {});
+    // Layout formats, as a syntax highlighter sets them: no undo step, no modified flag,
+    // never part of the saved text, and kept when the block is laid out again.
+    layout->setFormats(colours);
+    return true;
 }
 
 void RichEditAccess::flushLineColours()
@@ -212,8 +235,7 @@ void RichEditAccess::moveColours(int position, int removed, int added)
     const QTextBlock block = document().findBlock(position);
     if (!block.isValid())
         return;
-    QTextLayout *layout = block.layout();
-    QList<QTextLayout::FormatRange> formats = layout->formats();
+    const QList<QTextLayout::FormatRange> formats = coloursOf(block);
     if (formats.isEmpty())
         return;
     const int from = position - block.position();
@@ -229,11 +251,11 @@ void RichEditAccess::moveColours(int position, int removed, int added)
         return isEnd ? from : from + insertedLength;
     };
     QList<QTextLayout::FormatRange> kept;
-    for (const QTextLayout::FormatRange &range : std::as_const(formats)) {
+    for (const QTextLayout::FormatRange &range : formats) {
         const int start = moved(range.start, false);
         const int end = std::min(moved(range.start + range.length, true), block.length() - 1);
         if (end > start)
             kept.append({start, end - start, range.format});
     }
-    layout->setFormats(kept);
+    setColoursOf(block, kept); // the line is laid out again for the edit anyway
 }

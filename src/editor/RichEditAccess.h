@@ -4,18 +4,20 @@
 
 #include <QMetaObject>
 #include <QTextCharFormat>
+#include <QTextLayout>
 
 #include <utility>
 #include <vector>
 
-class QPlainTextEdit;
+class HtmlEditor;
+class QTextBlock;
 class QTextDocument;
 
 // Editor access over the editing window. Positions inside the widget count a line break
 // as one character; the conversion adds the block number (one extra per break before it).
 class RichEditAccess final : public EditorAccess {
 public:
-    explicit RichEditAccess(QPlainTextEdit &edit);
+    explicit RichEditAccess(HtmlEditor &edit);
     ~RichEditAccess() override;
     RichEditAccess(const RichEditAccess &) = delete;
     RichEditAccess &operator=(const RichEditAccess &) = delete;
@@ -47,8 +49,11 @@ private:
     QTextDocument &document() const;
     const QTextCharFormat &formatFor(const QColor &colour);
     void moveColours(int position, int removed, int added);
+    QList<QTextLayout::FormatRange> coloursOf(const QTextBlock &block) const;
+    // True when the line must be laid out again to show them (layout formats changed).
+    bool setColoursOf(const QTextBlock &block, const QList<QTextLayout::FormatRange> &colours);
 
-    QPlainTextEdit &m_edit;
+    HtmlEditor &m_edit;
     // A pass uses a handful of colours over a million tags: share one format per colour.
     std::vector<std::pair<QRgb, QTextCharFormat>> m_formats;
     // Document positions whose colours changed since the last repaint request.

@@ -98,8 +98,10 @@ const std::vector<TagSpan> &TagScanner::scan(QStringView line)
         if (gt < 0)
             break; // a '<' that is never closed on its line: nothing more to pair here
         if (gt < lt) {
-            // A stray '>' before the '<': the stretch between them is not a tag.
-            m_spans.push_back({int(gt), int(lt - gt + 1), TagKind::Default});
+            // A '>' before the '<' (a tag begun on an earlier line): only the text between
+            // them takes the default colour, the brackets themselves stay as they are.
+            if (lt - gt > 1)
+                m_spans.push_back({int(gt + 1), int(lt - gt - 1), TagKind::Default});
         } else {
             m_spans.push_back({int(lt), int(gt - lt + 1), tagKindOf(work.mid(lt, gt - lt + 1))});
             if (gt >= lastIndex)

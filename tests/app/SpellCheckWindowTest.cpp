@@ -222,7 +222,7 @@ TEST_F(SpellCheckWindowTest, GermanDictionaryAddedFromTheSpellFolderKnowsUmlautW
     // of its alphabet.
     whenQuestioned(w, "Größe", [&](TSpellEngineDialog &dialog) {
         whenModal([&](QDialog *modal) {
-            auto *config = qobject_cast<TConfigDialog *>(modal);
+            auto *config = dynamic_cast<TConfigDialog *>(modal);
             ASSERT_NE(config, nullptr);
             QTest::mouseClick(config->button(TLanguageModule::AddMain), Qt::LeftButton);
             EXPECT_EQ(prompts.last().request.folder, folder.file("spell/"));
@@ -263,7 +263,7 @@ TEST_F(SpellCheckWindowTest, ForeignLettersStayInTheWordAndBestGuessesComeFirstW
         whenQuestioned(w, "teh", [&](TSpellEngineDialog &second) {
             alphabetical = suggestionsShown(second);
             whenModal([&](QDialog *modal) {
-                auto *config = qobject_cast<TConfigDialog *>(modal);
+                auto *config = dynamic_cast<TConfigDialog *>(modal);
                 ASSERT_NE(config, nullptr);
                 QCheckBox *best = config->optionBox(soBestGuessesFirst);
                 ASSERT_NE(best, nullptr);

@@ -221,3 +221,140 @@ TEST(ColourPassWindow, TypingMovesTheColoursWithTheirTags)
     expectSpans(edit.document()->firstBlock(), {{5, 4, red}});
     expectSpans(edit.document()->firstBlock().next(), {});
 }
+
+namespace {
+// A line just past the long-line length, of tags and text.
+QString longLine()
+{
+    QString line;
+    for (int i = 0; line.size() <= kLongLineLength; ++i)
+        line += QStringLiteral("<TD>cell %1</TD> <B>b</B> plain ").arg(i);
+    return line;
+}
+
+void colourWrapped(HtmlEditor &edit, RichEditAccess &access, const TagColours &colours, EventPump &pump)
+{
+    bool stop = false;
+    ColourPass(access, pump, stop, colours).run({[&](bool on) { edit.setWordWrap(on); }, [] { return true; }});
+    QApplication::processEvents();
+}
+} // namespace
+
+TEST(ColourPassWindow, LongLineColoursAreDrawnOverItsTextNotLaidOut)
+{
+    // A layout format would lay the whole line out again (seconds on a 10 MB line), so a long
+    // line's colours are drawn over it: the same spans, and the same pixels as layout formats
+    // give the same text on a short line.
+    const QString line = longLine();
+    HtmlEditor edit;
+    HtmlEditor shortLine;
+    for (HtmlEditor *e : {&edit, &shortLine}) {
+        e->resize(500, 300);
+        e->show();
+    }
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    RichEditAccess access(edit);
+    RichEditAccess shortAccess(shortLine);
+    access.setPlainText(line + QStringLiteral("\n<P>"));
+    shortAccess.setPlainText(line.left(8000));
+    QTextDocument &document = *edit.document();
+    document.setModified(false);
+    const QTextBlock block = document.firstBlock();
+    EXPECT_TRUE(block.layout()->cacheEnabled()) << "painting must not shape the whole line again";
+
+    CallbackPump pump;
+    const TagColours c = coloursByKind();
+    colourWrapped(edit, access, c, pump);
+    colourWrapped(shortLine, shortAccess, c, pump);
+
+    EXPECT_TRUE(block.layout()->formats().isEmpty());
+    const QList<QTextLayout::FormatRange> drawn = edit.longLineColours(block);
+    const std::vector<TagSpan> spans = scanLineTags(line);
+    ASSERT_EQ(size_t(drawn.size()), spans.size());
+    for (size_t i = 0; i < spans.size(); ++i) {
+        ASSERT_EQ(drawn[qsizetype(i)].start, spans[i].start) << i;
+        ASSERT_EQ(drawn[qsizetype(i)].length, spans[i].length) << i;
+        ASSERT_EQ(drawn[qsizetype(i)].format.foreground().color(), c[size_t(spans[i].kind)]) << i;
+    }
+    expectSpans(block.next(), {{0, 3, c[size_t(TagKind::Default)]}});
+    EXPECT_EQ(access.plainText(), line + QStringLiteral("\n<P>"));
+    EXPECT_FALSE(document.isModified());
+    EXPECT_FALSE(document.isUndoAvailable());
+
+    const QImage shown = edit.viewport()->grab().toImage();
+    const QImage expected = shortLine.viewport()->grab().toImage();
+    ASSERT_EQ(shown.size(), expected.size());
+    EXPECT_GT(redPixels(*edit.viewport()), 0);
+    EXPECT_TRUE(shown == expected) << "the long line looks as a short one coloured by layout formats";
+}
+
+TEST(ColourPassWindow, EditsMoveTheColoursOfALongLine)
+{
+    HtmlEditor edit;
+    RichEditAccess access(edit);
+    const QString line = longLine();
+    access.setPlainText(line);
+    CallbackPump pump;
+    TagColours allRed;
+    allRed.fill(QColor(255, 0, 0));
+    colourWrapped(edit, access, allRed, pump);
+    const QTextBlock block = edit.document()->firstBlock();
+    const qsizetype count = edit.longLineColours(block).size();
+    ASSERT_GT(count, 2);
+    const auto firstTwo = [&](const QTextBlock &b) {
+        const QList<QTextLayout::FormatRange> ranges =
+            edit.longLineColours(b).isEmpty() ? b.layout()->formats() : edit.longLineColours(b);
+        return std::vector<std::pair<int, int>>{{ranges.value(0).start, ranges.value(0).length},
+                                                {ranges.value(1).start, ranges.value(1).length}};
+    };
+    using Spans = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(firstTwo(block), (Spans{{0, 4}, {10, 5}})); // "<TD>cell 0</TD>"
+
+    access.setSelection(0, 0);
+    access.replaceSelection(QStringLiteral("12"));
+    EXPECT_EQ(firstTwo(block), (Spans{{2, 4}, {12, 5}}));
+    access.setSelection(3, 2); // into "<TD>"
+    access.replaceSelection(QString());
+    EXPECT_EQ(firstTwo(block), (Spans{{2, 2}, {10, 5}}));
+    EXPECT_EQ(edit.longLineColours(block).size(), count);
+
+    // A line break makes it short: what stays on it becomes layout formats again.
+    access.setSelection(20, 0);
+    access.replaceSelection(QStringLiteral("\r\n"));
+    const QTextBlock first = edit.document()->firstBlock();
+    EXPECT_TRUE(edit.longLineColours(first).isEmpty());
+    EXPECT_EQ(firstTwo(first), (Spans{{2, 2}, {10, 5}}));
+    EXPECT_EQ(first.layout()->formats().size(), 3);
+    expectSpans(first.next(), {});
+    EXPECT_EQ(access.plainText(), QStringLiteral("1<D>cell 0</TD> <B>b\n</B> plain ") + line.mid(27));
+}
+
+TEST(ColourPassWindow, WrapOnALongLineFollowsAMomentLaterUnlessUndone)
+{
+    HtmlEditor edit;
+    edit.resize(500, 300);
+    edit.show();
+    RichEditAccess access(edit);
+    access.setPlainText(longLine());
+    EXPECT_EQ(edit.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn) << "shown before the first layout";
+    std::vector<QPlainTextEdit::LineWrapMode> seen;
+    CallbackPump pump;
+    pump.onCall = [&](int) { seen.push_back(edit.lineWrapMode()); };
+    colourWrapped(edit, access, coloursByKind(), pump);
+    QTest::qWait(400);
+    EXPECT_EQ(seen, std::vector<QPlainTextEdit::LineWrapMode>{QPlainTextEdit::WidgetWidth})
+        << "off and back on within the pass: never laid out unwrapped";
+    EXPECT_EQ(edit.lineWrapMode(), QPlainTextEdit::WidgetWidth);
+
+    edit.setWordWrap(false);
+    EXPECT_FALSE(edit.wordWrap());
+    QTRY_COMPARE(edit.lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(edit.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+    // A short text takes a change at once, and loading one takes on a change still waiting.
+    edit.setWordWrap(true);
+    access.setPlainText(QStringLiteral("<P>short"));
+    EXPECT_EQ(edit.lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    edit.setWordWrap(false);
+    EXPECT_EQ(edit.lineWrapMode(), QPlainTextEdit::NoWrap);
+}

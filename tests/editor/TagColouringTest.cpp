@@ -139,9 +139,12 @@ TEST(TagColouring, ScannerPairsTheFirstUnmaskedBrackets)
         // A '<' never closed on its line ends the line's scan; the line is never read past.
         {"<a href=x", {}},
         {"<P>text <B", {{0, 3, K::Default}}},
-        // A '>' before the first '<' pairs with it: that stretch gets the default colour.
-        {"a > b <c>", {{2, 5, K::Default}}},
-        {"> <A HREF=x> </A>", {{0, 3, K::Default}, {11, 3, K::Default}}},
+        // A '>' before the first '<' pairs with it: the text between them gets the default
+        // colour, the brackets none; both are masked.
+        {"a > b <c>", {{3, 3, K::Default}}},
+        {">a<", {{1, 1, K::Default}}},
+        {"><P>", {}},
+        {"> <A HREF=x> </A>", {{1, 1, K::Default}, {12, 1, K::Default}}},
         // A tag ending the line ends the scan even with an unpaired '<' inside it.
         {"<a <b>", {{0, 6, K::Font}}},
         // The inner '<' pairs next, with its '>' masked inside the second tag text.

@@ -86,10 +86,12 @@ TEST(OutlineFile, ReaderRules)
         const OutlineRead read = parseOutline(c.file);
         EXPECT_EQ(levelsOf(read.pages), c.levels) << c.file.toStdString();
         EXPECT_EQ(read.error.has_value(), c.error) << c.file.toStdString();
-        if (c.error)
+        if (c.error) {
             EXPECT_EQ(*read.error, "File load error");
-        if (!read.pages.isEmpty())
+        }
+        if (!read.pages.isEmpty()) {
             EXPECT_EQ(read.pages[0].title, QLatin1String(c.firstTitle));
+        }
     }
 }
 
