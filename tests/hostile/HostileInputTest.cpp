@@ -241,7 +241,7 @@ TEST_F(Hostile, SpecialFilesAsProjectPageAndTemplateAreRefused)
         w.settings().store(SettingKey::HtmlTemplate, page);
         prompts.expectInformation();
         trigger("OpenHTMLTemplate1");
-        EXPECT_EQ(prompts.last().text, DocumentTexts::cannotOpenTemplate) << special.kind;
+        EXPECT_EQ(prompts.last().text, DocumentTexts::cannotOpen) << special.kind;
         EXPECT_TRUE(prompts.allAnswered()) << special.kind;
         EXPECT_TRUE(w.isVisible()) << special.kind;
     }

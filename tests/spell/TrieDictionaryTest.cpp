@@ -363,7 +363,7 @@ TEST(TrieDictionary, ShippedDictionariesKnowTheirListsAndLetters)
         for (QChar separator : QString::fromLatin1(c.separators))
             EXPECT_FALSE(alphabet.contains(separator)) << separator.toLatin1();
         for (QChar letter : QString::fromUtf8(c.letters))
-            EXPECT_TRUE(alphabet.contains(letter)) << letter.unicode();
+            EXPECT_TRUE(alphabet.contains(letter)) << int(letter.unicode());
         EXPECT_TRUE(alphabet.contains(QLatin1Char('7'))); // digits are word characters
         for (const QString &w : c.known)
             EXPECT_TRUE(dictionary->contains(latin1(w))) << qPrintable(w);
