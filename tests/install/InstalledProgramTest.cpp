@@ -19,6 +19,7 @@
 namespace {
 const QString kPrefix = QStringLiteral(TOVAREL_INSTALL_PREFIX "/");
 const QString kAppId = QStringLiteral(TOVAREL_APP_ID);
+const QString kBigTag = QStringLiteral("Big * <BIG></BIG>"); // the custom tag the first user adds
 
 // Every file and folder under `root` with its permissions and, for files, a hash of its bytes.
 QMap<QString, QString> snapshot(const QString &root)
@@ -80,8 +81,11 @@ protected:
     void addCustomTag(const QString &name, const QString &start)
     {
         whenModal([name, start](QDialog *d) {
-            QTest::keyClicks(d->findChild<QLineEdit *>(QStringLiteral("EditName")), name);
-            QTest::keyClicks(d->findChild<QLineEdit *>(QStringLiteral("EditStart")), start);
+            for (auto [field, text] : {std::pair{"EditName", name}, std::pair{"EditStart", start}}) {
+                auto *edit = d->findChild<QLineEdit *>(QLatin1String(field));
+                edit->clear(); // the start field opens holding "<>"
+                QTest::keyClicks(edit, text);
+            }
             d->findChild<QPushButton *>(QStringLiteral("ButtonAddTag"))->click();
         });
         click(QStringLiteral("BitBtnCustomAdd"));
@@ -118,7 +122,9 @@ protected:
 TEST_F(InstalledProgramTest, EachUserKeepsTheirOwnFilesAndThePrefixStaysUntouched)
 {
     const QMap<QString, QString> prefixBefore = snapshot(kPrefix);
-    ASSERT_TRUE(prefixBefore.contains(QStringLiteral("share/tovarel/spell/american.dct")));
+    for (const char *dictionary : {"american", "british", "canadian", "german", "french", "spanish"})
+        ASSERT_TRUE(prefixBefore.contains(QStringLiteral("share/tovarel/spell/%1.dct").arg(QLatin1String(dictionary))))
+            << dictionary;
     TempProgramFolder firstHome;
     const QString page = firstHome.write(QStringLiteral("site/index.html"), "<P>Hello</P>\r\n");
     const QString userFolder = firstHome.file(QStringLiteral(".local/share/tovarel/"));
@@ -135,7 +141,7 @@ TEST_F(InstalledProgramTest, EachUserKeepsTheirOwnFilesAndThePrefixStaysUntouche
         trigger(QStringLiteral("Save1"));
         click(QStringLiteral("CheckWrap")); // word wrap off, written at once
         addCustomTag(QStringLiteral("Big"), QStringLiteral("<BIG>"));
-        EXPECT_TRUE(customTags().contains(QStringLiteral("Big"))) << customTags().join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(customTags().contains(kBigTag)) << customTags().join(QLatin1Char('|')).toStdString();
         prompts.clear();
         spellCheckAddingWords(QStringLiteral("Hello zqxtovarel"));
         EXPECT_EQ(prompts.last().text.toStdString(), "Spell Check Complete.\n\nWords Checked: 2");
@@ -148,7 +154,7 @@ TEST_F(InstalledProgramTest, EachUserKeepsTheirOwnFilesAndThePrefixStaysUntouche
         prompts.clear();
         EXPECT_EQ(action(QStringLiteral("Recent1"))->text(), QStringLiteral("1: ") + project);
         EXPECT_FALSE(w.settings().flag(SettingKey::FormatWrap));
-        EXPECT_TRUE(customTags().contains(QStringLiteral("Big")));
+        EXPECT_TRUE(customTags().contains(kBigTag));
         spellCheckAddingWords(QStringLiteral("Hello zqxtovarel"));
         EXPECT_EQ(prompts.last().text.toStdString(), "Spell Check Complete.\n\nWords Checked: 2");
         EXPECT_EQ(prompts.shown().size(), 1u); // no word was questioned this time
@@ -162,7 +168,7 @@ TEST_F(InstalledProgramTest, EachUserKeepsTheirOwnFilesAndThePrefixStaysUntouche
         EXPECT_EQ(w.settings().folders().writable(), otherHome.file(QStringLiteral(".local/share/tovarel/")));
         EXPECT_EQ(action(QStringLiteral("Recent1"))->text(), QStringLiteral("1: "));
         EXPECT_TRUE(w.settings().flag(SettingKey::FormatWrap));
-        EXPECT_FALSE(customTags().contains(QStringLiteral("Big")));
+        EXPECT_FALSE(customTags().contains(kBigTag));
         EXPECT_FALSE(otherHome.read(QStringLiteral(".local/share/tovarel/spell/default.udt")).contains("zqxtovarel"));
         EXPECT_TRUE(otherHome.exists(QStringLiteral(".local/share/tovarel/spell/spell.cfg"))); // seeded
     }
@@ -220,13 +226,15 @@ TEST(InstalledBinary, StartsOffscreenFromTheSharedFiles)
     process.start(kPrefix + QStringLiteral("bin/tovarel"), {});
     ASSERT_TRUE(process.waitForStarted());
     const QString seeded = QStringLiteral("data/tovarel/spell/spell.cfg");
-    for (int i = 0; i < 400 && !home.exists(seeded) && process.state() == QProcess::Running; ++i)
+    const QString projects = QStringLiteral("data/tovarel/projects"); // made later in the start-up
+    for (int i = 0; i < 400 && !(home.exists(seeded) && home.exists(projects)) && process.state() == QProcess::Running;
+         ++i)
         process.waitForFinished(50);
     EXPECT_EQ(process.state(), QProcess::Running) << process.readAllStandardError().toStdString();
     QFile shipped(kPrefix + QStringLiteral("share/tovarel/spell/spell.cfg"));
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     EXPECT_EQ(home.read(seeded), shipped.readAll());
-    EXPECT_TRUE(home.exists(QStringLiteral("data/tovarel/projects")));
+    EXPECT_TRUE(home.exists(projects));
     process.kill();
     process.waitForFinished();
 }

@@ -17,11 +17,15 @@ fail() { echo "FAIL: $*"; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 [[ "$depends" == *libqt6widgets6* ]] || fail "the Qt libraries are not among the dependencies"
-if grep -Eq '(^|[ ,])(wamerican|[a-z0-9.+-]+-dev)([ ,(]|$)' <<<"$depends"; then
+# The word lists are compiled into the package's dictionaries at build time.
+if grep -Eq '(^|[ ,])(w(american|british|canadian|ngerman|french|spanish)|[a-z0-9.+-]+-dev)([ ,(]|$)' <<<"$depends"; then
   fail "a build-only package is among the dependencies"
 fi
 
 dpkg-deb -x "$deb" "$work/root"
+for dictionary in american british canadian german french spanish; do
+  [ -s "$work/root/usr/share/tovarel/spell/$dictionary.dct" ] || fail "spell/$dictionary.dct is not in the package"
+done
 program="$work/root/usr/bin/tovarel"
 [ "$("$program" --version)" = "tovarel $version" ] || fail "--version printed something else"
 
