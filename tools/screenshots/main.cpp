@@ -4,11 +4,13 @@
 
 #include "app/AppEnvironment.h"
 #include "app/TForm1.h"
+#include "config/Settings.h"
 #include "editor/RichEditAccess.h"
 #include "platform/AppFolders.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/EventPump.h"
+#include "preview/LocalPageScheme.h"
 #include "spell/SpellDialogHost.h"
 #include "spell/TSpellEngineDialog.h"
 
@@ -24,6 +26,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -174,6 +177,7 @@ template <typename T> T *child(QWidget *parent, const char *name)
 
 int main(int argc, char **argv)
 {
+    LocalPageScheme::registerScheme(); // the browser pane shows the demo pages under it
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: tovarel_screenshots OUTPUT-FOLDER\n");
@@ -244,6 +248,7 @@ int main(int argc, char **argv)
               });
     action(mainWindow, "SpellCheck2")->trigger();
 
+    mainWindow.settings().setInMemory(SettingKey::ImagesFolder, root.filePath(QStringLiteral("site/images/")));
     action(mainWindow, "GetPageLoadingData1")->trigger();
     action(mainWindow, "BackupHTMLfiles1")->trigger();
 
