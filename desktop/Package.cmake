@@ -11,12 +11,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "HTML editor and web-site manager
- Tovarel Pro keeps a web site as a project, an outline of pages, and edits the
- HTML source of one page at a time. Tag commands and Power dialogs compose
- whole tags; pages are previewed in an embedded browser pane or in outside
- browsers, spell-checked and printed; site tools analyse page sizes and links,
- replace text across files and back a site up into dated folders.")
+# The synopsis is the summary above; CPack indents these lines into the long description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tovarel Pro keeps a web site as a project, an outline of pages, and edits the
+HTML source of one page at a time. Tag commands and Power dialogs compose
+whole tags; pages are previewed in an embedded browser pane or in outside
+browsers, spell-checked and printed; site tools analyse page sizes and links,
+replace text across files and back a site up into dated folders.")
 # Run-time libraries as dpkg-shlibdeps finds them; nothing that only the build needs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)

@@ -22,6 +22,9 @@ if grep -Eq '(^|[ ,])(w(american|british|canadian|ngerman|french|spanish)|[a-z0-
   fail "a build-only package is among the dependencies"
 fi
 
+# Debian's own checks: warnings are listed, errors fail.
+lintian --fail-on error "$deb" || fail "lintian reports errors"
+
 dpkg-deb -x "$deb" "$work/root"
 for dictionary in american british canadian german french spanish; do
   [ -s "$work/root/usr/share/tovarel/spell/$dictionary.dct" ] || fail "spell/$dictionary.dct is not in the package"
