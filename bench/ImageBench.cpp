@@ -23,12 +23,14 @@ namespace {
 class BenchFilesHost final : public FilesTabHost {
 public:
     Answer askToSaveDocument() override { return Answer::No; }
-    bool loadDocument(const QString &) override { return false; }
+    bool loadDocument(const QString &, QString *) override { return false; }
     void showPageInBrowserPane(const QString &) override {}
     EditorAccess &editorAccess() override { return editor; }
     void setDocumentModified() override {}
     void showStatus(int, const QString &) override {}
     void openPictureInPowerImg(const QString &) override {}
+    QString pageFolder() const override { return {}; }
+    QString projectFolder() const override { return {}; }
 
     BufferEditorAccess editor;
 };

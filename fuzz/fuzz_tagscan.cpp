@@ -1,6 +1,7 @@
 // Feeds arbitrary text, line by line, to the tag scanner of the colouring pass: every span
-// lies inside its line and is a tag ("<" to ">") or a stray stretch (">" to "<"), tags come in
-// order, and a scanner reused from line to line finds what a fresh one finds.
+// lies inside its line and is a tag ("<" to ">") or the stray stretch between a ">" and a "<"
+// (brackets excluded), tags come in order, and a scanner reused from line to line finds what
+// a fresh one finds.
 #include "editor/TagColouring.h"
 
 #include <QString>
@@ -21,10 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const TagSpan &span : spans) {
             if (span.start < 0 || span.length < 1 || qsizetype(span.start) + span.length > line.size())
                 std::abort();
-            const QChar first = line[span.start];
-            const QChar last = line[span.start + span.length - 1];
-            const bool tag = first == u'<' && last == u'>';
-            const bool stray = first == u'>' && last == u'<';
+            const qsizetype end = qsizetype(span.start) + span.length;
+            const bool tag = line[span.start] == u'<' && line[end - 1] == u'>';
+            const bool stray = span.start > 0 && line[span.start - 1] == u'>' && end < line.size() && line[end] == u'<';
             if (!tag && !stray)
                 std::abort();
             if (tag) {

@@ -164,6 +164,8 @@ constexpr MenuRow kMainMenu[] = {
         item("PowerFrame1", "Power <&FRAME>", "Ctrl+Shift+F"),
         item("PowerList1", "Power &LIST", "Ctrl+L"),
         item("HorizontalRule1", "Horizontal Rule <HR>"),
+        separator(),
+        item("EditTag1", "&Edit Tag", "F4"),
     endMenu(),
 
     menu("Tools1", "&Tools"),
@@ -324,6 +326,7 @@ constexpr MenuRow kEditorMenu[] = {
         itemOf("PowerList1", "PowerList2", "<LIST>"),
         itemOf("HorizontalRule1", "HorizontalRule3", "<HR>"),
     endMenu(),
+    itemOf("EditTag1", "EditTag2", "Edit Tag"),
     item("MailTo2", "Mail To:"), // leaves the whole link selected
     itemOf("ColorPicker1", "ColorPicker2", "Color Picker"),
     itemOf("PreferencesSettings1", "Preferences1", "Settings"),

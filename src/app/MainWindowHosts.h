@@ -11,7 +11,7 @@ class MainPreviewHost final : public PreviewHost {
 public:
     explicit MainPreviewHost(TForm1 &window) : m_window(window) {}
     PreviewDocument previewDocument() const override;
-    void setDocumentModified(bool modified) override;
+    std::optional<QString> saveDocument() override;
     bool isHelpPage() const override;
     void openSettingsDialog(int page) override;
     QString browserModeLetter() const override;
@@ -39,7 +39,7 @@ class MainFilesHost final : public FilesTabHost {
 public:
     explicit MainFilesHost(TForm1 &window) : m_window(window) {}
     Answer askToSaveDocument() override;
-    bool loadDocument(const QString &path) override;
+    bool loadDocument(const QString &path, QString *error) override;
     void showPageInBrowserPane(const QString &path) override;
     EditorAccess &editorAccess() override;
     void setDocumentModified() override;

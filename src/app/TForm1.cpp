@@ -7,6 +7,7 @@
 #include "editor/FindReplaceDialogs.h"
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
+#include "editor/RecoveryFile.h"
 #include "editor/RichEditAccess.h"
 #include "editor/SearchReplace.h"
 #include "editor/TagColouring.h"
@@ -69,6 +70,11 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     hooks.colourTags = [this] { colourTags(); };
     hooks.openSettings = [this](int page) { openSettingsDialog(page); };
     hooks.repaint = [this] { m_editor->viewport()->update(); };
+    hooks.setEditorReadOnly = [this](bool readOnly) { m_editor->setReadOnly(readOnly); };
+    hooks.documentReplaced = [this] {
+        if (m_preview)
+            m_preview->removePreviewCopies();
+    };
     m_document = std::make_unique<HtmlDocument>(*m_editorAccess, *m_env.prompts, m_settings, *m_env.clipboard, hooks);
     m_tagInserter =
         std::make_unique<TagInserter>(*m_editorAccess, *m_env.clipboard, [this] { m_document->setModified(true); });
@@ -427,6 +433,7 @@ void TForm1::FormCreate()
     buildRecentItems();      // 14
     postTipOfTheDay();       // 15; 16, the browser's control panel, is placed with the pane in 9
     configureSpellChecker(); // 17
+    startRecovery();
     setWindowTitle(QLatin1String(kApplicationTitle));
 }
 
@@ -659,15 +666,20 @@ bool TForm1::FormCloseQuery()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    if (FormCloseQuery())
+    if (FormCloseQuery()) {
+        m_preview->removePreviewCopies();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void TForm1::FormDestroy()
 {
+    m_recovery->discard(); // a closing program has asked about its changes already
     // The embedded browser, once it exists, is destroyed with the window.
+    if (m_preview)
+        m_preview->removePreviewCopies();
 }
 
 // ---------------------------------------------------------------------------------------

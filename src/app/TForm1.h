@@ -57,6 +57,9 @@ class TFormFrameDialog;
 class QComboBox;
 
 struct AnalysisMemory;
+struct OpeningTag;
+class Clipboard;
+class RecoveryKeeper;
 struct SiteToolContext;
 struct TagCommand;
 enum class CaretRule;
@@ -200,6 +203,7 @@ public Q_SLOTS:
     void PanelSplitterStartDrag();
     void PanelSplitterEndDrag();
     void TimerSplitterTimer();
+    void TimerRecoveryTimer(); // writes or removes the crash recovery copy
     bool FormCloseQuery();
     void FormDestroy();
 
@@ -222,7 +226,7 @@ private:
     void applyHtmlMasks(const HtmlFileMasks &masks);
     void showHelpPage(const QString &path);
     // Loads a page into the editing window as a project page or the Files tab does.
-    bool loadPage(const QString &path);
+    bool loadPage(const QString &path, QString *error);
     int runModal(QDialog &dialog);
     void runTagCommand(const TagCommand &command, CaretRule rule);
     void runQuickTable(int rows, int columns);
@@ -283,6 +287,16 @@ private:
     void openPowerImg(const QString &picture); // picture: the Files tab's file, or empty
     void PowerTABLE1Click();
     PowerResult m_powerResult; // the dialogs' insert flag and result length
+
+    // Edit Tag: the tag under the caret back through its Power dialog (TForm1EditTag.cpp)
+    void EditTag1Click();
+    // Runs the tag's dialog filled from it; the dialog's text lands on `scratch`. True for OK.
+    bool runTagDialog(const OpeningTag &tag, Clipboard &scratch);
+
+    // Crash recovery (TForm1Recovery.cpp)
+    void startRecovery();
+    void offerRecovery();
+    std::unique_ptr<RecoveryKeeper> m_recovery;
 
     // Later features hook in here.
     void showTipOfTheDay();

@@ -129,6 +129,7 @@ void TForm1::FramesetDialog1Click()
     m_editorAccess->setFocus();
     const int start = m_editorAccess->selStart();
     const QString cut = m_editorAccess->selectedText();
+    const bool wasModified = m_document->isModified();
     if (!cut.isEmpty()) {
         m_env.clipboard->setText(cut);
         m_editorAccess->replaceSelection(QString());
@@ -145,6 +146,7 @@ void TForm1::FramesetDialog1Click()
         m_editorAccess->setSelection(start, 0);
         m_editorAccess->replaceSelection(cut);
         m_editorAccess->setSelection(start, int(cut.size()));
+        m_document->setModified(wasModified); // the text is as it was
     }
 }
 
@@ -187,12 +189,13 @@ void TForm1::ComboCustomChange(int index)
 void TForm1::saveCustomTags()
 {
     const QString path = m_settings.folders().writable() + CustomTagTexts::fileName;
-    const TextFileResult written = m_customTags->save(path);
+    QString error;
+    const bool written = m_customTags->save(path, &error);
     m_comboCustom->clear();
     m_comboCustom->addItems(m_customTags->comboItems());
     m_comboCustom->setCurrentIndex(0);
-    if (!written.ok)
-        prompts().error(cannotWriteDataFile(written.error));
+    if (!written)
+        prompts().error(cannotWriteDataFile(error));
 }
 
 void TForm1::BitBtnCustomAddClick()

@@ -75,10 +75,13 @@ void TForm1::WelcometoTovarelPro1Click()
                       m_settings.folders().shipped() + QStringLiteral("help/welcome.out"));
     const QString firstPage = m_settings.folders().shipped() + QStringLiteral("help/welcome.kvn");
     m_document->setOpenFileName(firstPage);
-    if (m_document->load(firstPage)) {
-        m_document->setHelpPage(true);
-        setSaveCommandsEnabled(false);
+    QString error;
+    if (!m_document->load(firstPage, &error)) {
+        prompts().information(error);
+        return;
     }
+    m_document->setHelpPage(true);
+    setSaveCommandsEnabled(false);
 }
 
 void TForm1::Instructions1Click()

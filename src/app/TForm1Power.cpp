@@ -26,6 +26,7 @@ void TForm1::buildPowerCommands()
     onCommand(QStringLiteral("MailTo2"), &TForm1::MailTo2Click);
     onCommand(QStringLiteral("PowerIMG1"), &TForm1::PowerIMG1Click);
     onCommand(QStringLiteral("PowerTABLE1"), &TForm1::PowerTABLE1Click);
+    onCommand(QStringLiteral("EditTag1"), &TForm1::EditTag1Click);
 
     // The tag bar's Table tab has its own Power TABLE button.
     QWidget *tableTab = m_pageControlTags->findChild<QWidget *>(QStringLiteral("TabSheetTable"));

@@ -24,9 +24,12 @@ PreviewDocument MainPreviewHost::previewDocument() const
             m_window.m_editorAccess->plainText(), document.format()};
 }
 
-void MainPreviewHost::setDocumentModified(bool modified)
+std::optional<QString> MainPreviewHost::saveDocument()
 {
-    m_window.m_document->setModified(modified);
+    HtmlDocument &document = *m_window.m_document;
+    if (document.askToSave(DocumentAsker::SaveHtmlFile) == Answer::Cancel)
+        return std::nullopt;
+    return document.openFileName();
 }
 bool MainPreviewHost::isHelpPage() const
 {
@@ -80,9 +83,9 @@ Answer MainFilesHost::askToSaveDocument()
     return m_window.m_document->askToSave();
 }
 
-bool MainFilesHost::loadDocument(const QString &path)
+bool MainFilesHost::loadDocument(const QString &path, QString *error)
 {
-    return m_window.loadPage(path);
+    return m_window.loadPage(path, error);
 }
 
 void MainFilesHost::showPageInBrowserPane(const QString &path)

@@ -173,14 +173,14 @@ void TForm1::Outline1Click()
     setStatusPanelText(1, QStringLiteral("Page Location:  ") + path);
 }
 
-bool TForm1::loadPage(const QString &path)
+bool TForm1::loadPage(const QString &path, QString *error)
 {
     m_editorAccess->setPlainText(QString());
     m_document->setHelpPage(false);
     setSaveCommandsEnabled(true);
     m_document->setOpenFileName(path);
     m_document->setModified(false);
-    return m_document->load(path);
+    return m_document->load(path, error);
 }
 
 void TForm1::Outline1DblClick()
@@ -193,8 +193,9 @@ void TForm1::Outline1DblClick()
     // A help page's bare name is taken from the help project's folder, help/.
     const QString path = m_project.filePathOf(page);
     const bool helpPage = m_helpMode && path.endsWith(QLatin1String(".kvn"), Qt::CaseInsensitive);
-    if (!loadPage(path)) {
-        prompts().information(ProjectTexts::cannotOpenPage);
+    QString error;
+    if (!loadPage(path, &error)) {
+        prompts().information(DocumentTexts::cannotOpen(ProjectTexts::cannotOpenPage, error));
         return;
     }
     if (helpPage) {
@@ -230,14 +231,15 @@ bool TForm1::readProjectFiles(const QString &outlinePath)
 bool TForm1::writeProjectFiles()
 {
     const QString outlinePath = projectsFolder() + m_projectName;
-    TextFileResult result = writeFileAtomically(outlinePath, ProjectFiles::writeOutline(m_project.pages()));
+    QString error;
     QString failed = outlinePath;
-    if (result.ok) {
+    bool written = writeFileAtomically(outlinePath, ProjectFiles::writeOutline(m_project.pages()), &error);
+    if (written) {
         failed = ProjectFiles::companionPathFile(outlinePath);
-        result = writeFileAtomically(failed, ProjectFiles::writePaths(m_project.paths()));
+        written = writeFileAtomically(failed, ProjectFiles::writePaths(m_project.paths()), &error);
     }
-    if (!result.ok) {
-        prompts().error(DocumentTexts::saveFailed(failed, result.error));
+    if (!written) {
+        prompts().error(DocumentTexts::saveFailed(failed, error));
         return false;
     }
     m_project.setFolder(projectsFolder()); // relative page paths now go with the file written there
@@ -332,8 +334,8 @@ void TForm1::openFiles(const QStringList &paths)
         if (CommandLine::isProjectFile(path)) {
             closeProject(ProjectCloser::OpenProject);
             openProjectAt(path);
-        } else if (m_document->askToSave() != Answer::Cancel && !m_document->load(path)) {
-            prompts().information(DocumentTexts::cannotOpen);
+        } else if (QString error; m_document->askToSave() != Answer::Cancel && !m_document->load(path, &error)) {
+            prompts().information(DocumentTexts::cannotOpen(DocumentTexts::cannotOpenTemplate, error));
         }
     }
 }
@@ -504,10 +506,10 @@ void TForm1::ButtonMoveClick()
         return;
     const QString outlineFile = m_settings.folders().writable() + QLatin1String(kMoveOutlineFile);
     const QString pathFile = m_settings.folders().writable() + QLatin1String(kMovePathFile);
-    const TextFileResult outline = writeFileAtomically(outlineFile, ProjectFiles::writeOutline(m_project.pages()));
-    const TextFileResult paths = writeFileAtomically(pathFile, ProjectFiles::writePaths(m_project.paths()));
-    if (!outline.ok || !paths.ok) {
-        prompts().error(outline.ok ? paths.error : outline.error);
+    QString error;
+    if (!writeFileAtomically(outlineFile, ProjectFiles::writeOutline(m_project.pages()), &error) ||
+        !writeFileAtomically(pathFile, ProjectFiles::writePaths(m_project.paths()), &error)) {
+        prompts().error(error);
         return;
     }
     TFormMove move(m_settings.folders().writable(), *m_env.prompts, this);

@@ -6,6 +6,7 @@
 #include "platform/CommandLine.h"
 #include "platform/DialogPrompts.h"
 #include "platform/EventPump.h"
+#include "platform/TextFile.h"
 #include "preview/LocalPageScheme.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ void answerWithoutDisplay(int argc, char **argv, QCommandLineParser &parser)
 
 int main(int argc, char **argv)
 {
+    ignoreFileSizeLimitSignal();
     QCoreApplication::setApplicationName(QLatin1String(kDataFolderName));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVAREL_VERSION));
     QCommandLineParser parser;

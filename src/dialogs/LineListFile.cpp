@@ -29,9 +29,9 @@ std::optional<LineList> readLineList(const QString &path)
     return parseLineList(*bytes);
 }
 
-TextFileResult writeLineList(const QString &path, const QStringList &lines, TextFormat format)
+bool writeLineList(const QString &path, const QStringList &lines, TextFormat format, QString *error)
 {
-    return writeFileAtomically(path, encodeLineList(lines, format));
+    return writeFileAtomically(path, encodeLineList(lines, format), error);
 }
 
 QString cannotWriteDataFile(const QString &error)

@@ -23,7 +23,7 @@ QByteArray encodeLineList(const QStringList &lines, TextFormat format);
 std::optional<LineList> readLineList(const QString &path);
 
 // The whole file, every line ended by CR LF whatever the file used before.
-TextFileResult writeLineList(const QString &path, const QStringList &lines, TextFormat format);
+bool writeLineList(const QString &path, const QStringList &lines, TextFormat format, QString *error = nullptr);
 
 // Told to the user when a data file cannot be written (`error` names the file and the
 // reason); the list keeps the change for the rest of the run.

@@ -58,9 +58,9 @@ void SnipPage::show(int selected)
 
 void SnipPage::save()
 {
-    const TextFileResult written = m_snips.save(m_path);
-    if (!written.ok)
-        m_prompts.error(cannotWriteDataFile(written.error));
+    QString error;
+    if (!m_snips.save(m_path, &error))
+        m_prompts.error(cannotWriteDataFile(error));
 }
 
 bool SnipPage::eventFilter(QObject *watched, QEvent *event)

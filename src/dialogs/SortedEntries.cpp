@@ -32,7 +32,7 @@ void SortedLineFile::load(const QString &path)
     }
 }
 
-TextFileResult SortedLineFile::save(const QString &path) const
+bool SortedLineFile::save(const QString &path, QString *error) const
 {
-    return writeLineList(path, m_entries, m_format);
+    return writeLineList(path, m_entries, m_format, error);
 }

@@ -18,7 +18,7 @@ void sortEntries(QStringList &entries);
 class SortedLineFile {
 public:
     void load(const QString &path);
-    TextFileResult save(const QString &path) const;
+    bool save(const QString &path, QString *error = nullptr) const;
     const QStringList &entries() const { return m_entries; }
 
 protected:

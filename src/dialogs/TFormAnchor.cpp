@@ -142,6 +142,14 @@ AnchorFields TFormAnchor::fields() const
     return f;
 }
 
+void TFormAnchor::setFields(const AnchorFields &fields)
+{
+    (fields.namedAnchor ? m_radioName : m_radioHref)->setChecked(true);
+    (fields.relative ? m_radioRelative : m_radioFilename)->setChecked(true);
+    m_editHref->setText(fields.href);
+    m_editDesc->setText(fields.description);
+}
+
 void TFormAnchor::showEvent(QShowEvent *event)
 {
     m_editDummy->setText(AnchorTexts::editDummyPrompt);

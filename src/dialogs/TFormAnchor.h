@@ -32,6 +32,8 @@ public:
     bool useRelativePath() const;
     QString relativePrefix() const;
     AnchorFields fields() const;
+    // Fills the kind and the target from an A tag being edited.
+    void setFields(const AnchorFields &fields);
 
 public Q_SLOTS:
     void BitBtnHREFClick();

@@ -214,6 +214,21 @@ BodyFields TFormBody::fields() const
     return f;
 }
 
+void TFormBody::setFields(const BodyFields &fields)
+{
+    m_colours = fields.colours;
+    applyColours();
+    if (fields.tiledImage) {
+        m_imagePath = fields.imagePath;
+        m_labelImage->setText(BodyTagBuilder::bareFileName(fields.imagePath));
+        m_tiled->setChecked(true);
+    }
+    m_checkPath->setChecked(fields.insertPath);
+    if (fields.insertPath)
+        m_editPath->setText(fields.pathPrefix);
+    rebuild();
+}
+
 void TFormBody::rebuild()
 {
     PowerWidgets::showBuilt(m_editBodyTag, BodyTagBuilder::bodyTag(fields()));

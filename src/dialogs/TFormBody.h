@@ -37,6 +37,8 @@ public:
     // The path field's text, which becomes the program-wide relative image path on every close.
     QString relativeImagePath() const;
     BodyFields fields() const;
+    // Fills the colours and the background from a BODY tag being edited.
+    void setFields(const BodyFields &fields);
     const BodyColours &colours() const { return m_colours; }
 
 public Q_SLOTS:

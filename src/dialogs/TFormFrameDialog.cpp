@@ -71,6 +71,15 @@ void TFormFrameDialog::prepare()
     m_editUrl->setFocus();
 }
 
+void TFormFrameDialog::setFrame(const FrameRecord &frame)
+{
+    m_editUrl->setText(frame.url);
+    m_editName->setText(frame.name.value_or(QString()));
+    m_comboScroll->setCurrentText(frame.scrolling);
+    m_checkResize->setChecked(frame.noResize);
+    m_checkBorder->setChecked(frame.noBorder);
+}
+
 void TFormFrameDialog::ButtonOKClick()
 {
     handOver(m_result, m_clipboard,

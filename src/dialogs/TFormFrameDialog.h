@@ -8,6 +8,7 @@ class Clipboard;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+struct FrameRecord;
 
 // "FRAME Dialog": builds one FRAME tag. Created once at start-up; every opening starts
 // from empty fields and the default choices.
@@ -18,6 +19,8 @@ public:
 
     // Call before each opening.
     void prepare();
+    // After prepare(): the fields of a FRAME tag being edited.
+    void setFrame(const FrameRecord &frame);
     const PowerResult &result() const { return m_result; }
 
 public Q_SLOTS:

@@ -48,6 +48,12 @@ TFormFrameSet::TFormFrameSet(Clipboard &clipboard, QWidget *parent)
     showTextsAsPlainText(this);
 }
 
+void TFormFrameSet::setSizes(const QString &cols, const QString &rows)
+{
+    m_editCols->setText(cols);
+    m_editRows->setText(rows);
+}
+
 void TFormFrameSet::ButtonOKClick()
 {
     handOver(m_result, m_clipboard, FramesetDialogText::wrap(m_editCols->text(), m_editRows->text(), m_buffer), true);

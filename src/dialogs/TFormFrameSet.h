@@ -15,6 +15,8 @@ public:
     explicit TFormFrameSet(Clipboard &clipboard, QWidget *parent = nullptr);
 
     const PowerResult &result() const { return m_result; }
+    // The COLS and ROWS of a FRAMESET tag being edited.
+    void setSizes(const QString &cols, const QString &rows);
 
 public Q_SLOTS:
     void ButtonOKClick();

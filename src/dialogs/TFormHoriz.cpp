@@ -129,6 +129,17 @@ HorizontalRuleRequest TFormHoriz::request() const
     return request;
 }
 
+void TFormHoriz::setRequest(const HorizontalRuleRequest &request)
+{
+    m_comboAlign->setCurrentText(request.align);
+    m_spinThick->setValue(request.thickness);
+    (request.percentWidth ? m_radioPercent : m_radioPixels)->setChecked(true);
+    m_spinPercent->setValue(request.percent);
+    m_spinPixels->setValue(request.pixels);
+    m_checkNoShade->setChecked(request.noShade);
+    RadioWidthClick(); // the width field of the chosen kind is the one open, the sample follows
+}
+
 void TFormHoriz::RadioWidthClick()
 {
     m_spinPercent->setEnabled(m_radioPercent->isChecked());

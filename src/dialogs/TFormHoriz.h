@@ -35,6 +35,7 @@ public:
 
     const PowerResult &result() const { return m_result; }
     HorizontalRuleRequest request() const;
+    void setRequest(const HorizontalRuleRequest &request);
 
 public Q_SLOTS:
     void RadioWidthClick();

@@ -203,6 +203,19 @@ ImgFields TFormImageView::fields() const
     return f;
 }
 
+void TFormImageView::setFields(const ImgFields &fields)
+{
+    m_editSource->setText(fields.source);
+    m_editAlt->setText(fields.alt);
+    m_editWidth->setText(fields.width);
+    m_editHeight->setText(fields.height);
+    m_comboAlign->setEditText(fields.align);
+    m_spinBorder->setValue(fields.border);
+    m_checkIsmap->setChecked(fields.ismap);
+    m_checkRelative->setChecked(fields.relative);
+    rebuild();
+}
+
 void TFormImageView::rebuild()
 {
     PowerWidgets::showBuilt(m_editDummy, ImgTagBuilder::tag(fields()));

@@ -40,6 +40,8 @@ public:
     // The relative path field, which becomes the program-wide relative image path on every close.
     QString relativeImagePath() const;
     ImgFields fields() const;
+    // Fills the tag data from an IMG tag being edited.
+    void setFields(const ImgFields &fields);
     // The folder the browser shows.
     QString currentFolder() const;
 

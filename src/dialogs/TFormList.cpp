@@ -75,6 +75,17 @@ TFormList::TFormList(Clipboard &clipboard, QWidget *parent)
     showTextsAsPlainText(this);
 }
 
+void TFormList::editListKind(bool ordered)
+{
+    m_radioOrd->setChecked(ordered);
+    if (!ordered)
+        findChild<QRadioButton *>(QStringLiteral("RadioUn"))->setChecked(true);
+    for (QWidget *field : std::initializer_list<QWidget *>{m_spinRows, m_checkIndent})
+        field->setEnabled(false);
+    for (QLineEdit *item : m_items)
+        item->setEnabled(false);
+}
+
 void TFormList::SpinEdit1Change()
 {
     const int visible = std::min(m_spinRows->value(), kListItemFields);

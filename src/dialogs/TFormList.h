@@ -19,6 +19,8 @@ public:
     explicit TFormList(Clipboard &clipboard, QWidget *parent = nullptr);
 
     const PowerResult &result() const { return m_result; }
+    // Editing a list's tag: only its kind can change, so the rows and items are shut.
+    void editListKind(bool ordered);
 
 public Q_SLOTS:
     void SpinEdit1Change();

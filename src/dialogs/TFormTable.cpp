@@ -180,6 +180,18 @@ TFormTable::TFormTable(Clipboard &clipboard, PowerResult &result, QWidget *paren
     showTextsAsPlainText(this);
 }
 
+void TFormTable::setTagFields(const TableFields &fields)
+{
+    (fields.percentWidth ? m_radioPercent : m_radioPixels)->setChecked(true);
+    m_spinPixels->setValue(fields.pixels);
+    m_spinPercent->setValue(fields.percent);
+    m_spinBorder->setValue(fields.border);
+    m_spinPad->setValue(fields.padding);
+    m_spinSpace->setValue(fields.spacing);
+    m_comboAlign->setEditText(fields.align);
+    m_comboVAlign->setEditText(fields.valign);
+}
+
 TableFields TFormTable::fields() const
 {
     TableFields f;

@@ -29,6 +29,8 @@ public:
     TFormTable(Clipboard &clipboard, PowerResult &result, QWidget *parent = nullptr);
 
     TableFields fields() const;
+    // Fills the TABLE tag's own attributes (width, border, padding, spacing, alignment).
+    void setTagFields(const TableFields &fields);
 
 public Q_SLOTS:
     void SpinRowsChange();

@@ -19,6 +19,21 @@ QString fromCrLf(const QString &text)
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;
 }
+
+LineEndMarks marksAfterEdit(const LineEndMarks &marks, int line, int removed, int added)
+{
+    LineEndMarks after;
+    after.reserve(marks.size());
+    for (const LineEndMark &mark : marks) {
+        if (mark.line < line)
+            after.append(mark);
+        else if (mark.line >= line + removed)
+            after.append({mark.line + added - removed, mark.end});
+        else if (mark.line - line < added)
+            after.append(mark); // a replaced break's style goes to the new break in its place
+    }
+    return after;
+}
 } // namespace LineBreaks
 
 BufferEditorAccess::BufferEditorAccess(Clipboard *clipboard, QString text)
@@ -32,6 +47,7 @@ void BufferEditorAccess::setPlainText(const QString &text)
     textChanged();
     m_selStart = m_selEnd = 0;
     m_colours.clear();
+    m_otherLineEnds.clear();
 }
 
 QStringList BufferEditorAccess::lines() const
@@ -81,11 +97,18 @@ void BufferEditorAccess::replaceSelection(const QString &text)
     const QString inserted = LineBreaks::fromCrLf(text);
     const int editFrom = toOffset(m_selStart);
     const int editTo = toOffset(m_selEnd);
-    const int insertedLength = int(inserted.size() + inserted.count(QLatin1Char('\n')));
+    const int insertedBreaks = int(inserted.count(QLatin1Char('\n')));
+    const int insertedLength = int(inserted.size()) + insertedBreaks;
+    const QStringView buffer(m_text);
+    m_otherLineEnds =
+        LineBreaks::marksAfterEdit(m_otherLineEnds, int(buffer.left(m_selStart).count(u'\n')),
+                                   int(buffer.mid(m_selStart, m_selEnd - m_selStart).count(u'\n')), insertedBreaks);
     m_text.replace(m_selStart, m_selEnd - m_selStart, inserted);
     textChanged();
     moveColours(editFrom, editTo, insertedLength);
     m_selStart = m_selEnd = m_selStart + int(inserted.size());
+    if (m_changeListener)
+        m_changeListener();
 }
 
 void BufferEditorAccess::setSelection(int start, int length)

@@ -21,6 +21,9 @@ public:
     void setPlainText(const QString &text) override;
     QStringList lines() const override;
     int textLength() const override;
+    void setOtherLineEnds(const LineEndMarks &marks) override { m_otherLineEnds = marks; }
+    LineEndMarks otherLineEnds() const override { return m_otherLineEnds; }
+    void setChangeListener(std::function<void()> listener) override { m_changeListener = std::move(listener); }
 
     int selStart() const override;
     int selLength() const override;
@@ -52,5 +55,7 @@ private:
     int m_selEnd = 0;
     bool m_focused = false;
     std::vector<ColouredRange> m_colours;
+    LineEndMarks m_otherLineEnds;
+    std::function<void()> m_changeListener;
     mutable std::vector<int> m_lineStarts; // empty until asked for after a change
 };

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "platform/TextFile.h"
+
 #include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // A display colour for part of one line; start counts from the line's first character.
 struct LineColour {
@@ -20,7 +24,16 @@ public:
     virtual ~EditorAccess() = default;
 
     virtual QString plainText() const = 0;              // '\n' line breaks
-    virtual void setPlainText(const QString &text) = 0; // replaces everything, caret at 0
+    virtual void setPlainText(const QString &text) = 0; // replaces everything, caret at 0, a load
+
+    // The line breaks of a loaded file that differ from its first style. Each stays with its
+    // break through edits; a break an edit adds has the first style, except that
+    // replaceSelection() hands the replaced breaks' styles on, in order, to the breaks it puts
+    // in (so a replace over many lines keeps them). setPlainText() starts without any.
+    virtual void setOtherLineEnds(const LineEndMarks &marks) = 0;
+    virtual LineEndMarks otherLineEnds() const = 0;
+    // Called after every change to the text, whoever makes it, but not for a load or a colour.
+    virtual void setChangeListener(std::function<void()> listener) = 0;
     virtual QStringList lines() const = 0;
     virtual int textLength() const = 0; // line breaks counting two
 
@@ -58,4 +71,6 @@ public:
 namespace LineBreaks {
 QString toCrLf(const QString &text);   // every '\n' becomes "\r\n"
 QString fromCrLf(const QString &text); // every CR LF, lone CR and lone LF becomes '\n'
+// The marks after an edit at `line` that took out `removed` breaks and put in `added`.
+LineEndMarks marksAfterEdit(const LineEndMarks &marks, int line, int removed, int added);
 } // namespace LineBreaks

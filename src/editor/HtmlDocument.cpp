@@ -12,6 +12,27 @@ QString DocumentTexts::saveFailed(const QString &path, const QString &reason)
         .arg(path, reason);
 }
 
+QString DocumentTexts::notFromThisFile(const QString &path)
+{
+    return QStringLiteral("The text in the editing window was not loaded from \"%1\", but saving it will replace "
+                          "that file.\n\nReplace \"%1\" with this text?\n\nYes: replace the file.  No: save under "
+                          "another name.  Cancel: do not save.")
+        .arg(path);
+}
+
+QString DocumentTexts::changedOnDisk(const QString &path)
+{
+    return QStringLiteral("\"%1\" was changed by another program since it was opened here.\n\nReplace it with the "
+                          "text in the editing window?\n\nYes: replace the file.  No: save under another name.  "
+                          "Cancel: do not save.")
+        .arg(path);
+}
+
+QString DocumentTexts::cannotOpen(const QString &message, const QString &reason)
+{
+    return message + QStringLiteral("\n\n") + reason;
+}
+
 QString newDocumentSkeleton()
 {
     const QStringList lines{
@@ -33,6 +54,13 @@ HtmlDocument::HtmlDocument(EditorAccess &editor, Prompts &prompts, Settings &set
                            DocumentHooks hooks)
     : m_editor(editor), m_prompts(prompts), m_settings(settings), m_clipboard(clipboard), m_hooks(std::move(hooks))
 {
+    // Whatever changes the text (typing, a command, a dialog, the spell check) changes the page.
+    m_editor.setChangeListener([this] { m_modified = true; });
+}
+
+HtmlDocument::~HtmlDocument()
+{
+    m_editor.setChangeListener({});
 }
 
 QString HtmlDocument::untitledName() const
@@ -46,17 +74,33 @@ bool HtmlDocument::isUntitled() const
            fileNamePart(m_openFileName) == QStringLiteral("new.") + m_settings.text(SettingKey::HtmlExt);
 }
 
+void HtmlDocument::setOpenFileName(const QString &name)
+{
+    m_openFileName = name;
+    m_textFromFile = false;
+    m_stamp.reset();
+}
+
 void HtmlDocument::showOpenFileName()
 {
     if (m_hooks.showStatus)
-        m_hooks.showStatus(DocumentTexts::statusPrefix + m_openFileName);
+        m_hooks.showStatus(DocumentTexts::statusPrefix + m_openFileName +
+                           (m_readOnly ? DocumentTexts::readOnlyNote : QString()));
+}
+
+void HtmlDocument::replaced()
+{
+    if (m_hooks.documentReplaced)
+        m_hooks.documentReplaced();
 }
 
 void HtmlDocument::startUntitled()
 {
+    showText(DecodedText{});
     setOpenFileName(untitledName());
     showOpenFileName();
     m_modified = false;
+    replaced();
 }
 
 QString HtmlDocument::askSaveName()
@@ -71,21 +115,56 @@ QString HtmlDocument::askSaveName()
     return m_prompts.saveFile(request);
 }
 
-bool HtmlDocument::writeTo(const QString &path)
+bool HtmlDocument::saveTo(const QString &path)
 {
     TextFormat written;
-    const TextFileResult result = writeTextFileAtomically(path, m_editor.plainText(), m_format, &written);
-    if (!result.ok) {
-        m_prompts.error(DocumentTexts::saveFailed(path, result.error));
+    const QByteArray bytes = encodeText(m_editor.plainText(), m_format, &written, m_editor.otherLineEnds());
+    QString error;
+    if (!writeFileAtomically(path, bytes, &error)) {
+        m_prompts.error(DocumentTexts::saveFailed(path, error));
         return false;
     }
     m_format = written;
+    if (path != m_openFileName) {
+        m_openFileName = path;
+        showOpenFileName();
+    }
+    m_textFromFile = true;
+    m_stamp = fileStamp(path);
     return true;
+}
+
+QString HtmlDocument::replaceQuestion() const
+{
+    const std::optional<FileStamp> onDisk = fileStamp(m_openFileName);
+    if (!onDisk)
+        return {}; // nothing there to lose
+    if (!m_textFromFile)
+        return DocumentTexts::notFromThisFile(m_openFileName);
+    if (m_stamp && *m_stamp != *onDisk)
+        return DocumentTexts::changedOnDisk(m_openFileName);
+    return {};
+}
+
+std::optional<QString> HtmlDocument::saveTarget()
+{
+    if (!isUntitled()) {
+        const QString question = replaceQuestion();
+        const Answer answer = question.isEmpty() ? Answer::Yes : m_prompts.askYesNoCancel(question);
+        if (answer == Answer::Cancel)
+            return std::nullopt;
+        if (answer == Answer::Yes)
+            return m_openFileName;
+    }
+    const QString chosen = askSaveName();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
 }
 
 Answer HtmlDocument::askToSave(DocumentAsker asker)
 {
-    if (m_helpPage)
+    if (m_helpPage || m_readOnly)
         return m_lastAnswer = Answer::Yes;
     if (!m_modified)
         return m_lastAnswer = Answer::Yes;
@@ -93,37 +172,40 @@ Answer HtmlDocument::askToSave(DocumentAsker asker)
     Answer answer =
         asker == DocumentAsker::SaveHtmlFile ? Answer::Yes : m_prompts.askYesNoCancel(DocumentTexts::saveQuestion);
     if (answer == Answer::Yes) {
-        QString target = m_openFileName;
-        if (isUntitled()) {
-            target = askSaveName();
-            if (target.isEmpty())
-                return m_lastAnswer = Answer::Cancel;
-        }
-        if (!writeTo(target))
+        const std::optional<QString> target = saveTarget();
+        if (!target || !saveTo(*target))
             return m_lastAnswer = Answer::Cancel;
-        if (target != m_openFileName) {
-            setOpenFileName(target);
-            showOpenFileName();
-        }
     }
     if (answer != Answer::Cancel)
         m_modified = false;
     return m_lastAnswer = answer;
 }
 
-bool HtmlDocument::load(const QString &path)
+void HtmlDocument::showText(const DecodedText &file)
 {
-    const std::optional<DecodedText> file = readTextFile(path);
+    m_format = file.format;
+    m_readOnly = file.text.contains(QChar::Null);
+    m_editor.setPlainText(file.text);
+    m_editor.setOtherLineEnds(file.otherLineEnds);
+    if (m_hooks.setEditorReadOnly)
+        m_hooks.setEditorReadOnly(m_readOnly);
+    if (m_hooks.enableSaveCommands)
+        m_hooks.enableSaveCommands(!m_readOnly);
+}
+
+bool HtmlDocument::load(const QString &path, QString *error)
+{
+    const std::optional<DecodedText> file = readTextFile(path, error);
     if (!file)
         return false;
     setOpenFileName(path);
     m_helpPage = false;
     m_modified = false;
-    if (m_hooks.enableSaveCommands)
-        m_hooks.enableSaveCommands(true);
-    m_format = file->format;
-    m_editor.setPlainText(file->text);
+    showText(*file);
+    m_textFromFile = true;
+    m_stamp = fileStamp(path);
     showOpenFileName();
+    replaced();
     if (m_settings.flag(SettingKey::TagsColored) && m_hooks.colourTags)
         m_hooks.colourTags();
     return true;
@@ -133,14 +215,12 @@ void HtmlDocument::newFile()
 {
     if (askToSave() == Answer::Cancel)
         return;
-    m_editor.setPlainText(QString());
+    showText(DecodedText{});
     setOpenFileName(untitledName());
     showOpenFileName();
     m_helpPage = false;
-    if (m_hooks.enableSaveCommands)
-        m_hooks.enableSaveCommands(true);
     m_modified = false;
-    m_format = TextFormat{};
+    replaced();
     TagInserter(m_editor, m_clipboard, [this] { m_modified = true; }).lineWrap(QStringLiteral("NEW"));
 }
 
@@ -149,6 +229,8 @@ void HtmlDocument::openFile()
     if (askToSave() == Answer::Cancel)
         return;
     m_editor.setPlainText(QString());
+    m_textFromFile = false; // a cancelled dialog leaves the empty window under the old name
+    replaced();
 
     FileDialogRequest request;
     request.title = DocumentTexts::openTitle;
@@ -163,9 +245,10 @@ void HtmlDocument::openFile()
     m_settings.store(SettingKey::StartLocation, folderPart(chosen));
     m_modified = false;
     m_helpPage = false;
-    if (m_hooks.enableSaveCommands)
-        m_hooks.enableSaveCommands(true);
-    load(chosen);
+    showText(DecodedText{});
+    QString error;
+    if (!load(chosen, &error))
+        m_prompts.information(error);
 }
 
 void HtmlDocument::openTemplate()
@@ -174,6 +257,7 @@ void HtmlDocument::openTemplate()
         return;
     m_editor.setPlainText(QString());
     setOpenFileName(QString());
+    replaced();
 
     const QString templatePath = m_settings.text(SettingKey::HtmlTemplate);
     if (templatePath.isEmpty()) {
@@ -185,18 +269,15 @@ void HtmlDocument::openTemplate()
 
     m_modified = false;
     setOpenFileName(untitledName());
-    showOpenFileName();
     m_helpPage = false;
-    if (m_hooks.enableSaveCommands)
-        m_hooks.enableSaveCommands(true);
-    if (const std::optional<DecodedText> file = readTextFile(templatePath)) {
-        m_format = file->format;
-        m_editor.setPlainText(file->text);
-        if (m_settings.flag(SettingKey::TagsColored) && m_hooks.colourTags)
-            m_hooks.colourTags();
-    } else {
-        m_prompts.information(DocumentTexts::cannotOpen);
-    }
+    QString error;
+    const std::optional<DecodedText> file = readTextFile(templatePath, &error);
+    showText(file.value_or(DecodedText{}));
+    showOpenFileName();
+    if (!file)
+        m_prompts.information(DocumentTexts::cannotOpen(DocumentTexts::cannotOpenTemplate, error));
+    else if (m_settings.flag(SettingKey::TagsColored) && m_hooks.colourTags)
+        m_hooks.colourTags();
     if (m_hooks.repaint)
         m_hooks.repaint();
 }
@@ -208,13 +289,13 @@ void HtmlDocument::save()
 
 void HtmlDocument::saveAs()
 {
+    if (m_readOnly)
+        return;
     const QString chosen = askSaveName();
     if (chosen.isEmpty())
         return;
-    if (!writeTo(chosen))
+    if (!saveTo(chosen))
         return;
-    setOpenFileName(chosen);
-    showOpenFileName();
     m_modified = false;
 }
 
@@ -223,4 +304,6 @@ void HtmlDocument::close()
     if (askToSave() == Answer::Cancel)
         return;
     m_editor.setPlainText(QString());
+    m_textFromFile = false; // the name stays, but the window's text is no longer that file's
+    replaced();
 }

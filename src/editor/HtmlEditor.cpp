@@ -12,15 +12,27 @@ namespace {
 // Laying out a long line again takes seconds: long enough to wait for a change that undoes itself.
 constexpr int kWrapDelayMs = 250;
 
-// A long line's colours, kept with its line so that they go when the line goes.
-struct LongLineColours final : QTextBlockUserData {
+// What the window keeps with one line, so that it goes when the line goes: a long line's
+// colours, and the style of the break before the line.
+struct BlockNotes final : QTextBlockUserData {
     QList<QTextLayout::FormatRange> ranges; // by start
     int longest = 0;                        // bounds the search for ranges reaching a visual line
+    int breakStyle = HtmlEditor::kNoBreakStyle;
 };
 
-LongLineColours *longLineColoursOf(const QTextBlock &block)
+BlockNotes *notesOf(const QTextBlock &block)
 {
-    return dynamic_cast<LongLineColours *>(block.userData());
+    return dynamic_cast<BlockNotes *>(block.userData());
+}
+
+BlockNotes &notesMadeFor(const QTextBlock &block)
+{
+    BlockNotes *notes = notesOf(block);
+    if (!notes) {
+        notes = new BlockNotes;
+        QTextBlock(block).setUserData(notes); // the block owns it
+    }
+    return *notes;
 }
 
 bool isLong(const QTextBlock &block)
@@ -133,27 +145,35 @@ void HtmlEditor::setLongLineColours(const QTextBlock &block, const QList<QTextLa
 {
     if (!block.isValid())
         return;
-    LongLineColours *held = longLineColoursOf(block);
-    if (colours.isEmpty() && !held)
+    if (colours.isEmpty() && !notesOf(block))
         return;
-    if (!held) {
-        held = new LongLineColours;
-        QTextBlock(block).setUserData(held); // the block owns it
-    }
-    held->ranges = colours;
+    BlockNotes &held = notesMadeFor(block);
+    held.ranges = colours;
     std::stable_sort(
-        held->ranges.begin(), held->ranges.end(),
+        held.ranges.begin(), held.ranges.end(),
         [](const QTextLayout::FormatRange &a, const QTextLayout::FormatRange &b) { return a.start < b.start; });
-    held->longest = 0;
-    for (const QTextLayout::FormatRange &range : std::as_const(held->ranges))
-        held->longest = std::max(held->longest, range.length);
+    held.longest = 0;
+    for (const QTextLayout::FormatRange &range : std::as_const(held.ranges))
+        held.longest = std::max(held.longest, range.length);
     viewport()->update();
 }
 
 QList<QTextLayout::FormatRange> HtmlEditor::longLineColours(const QTextBlock &block) const
 {
-    const LongLineColours *held = longLineColoursOf(block);
+    const BlockNotes *held = notesOf(block);
     return held ? held->ranges : QList<QTextLayout::FormatRange>{};
+}
+
+void HtmlEditor::setBreakStyle(const QTextBlock &block, int style)
+{
+    if (block.isValid() && (style != kNoBreakStyle || notesOf(block)))
+        notesMadeFor(block).breakStyle = style;
+}
+
+int HtmlEditor::breakStyle(const QTextBlock &block) const
+{
+    const BlockNotes *notes = notesOf(block);
+    return notes ? notes->breakStyle : kNoBreakStyle;
 }
 
 void HtmlEditor::keyPressEvent(QKeyEvent *event)
@@ -188,8 +208,8 @@ void HtmlEditor::paintLongLineColours(QPainter &painter, const QRect &area)
     QPointF offset = contentOffset();
     for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= area.bottom(); block = block.next()) {
         const QRectF bounds = blockBoundingRect(block).translated(offset);
-        const LongLineColours *colours = longLineColoursOf(block);
-        if (block.isVisible() && colours && bounds.bottom() >= area.top()) {
+        const BlockNotes *colours = notesOf(block);
+        if (block.isVisible() && colours && !colours->ranges.isEmpty() && bounds.bottom() >= area.top()) {
             const QTextLayout &layout = *block.layout();
             const int selectionFrom = cursor.selectionStart() - block.position();
             const int selectionTo = cursor.selectionEnd() - block.position();

@@ -28,6 +28,13 @@ public:
     void setLongLineColours(const QTextBlock &block, const QList<QTextLayout::FormatRange> &colours);
     QList<QTextLayout::FormatRange> longLineColours(const QTextBlock &block) const;
 
+    // A number the window's owner keeps with a line: the style of the line break before it.
+    // It stays with the line while its text changes, a line that a new break splits off has
+    // none, and it goes with the line when the break before the line goes.
+    static constexpr int kNoBreakStyle = -1;
+    void setBreakStyle(const QTextBlock &block, int style);
+    int breakStyle(const QTextBlock &block) const;
+
 Q_SIGNALS:
     void keyPressed();
     void mousePressed();

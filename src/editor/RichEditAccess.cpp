@@ -8,13 +8,107 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <optional>
+
+namespace {
+
+// Characters the editing widget takes for its own: U+2029, U+FDD0 and U+FDD1 would end a
+// paragraph there and U+2028 would break the line on screen, and U+FDD2..U+FDEF are kept
+// with them. In the widget each stands as a lone low surrogate, which no decoded file holds
+// (one after a high surrogate is half of a character beyond U+FFFF), and everything read
+// back from the widget carries the character again.
+constexpr char16_t kHeldLineSeparator = 0xDC00;
+constexpr char16_t kHeldParagraphSeparator = 0xDC01;
+constexpr char16_t kHeldNonCharacters = 0xDC10; // U+FDD0 .. U+FDEF
+constexpr char16_t kFirstNonCharacter = 0xFDD0;
+constexpr char16_t kLastNonCharacter = 0xFDEF;
+
+char16_t heldInWidget(char16_t, char16_t c)
+{
+    if (c == 0x2028)
+        return kHeldLineSeparator;
+    if (c == 0x2029)
+        return kHeldParagraphSeparator;
+    if (c >= kFirstNonCharacter && c <= kLastNonCharacter)
+        return char16_t(kHeldNonCharacters + (c - kFirstNonCharacter));
+    return c;
+}
+
+char16_t givenBack(char16_t before, char16_t c)
+{
+    if (QChar::isHighSurrogate(before))
+        return c;
+    if (c == kHeldLineSeparator)
+        return 0x2028;
+    if (c == kHeldParagraphSeparator)
+        return 0x2029;
+    if (c >= kHeldNonCharacters && c <= kHeldNonCharacters + (kLastNonCharacter - kFirstNonCharacter))
+        return char16_t(kFirstNonCharacter + (c - kHeldNonCharacters));
+    return c;
+}
+
+// Applies `map` (given the character before, as it was) to every character; the text is
+// copied only when one changes.
+template <typename Map> QString mapped(QString text, Map map)
+{
+    char16_t before = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (const char16_t to = map(before, c); to != c)
+            text[i] = QChar(to);
+        before = c;
+    }
+    return text;
+}
+
+QString toWidget(const QString &text)
+{
+    return mapped(text, heldInWidget);
+}
+
+QString fromWidget(const QString &text)
+{
+    return mapped(text, givenBack);
+}
+
+// The style of the line break before a block, when it is not the file's first, is kept by the
+// window with the block: so it travels with its break through every edit.
+std::optional<LineEnd> breakBefore(const HtmlEditor &edit, const QTextBlock &block)
+{
+    const int style = edit.breakStyle(block);
+    if (style == HtmlEditor::kNoBreakStyle)
+        return std::nullopt;
+    return LineEnd(style);
+}
+
+void setBreakBefore(HtmlEditor &edit, const QTextBlock &block, std::optional<LineEnd> end)
+{
+    edit.setBreakStyle(block, end ? int(*end) : HtmlEditor::kNoBreakStyle);
+}
+
+} // namespace
+
+// Loads and colours are no change to the text: the listener does not hear of them.
+class RichEditAccess::Quiet {
+public:
+    explicit Quiet(RichEditAccess &access) : m_access(access) { ++m_access.m_quiet; }
+    ~Quiet() { --m_access.m_quiet; }
+    Quiet(const Quiet &) = delete;
+    Quiet &operator=(const Quiet &) = delete;
+
+private:
+    RichEditAccess &m_access;
+};
 
 RichEditAccess::RichEditAccess(HtmlEditor &edit) : m_edit(edit)
 {
     m_blockCount = document().blockCount();
-    m_editWatch =
-        QObject::connect(&document(), &QTextDocument::contentsChange, &m_edit,
-                         [this](int position, int removed, int added) { moveColours(position, removed, added); });
+    m_editWatch = QObject::connect(&document(), &QTextDocument::contentsChange, &m_edit,
+                                   [this](int position, int removed, int added) {
+                                       moveColours(position, removed, added);
+                                       if (m_quiet == 0 && m_changeListener)
+                                           m_changeListener();
+                                   });
 }
 
 RichEditAccess::~RichEditAccess()
@@ -32,12 +126,32 @@ QString RichEditAccess::plainText() const
     // toPlainText() would turn no-break spaces into spaces; the raw text keeps every character.
     QString text = document().toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
+    return fromWidget(text);
 }
 
 void RichEditAccess::setPlainText(const QString &text)
 {
-    m_edit.loadText(text);
+    const Quiet quiet(*this);
+    m_edit.loadText(toWidget(text));
+}
+
+void RichEditAccess::setOtherLineEnds(const LineEndMarks &marks)
+{
+    for (const LineEndMark &mark : marks) {
+        QTextBlock after = document().findBlockByNumber(mark.line + 1);
+        if (after.isValid())
+            setBreakBefore(m_edit, after, mark.end);
+    }
+}
+
+LineEndMarks RichEditAccess::otherLineEnds() const
+{
+    LineEndMarks marks;
+    for (QTextBlock block = document().firstBlock().next(); block.isValid(); block = block.next()) {
+        if (const std::optional<LineEnd> end = breakBefore(m_edit, block))
+            marks.append({block.blockNumber() - 1, *end});
+    }
+    return marks;
 }
 
 QStringList RichEditAccess::lines() const
@@ -89,13 +203,27 @@ QString RichEditAccess::selectedText() const
 {
     QString text = m_edit.textCursor().selectedText();
     text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    return text;
+    return fromWidget(text);
 }
 
 void RichEditAccess::replaceSelection(const QString &text)
 {
     QTextCursor cursor = m_edit.textCursor();
-    cursor.insertText(LineBreaks::fromCrLf(text));
+    // The style of the break before the first line, then those of the breaks inside the
+    // selection in order: the widget may drop any of these lines when it takes the selection
+    // out (an emptied line goes whole), so all are put back on the lines in their place.
+    const QTextBlock first = document().findBlock(cursor.selectionStart());
+    const int firstLine = first.blockNumber();
+    const int lastLine = document().findBlock(cursor.selectionEnd()).blockNumber();
+    std::vector<std::optional<LineEnd>> styles;
+    for (QTextBlock block = first; block.isValid() && block.blockNumber() <= lastLine; block = block.next())
+        styles.push_back(breakBefore(m_edit, block));
+    const QString inserted = toWidget(LineBreaks::fromCrLf(text));
+    cursor.insertText(inserted);
+    const qsizetype insertedBreaks = inserted.count(QLatin1Char('\n'));
+    QTextBlock block = document().findBlockByNumber(firstLine);
+    for (qsizetype nth = 0; nth <= insertedBreaks && block.isValid(); ++nth, block = block.next())
+        setBreakBefore(m_edit, block, nth < qsizetype(styles.size()) ? styles[size_t(nth)] : std::nullopt);
     m_edit.setTextCursor(cursor);
 }
 
@@ -122,6 +250,7 @@ void RichEditAccess::paste()
 
 void RichEditAccess::colourRange(int start, int length, const QColor &colour)
 {
+    const Quiet quiet(*this);
     // Layout formats are display only: no undo step, no modified flag, never saved.
     const int from = toPosition(start);
     const int to = toPosition(start + length);
@@ -149,7 +278,7 @@ int RichEditAccess::lineCount() const
 
 QString RichEditAccess::lineText(int line) const
 {
-    return document().findBlockByNumber(line).text();
+    return fromWidget(document().findBlockByNumber(line).text());
 }
 
 const QTextCharFormat &RichEditAccess::formatFor(const QColor &colour)
@@ -167,6 +296,7 @@ const QTextCharFormat &RichEditAccess::formatFor(const QColor &colour)
 
 void RichEditAccess::setLineColours(int line, const QList<LineColour> &colours)
 {
+    const Quiet quiet(*this);
     const QTextBlock block = document().findBlockByNumber(line);
     if (!block.isValid())
         return;

@@ -26,6 +26,9 @@ public:
     void setPlainText(const QString &text) override;
     QStringList lines() const override;
     int textLength() const override;
+    void setOtherLineEnds(const LineEndMarks &marks) override;
+    LineEndMarks otherLineEnds() const override;
+    void setChangeListener(std::function<void()> listener) override { m_changeListener = std::move(listener); }
 
     int selStart() const override;
     int selLength() const override;
@@ -46,6 +49,7 @@ public:
     int toPosition(int offset) const;
 
 private:
+    class Quiet;
     QTextDocument &document() const;
     const QTextCharFormat &formatFor(const QColor &colour);
     void moveColours(int position, int removed, int added);
@@ -61,4 +65,6 @@ private:
     int m_dirtyTo = -1;
     int m_blockCount = 0;
     QMetaObject::Connection m_editWatch;
+    std::function<void()> m_changeListener;
+    int m_quiet = 0; // loads and colours under way
 };

@@ -78,11 +78,11 @@ std::optional<QString> saveExtensions(const QString &programFolder, const QStrin
     QString text;
     for (const QString &extension : extensions)
         text += extension + QLatin1Char('\n');
-    const TextFileResult result =
-        writeTextFileAtomically(programFolder + QLatin1String(kHtmlExtensionsFileName), text, TextFormat{});
-    if (result.ok)
+    QString error;
+    if (writeTextFileAtomically(programFolder + QLatin1String(kHtmlExtensionsFileName), text, TextFormat{}, nullptr,
+                                &error))
         return std::nullopt;
-    return result.error;
+    return error;
 }
 
 QStringList projectFolders(const QStringList &paths)
@@ -114,7 +114,7 @@ bool writeProjectPathFile(const QString &programFolder, const QString &projectNa
 {
     if (projectName.isEmpty())
         return false;
-    return writeFileAtomically(projectPathFile(programFolder, projectName), ProjectFiles::writePaths(paths)).ok;
+    return writeFileAtomically(projectPathFile(programFolder, projectName), ProjectFiles::writePaths(paths));
 }
 
 int clampPromptFrequency(int value)

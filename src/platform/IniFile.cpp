@@ -31,7 +31,7 @@ bool store(const QString &path, const QByteArray &oldBytes, const QByteArray &ne
     // Rewriting identical bytes would only touch the file's date.
     if (newBytes == oldBytes && QFileInfo::exists(path))
         return true;
-    return writeFileAtomically(path, newBytes).ok;
+    return writeFileAtomically(path, newBytes);
 }
 
 } // namespace

@@ -4,9 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
+
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,8 +32,10 @@ QString tooLarge(qint64 limit)
     return QStringLiteral("it is larger than %1 MB, too large to open as a page.").arg(limit / (1024 * 1024));
 }
 
+} // namespace
+
 #ifdef Q_OS_UNIX
-QString notRegular(mode_t mode)
+QString notRegularFileReason(unsigned int mode)
 {
     if (S_ISDIR(mode))
         return QStringLiteral("it is a folder.");
@@ -44,16 +47,19 @@ QString notRegular(mode_t mode)
         return QStringLiteral("it is a device, not a file.");
     return QStringLiteral("it is not a regular file.");
 }
-
-QString systemReason(int code)
+#else
+QString notRegularFileReason(unsigned int)
 {
-    if (code == ENOENT)
-        return QStringLiteral("the file does not exist.");
-    return QString::fromLocal8Bit(std::strerror(code)) + QLatin1Char('.');
+    return QStringLiteral("it is not a regular file.");
 }
 #endif
 
-} // namespace
+QString systemErrorReason(int errorNumber)
+{
+    if (errorNumber == ENOENT)
+        return QStringLiteral("the file does not exist.");
+    return QString::fromLocal8Bit(std::strerror(errorNumber)) + QLatin1Char('.');
+}
 
 bool readRegularFile(const QString &path, QByteArray &buffer, QString *error, qint64 limit)
 {
@@ -68,23 +74,23 @@ bool readRegularFile(const QString &path, QByteArray &buffer, QString *error, qi
     // in case the path was swapped in between.
     struct stat info {};
     if (::stat(native.constData(), &info) != 0)
-        return fail(error, path, systemReason(errno));
+        return fail(error, path, systemErrorReason(errno));
     if (!S_ISREG(info.st_mode))
-        return fail(error, path, notRegular(info.st_mode));
+        return fail(error, path, notRegularFileReason(info.st_mode));
     if (info.st_size > limit)
         return fail(error, path, tooLarge(limit));
 
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
-        return fail(error, path, systemReason(errno));
+        return fail(error, path, systemErrorReason(errno));
     const auto closeAndFail = [&](const QString &reason) {
         ::close(fd);
         return fail(error, path, reason);
     };
     if (::fstat(fd, &info) != 0)
-        return closeAndFail(systemReason(errno));
+        return closeAndFail(systemErrorReason(errno));
     if (!S_ISREG(info.st_mode))
-        return closeAndFail(notRegular(info.st_mode));
+        return closeAndFail(notRegularFileReason(info.st_mode));
     if (info.st_size > limit)
         return closeAndFail(tooLarge(limit));
 
@@ -96,7 +102,7 @@ bool readRegularFile(const QString &path, QByteArray &buffer, QString *error, qi
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return closeAndFail(systemReason(errno));
+            return closeAndFail(systemErrorReason(errno));
         if (got == 0)
             break;
         have += got;

@@ -12,3 +12,9 @@ inline constexpr qint64 kMaxReadBytes = 512LL * 1024 * 1024;
 // `limit`. Fills `buffer` (reusing its memory) and returns true; else returns false with
 // `error`, when given, naming the file and the reason.
 bool readRegularFile(const QString &path, QByteArray &buffer, QString *error = nullptr, qint64 limit = kMaxReadBytes);
+
+// Reasons in the words of the messages that name a file: the system's text for an error
+// number ("No space left on device."), and what a path that is no regular file is instead
+// (`mode` as stat gives it).
+QString systemErrorReason(int errorNumber);
+QString notRegularFileReason(unsigned int mode);

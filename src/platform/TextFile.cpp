@@ -2,14 +2,25 @@
 
 #include "platform/RegularFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <QRandomGenerator>
+
 #include <algorithm>
+#include <csignal>
 #include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -34,34 +45,41 @@ LineEnd firstLineEnd(const char *data, qsizetype size)
     return LineEnd::CrLf;
 }
 
-// Turns CR LF and lone CR into '\n' in place: one pass, no allocation.
-void normaliseLineBreaks(QString &text)
+// Turns CR LF and lone CR into '\n' in place, in one pass without allocating, and lists
+// every break whose style is not `first`.
+LineEndMarks normaliseLineBreaks(QString &text, LineEnd first)
 {
+    LineEndMarks marks;
     const qsizetype size = text.size();
     const char16_t *begin = reinterpret_cast<const char16_t *>(text.constData());
-    const void *firstCr = nullptr;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (begin[i] == u'\r') {
-            firstCr = begin + i;
-            break;
-        }
-    }
-    if (!firstCr)
-        return; // LF-only files, the common case on this side, need no rewrite
+    const char16_t *firstCr = std::find(begin, begin + size, u'\r');
+    if (firstCr == begin + size)
+        return marks; // LF-only files, the common case on this side: every break is the first style
 
+    // Before the first CR there are only LF breaks, so the first style is LF if there are any.
+    int line = int(std::count(begin, firstCr, u'\n'));
     char16_t *data = reinterpret_cast<char16_t *>(text.data());
-    qsizetype out = static_cast<const char16_t *>(firstCr) - begin;
+    qsizetype out = firstCr - begin;
     for (qsizetype in = out; in < size; ++in) {
         const char16_t c = data[in];
+        LineEnd style = LineEnd::Lf;
         if (c == u'\r') {
-            data[out++] = u'\n';
-            if (in + 1 < size && data[in + 1] == u'\n')
+            style = LineEnd::Cr;
+            if (in + 1 < size && data[in + 1] == u'\n') {
+                style = LineEnd::CrLf;
                 ++in;
-        } else {
+            }
+        } else if (c != u'\n') {
             data[out++] = c;
+            continue;
         }
+        data[out++] = u'\n';
+        if (style != first)
+            marks.append({line, style});
+        ++line;
     }
     text.truncate(out);
+    return marks;
 }
 
 // Stateless, so a sequence cut off at the end counts as an error instead of waiting
@@ -143,12 +161,13 @@ DecodedText decodeText(const QByteArray &bytes)
         text = QString::fromLatin1(bytes); // the BOM bytes, if any, are then ordinary text
         result.format.encoding = TextEncoding::Latin1;
     }
-    normaliseLineBreaks(*text);
+    result.otherLineEnds = normaliseLineBreaks(*text, result.format.lineEnd);
     result.text = std::move(*text);
     return result;
 }
 
-QByteArray encodeText(const QString &text, const TextFormat &format, TextFormat *used)
+QByteArray encodeText(const QString &text, const TextFormat &format, TextFormat *used,
+                      const LineEndMarks &otherLineEnds)
 {
     TextFormat actual = format;
     QByteArray encoded;
@@ -169,39 +188,41 @@ QByteArray encodeText(const QString &text, const TextFormat &format, TextFormat 
     if (used)
         *used = actual;
     const qsizetype prefix = actual.utf8Bom ? kUtf8BomSize : 0;
-
-    // '\n' is one ASCII byte in both encodings and never part of a UTF-8 sequence, so
-    // the line ends are put in on the bytes, with one allocation.
-    if (actual.lineEnd == LineEnd::Lf && prefix == 0)
+    if (actual.lineEnd == LineEnd::Lf && prefix == 0 && otherLineEnds.isEmpty())
         return encoded;
-    if (actual.lineEnd != LineEnd::CrLf) {
-        QByteArray out;
-        out.reserve(prefix + encoded.size());
-        out.append(kUtf8Bom, prefix);
-        out.append(encoded);
-        if (actual.lineEnd == LineEnd::Cr)
-            out.replace('\n', '\r');
-        return out;
-    }
 
-    const qsizetype breaks = encoded.count('\n');
-    QByteArray out(prefix + encoded.size() + breaks, Qt::Uninitialized);
+    // '\n' is one ASCII byte in both encodings and never part of a UTF-8 sequence, so the
+    // line ends are put in on the bytes, with one allocation (a break takes at most two).
+    QByteArray out(prefix + encoded.size() + encoded.count('\n'), Qt::Uninitialized);
     char *dst = out.data();
     std::memcpy(dst, kUtf8Bom, prefix);
     dst += prefix;
     const char *src = encoded.constData();
     const char *end = src + encoded.size();
-    while (src < end) {
+    auto mark = otherLineEnds.cbegin();
+    const auto styleOf = [&](int line) {
+        while (mark != otherLineEnds.cend() && mark->line < line)
+            ++mark;
+        return mark != otherLineEnds.cend() && mark->line == line ? mark->end : actual.lineEnd;
+    };
+    for (int line = 0; src < end; ++line) {
         const char *nl = static_cast<const char *>(std::memchr(src, '\n', end - src));
         const char *stop = nl ? nl : end;
         std::memcpy(dst, src, stop - src);
         dst += stop - src;
         if (!nl)
             break;
-        *dst++ = '\r';
-        *dst++ = '\n';
+        LineEnd style = styleOf(line);
+        // A lone CR just before an empty line's LF would read back as one CR LF, a line less.
+        if (style == LineEnd::Cr && nl + 1 < end && nl[1] == '\n' && styleOf(line + 1) == LineEnd::Lf)
+            style = LineEnd::CrLf;
+        if (style != LineEnd::Lf)
+            *dst++ = '\r';
+        if (style != LineEnd::Cr)
+            *dst++ = '\n';
         src = nl + 1;
     }
+    out.truncate(dst - out.constData());
     return out;
 }
 
@@ -221,39 +242,178 @@ std::optional<DecodedText> readTextFile(const QString &path, QString *error)
     return decodeText(*bytes);
 }
 
-TextFileResult writeFileAtomically(const QString &path, const QByteArray &bytes)
+bool failWrite(QString *error, const QString &path, const QString &reason)
 {
-    const auto fail = [&](const QString &reason) {
-        return TextFileResult{false, QStringLiteral("Cannot write \"%1\": %2").arg(shownPath(path), reason)};
-    };
-    if (path.isEmpty())
-        return {false, QStringLiteral("Cannot write a file without a name.")};
-    const QFileInfo info(path);
-    if (info.isDir())
-        return fail(QStringLiteral("it is a folder."));
-    const QFileInfo folder(info.absolutePath());
-    if (!folder.exists())
-        return fail(QStringLiteral("the folder \"%1\" does not exist.").arg(shownPath(folder.filePath())));
-    if (!folder.isDir())
-        return fail(QStringLiteral("\"%1\" is not a folder.").arg(shownPath(folder.filePath())));
-
-    QSaveFile file(path);
-    // Never fall back to writing in place: that is what could leave half a file behind.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return {true, {}};
+    if (error)
+        *error = QStringLiteral("Cannot write \"%1\": %2").arg(shownPath(path), reason);
+    return false;
 }
 
-TextFileResult writeTextFileAtomically(const QString &path, const QString &text, const TextFormat &format,
-                                       TextFormat *used)
+namespace {
+
+#ifdef Q_OS_UNIX
+// Writes everything or returns false with errno set (a full disk, the size limit).
+bool writeAll(int fd, const char *data, qsizetype size)
 {
-    return writeFileAtomically(path, encodeText(text, format, used));
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size_t(size));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Fills and closes `fd`; 0 or the error number.
+int fillAndClose(int fd, const QByteArray &bytes)
+{
+    int code = 0;
+    if (!writeAll(fd, bytes.constData(), bytes.size()) || ::fsync(fd) != 0)
+        code = errno;
+    if (::close(fd) != 0 && code == 0)
+        code = errno;
+    return code;
+}
+
+// A new file beside the target, renamed over it once it is whole. The new file gets the old
+// one's permissions and, where allowed, its owner. 0, or the error number with `tempFailed`
+// telling whether not even the new file could be made.
+int replaceByRename(const QByteArray &target, const QByteArray &bytes, const struct stat *old, bool &tempFailed)
+{
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(slash);
+    const QByteArray name = target.mid(slash + 1);
+    const mode_t mode = old ? (old->st_mode & 07777) : 0666;
+    QByteArray temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = folder + "/." + name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+        if (fd < 0 && errno != EEXIST) {
+            tempFailed = true;
+            return errno;
+        }
+    }
+    if (fd < 0) {
+        tempFailed = true;
+        return EEXIST;
+    }
+    tempFailed = false;
+    if (old) {
+        (void)::fchmod(fd, mode); // the umask may have taken bits away
+        if (old->st_uid != ::geteuid() || old->st_gid != ::getegid())
+            (void)::fchown(fd, old->st_uid, old->st_gid);
+    }
+    int code = fillAndClose(fd, bytes);
+    if (code == 0 && ::rename(temp.constData(), target.constData()) != 0)
+        code = errno;
+    if (code != 0)
+        ::unlink(temp.constData());
+    return code;
+}
+
+// The file itself rewritten, for a writable file in a folder that takes no new file. Its
+// room is claimed first, so a full disk or the size limit stops before a byte is changed.
+int rewriteInPlace(const QByteArray &target, const QByteArray &bytes)
+{
+    const int fd = ::open(target.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return errno;
+    if (!bytes.isEmpty()) {
+        const int claimed = ::posix_fallocate(fd, 0, off_t(bytes.size()));
+        if (claimed != 0 && claimed != EOPNOTSUPP && claimed != EINVAL) {
+            ::close(fd);
+            return claimed;
+        }
+    }
+    if (::ftruncate(fd, off_t(bytes.size())) != 0) {
+        const int code = errno;
+        ::close(fd);
+        return code;
+    }
+    return fillAndClose(fd, bytes);
+}
+#endif
+
+} // namespace
+
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+{
+    if (path.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("Cannot write a file without a name.");
+        return false;
+    }
+    const QFileInfo info(path);
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.exists())
+        return failWrite(error, path,
+                         QStringLiteral("the folder \"%1\" does not exist.").arg(shownPath(folder.filePath())));
+    if (!folder.isDir())
+        return failWrite(error, path, QStringLiteral("\"%1\" is not a folder.").arg(shownPath(folder.filePath())));
+#ifdef Q_OS_UNIX
+    // A symlink stays one: the file it points at is written.
+    const QString resolved = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QByteArray target = QFile::encodeName(resolved);
+    struct stat old {};
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        return failWrite(error, path, notRegularFileReason(old.st_mode));
+
+    bool tempFailed = false;
+    int code = replaceByRename(target, bytes, exists ? &old : nullptr, tempFailed);
+    if (code != 0 && tempFailed && (code == EACCES || code == EPERM) && exists &&
+        ::access(target.constData(), W_OK) == 0)
+        code = rewriteInPlace(target, bytes);
+    if (code != 0)
+        return failWrite(error, path, systemErrorReason(code));
+    return true;
+#else
+    if (info.isDir())
+        return failWrite(error, path, QStringLiteral("it is a folder."));
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return failWrite(error, path, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failWrite(error, path, reason);
+    }
+    if (!file.commit())
+        return failWrite(error, path, file.errorString());
+    return true;
+#endif
+}
+
+bool writeTextFileAtomically(const QString &path, const QString &text, const TextFormat &format, TextFormat *used,
+                             QString *error)
+{
+    return writeFileAtomically(path, encodeText(text, format, used), error);
+}
+
+std::optional<FileStamp> fileStamp(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileStamp{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
+                     qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+#else
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return std::nullopt;
+    return FileStamp{0, 0, info.size(), info.lastModified().toMSecsSinceEpoch() * 1000000};
+#endif
+}
+
+void ignoreFileSizeLimitSignal()
+{
+#ifdef Q_OS_UNIX
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }

@@ -4,6 +4,7 @@
 #include "platform/Prompts.h"
 #include "preview/BrowserLink.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 QString PreviewTexts::couldNotLaunch(const QString &program)
@@ -50,16 +51,42 @@ void PreviewController::previewInBrowser(const QString &program, const QString &
         browser = service == BrowserLinkTexts::netscapeService ? m_settings.text(SettingKey::NetscapeProgram)
                                                                : m_settings.text(SettingKey::MsieProgram);
     }
-    const PreviewChoice choice = choosePreviewFile(m_host.previewDocument(), m_settings);
+    PreviewChoice choice = choosePreviewFile(m_host.previewDocument(), m_settings);
     if (choice.writeError) {
         m_prompts.error(PreviewTexts::previewCopyFailed(*choice.writeError));
         return;
     }
-    if (choice.clearModified)
-        m_host.setDocumentModified(false);
+    if (!completeChoice(choice))
+        return;
     const BrowserSendResult sent = sendToBrowser(m_link, service, browser + startFlag, choice.path);
     if (!sent.activated)
         m_prompts.information(failureText);
+}
+
+bool PreviewController::completeChoice(PreviewChoice &choice)
+{
+    if (choice.isCopy)
+        rememberCopy(choice.path);
+    if (!choice.saveDocumentFirst)
+        return true;
+    const std::optional<QString> saved = m_host.saveDocument();
+    if (!saved)
+        return false;
+    choice.path = *saved;
+    return true;
+}
+
+void PreviewController::rememberCopy(const QString &path)
+{
+    if (!m_copies.contains(path))
+        m_copies << path;
+}
+
+void PreviewController::removePreviewCopies()
+{
+    for (const QString &copy : std::as_const(m_copies))
+        QFile::remove(copy);
+    m_copies.clear();
 }
 
 void PreviewController::LabelBrowserModeDblClick()
@@ -86,10 +113,12 @@ QString PreviewController::helpCopyPath() const
     return m_settings.folders().writable() + kHelpPreviewCopy;
 }
 
-bool PreviewController::writeHelpCopy() const
+void PreviewController::writeHelpCopy()
 {
     const PreviewDocument document = m_host.previewDocument();
-    return writeTextFileAtomically(helpCopyPath(), document.text, document.format).ok;
+    // A failed copy leaves the pane on what it could show; there is nothing to tell.
+    if (writeTextFileAtomically(helpCopyPath(), document.text, document.format))
+        rememberCopy(helpCopyPath());
 }
 
 void PreviewController::PanelIEClick()
@@ -104,13 +133,13 @@ void PreviewController::PanelIEClick()
         m_prompts.information(PreviewTexts::nothingToPreview);
         return;
     }
-    const PreviewChoice choice = choosePreviewFile(document, m_settings);
+    PreviewChoice choice = choosePreviewFile(document, m_settings);
     if (choice.writeError) {
         m_prompts.information(PreviewTexts::cannotLoadPane);
         return;
     }
-    if (choice.clearModified)
-        m_host.setDocumentModified(false);
+    if (!completeChoice(choice))
+        return;
     QString path = choice.path;
     // A help page is not named .html, so the browser gets a copy that it takes for HTML.
     if (QFileInfo(document.openFileName).suffix().compare(QLatin1String("kvn"), Qt::CaseInsensitive) == 0) {

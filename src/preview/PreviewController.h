@@ -5,7 +5,10 @@
 #include "preview/ProgramLauncher.h"
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
+
+#include <optional>
 
 class BrowserLink;
 class Prompts;
@@ -43,7 +46,9 @@ public:
     virtual ~PreviewHost() = default;
 
     virtual PreviewDocument previewDocument() const = 0;
-    virtual void setDocumentModified(bool modified) = 0;
+    // The document's own Save; the file it is now in, or nothing when it was not saved (the
+    // user was told why, and the document is still modified).
+    virtual std::optional<QString> saveDocument() = 0;
     virtual bool isHelpPage() const = 0;
     virtual void openSettingsDialog(int page) = 0;
     virtual QString browserModeLetter() const = 0;
@@ -116,6 +121,9 @@ public:
     bool paneShowing() const;
     // A project page or a listed file opened while the pane shows: the pane follows it.
     void showPageInPane(const QString &path);
+    // The preview copies written for the text that was shown: they go once another page is
+    // opened, the document is closed or the program ends, so none is left in a site.
+    void removePreviewCopies();
 
     // Helper programs and the two information commands.
     void LauchImageEditor1Click();
@@ -130,7 +138,12 @@ private:
     void launchHelper(SettingKey key);
     bool paneAvailable() const;
     QString helpCopyPath() const;
-    bool writeHelpCopy() const;
+    void writeHelpCopy();
+    // Completes a choice whose copy was written: the copy is remembered, and the document is
+    // saved first where the mode says so. False when that save did not happen (the user
+    // has been told why) and the preview stops.
+    bool completeChoice(PreviewChoice &choice);
+    void rememberCopy(const QString &path);
 
     Settings &m_settings;
     Prompts &m_prompts;
@@ -138,4 +151,5 @@ private:
     BrowserLink &m_link;
     ProgramLauncher &m_launcher;
     BrowserPaneView *m_pane;
+    QStringList m_copies;
 };

@@ -24,10 +24,10 @@ PreviewModes::Step PreviewModes::next(const QString &letter)
 namespace {
 std::optional<QString> writeCopy(const QString &path, const PreviewDocument &document)
 {
-    const TextFileResult result = writeTextFileAtomically(path, document.text, document.format);
-    if (result.ok)
+    QString error;
+    if (writeTextFileAtomically(path, document.text, document.format, nullptr, &error))
         return std::nullopt;
-    return result.error.isEmpty() ? path : result.error;
+    return error.isEmpty() ? path : error;
 }
 } // namespace
 
@@ -37,18 +37,20 @@ PreviewChoice choosePreviewFile(const PreviewDocument &document, const Settings 
     // A never saved document has no folder of its own: its copy goes where Open last looked.
     if (document.openFileName == document.untitledName && document.modified) {
         choice.path = withTrailingSeparator(settings.text(SettingKey::StartLocation)) + kPreviewCopyName;
+        choice.isCopy = true;
         choice.writeError = writeCopy(choice.path, document);
         return choice;
     }
     const QString mode = settings.text(SettingKey::PreviewOption);
     if (mode == PreviewModes::autoSave) {
-        writeCopy(document.openFileName, document); // a failed save is not the preview's concern
-        choice.clearModified = true;
+        // Saved as Save HTML File saves: a failure is told and leaves the document modified.
+        choice.saveDocumentFirst = true;
         choice.path = document.openFileName;
     } else if (mode == PreviewModes::noSave) {
         choice.path = document.openFileName;
     } else if (mode == PreviewModes::temp) {
         choice.path = folderPart(document.openFileName) + kPreviewCopyName;
+        choice.isCopy = true;
         choice.writeError = writeCopy(choice.path, document);
     }
     return choice;

@@ -42,9 +42,10 @@ struct PreviewDocument {
 
 struct PreviewChoice {
     QString path;                      // empty: nothing to show (unknown preview mode)
-    bool clearModified = false;        // "auto" saved the document
+    bool saveDocumentFirst = false;    // "auto": the document's own save comes first
+    bool isCopy = false;               // `path` is a preview copy written for this preview
     std::optional<QString> writeError; // the preview copy could not be written
 };
 
-// Decides which file the browser shows and writes the copy or the save that needs.
+// Decides which file the browser shows and writes the copy that needs.
 PreviewChoice choosePreviewFile(const PreviewDocument &document, const Settings &settings);

@@ -3,6 +3,7 @@
 #include "config/PictureFiles.h"
 #include "config/Settings.h"
 #include "editor/EditorAccess.h"
+#include "editor/HtmlDocument.h"
 #include "imaging/PictureComponent.h"
 
 #include <QDir>
@@ -246,8 +247,9 @@ bool FilesPanelActions::openAsHtml(const QString &path, bool showInBrowserPane)
 {
     if (m_host.askToSaveDocument() == Answer::Cancel)
         return false;
-    if (!m_host.loadDocument(path)) {
-        m_prompts.information(FilesTexts::cannotOpenFile);
+    QString error;
+    if (!m_host.loadDocument(path, &error)) {
+        m_prompts.information(DocumentTexts::cannotOpen(FilesTexts::cannotOpenFile, error));
         return false;
     }
     if (showInBrowserPane)

@@ -39,8 +39,9 @@ public:
     // The open-document question; the tab stops on Cancel.
     virtual Answer askToSaveDocument() = 0;
     // Clears the editing window, makes `path` the open file name and loads it (status text
-    // and automatic colouring included). False when the file cannot be read.
-    virtual bool loadDocument(const QString &path) = 0;
+    // and automatic colouring included). False when the file cannot be read, with `error`
+    // naming the file and the reason.
+    virtual bool loadDocument(const QString &path, QString *error) = 0;
     // Shows the file in the embedded browser pane when that pane is showing.
     virtual void showPageInBrowserPane(const QString &path) = 0;
     virtual EditorAccess &editorAccess() = 0;

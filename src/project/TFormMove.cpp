@@ -111,12 +111,12 @@ void TFormMove::MoveOutClick()
 
 void TFormMove::OKClick()
 {
-    const TextFileResult outline = writeFileAtomically(m_programFolder + QLatin1String(kMoveOutlineFile),
-                                                       ProjectFiles::writeOutline(m_list.pages()));
-    const TextFileResult paths =
-        writeFileAtomically(m_programFolder + QLatin1String(kMovePathFile), ProjectFiles::writePaths(m_list.paths()));
-    if (!outline.ok || !paths.ok) {
-        m_prompts.error(outline.ok ? paths.error : outline.error);
+    QString error;
+    if (!writeFileAtomically(m_programFolder + QLatin1String(kMoveOutlineFile),
+                             ProjectFiles::writeOutline(m_list.pages()), &error) ||
+        !writeFileAtomically(m_programFolder + QLatin1String(kMovePathFile), ProjectFiles::writePaths(m_list.paths()),
+                             &error)) {
+        m_prompts.error(error);
         return;
     }
     accept();

@@ -131,7 +131,7 @@ bool TUserDictionary::save()
 {
     if (!m_modified || m_readOnly)
         return true;
-    if (!writeFileAtomically(m_path, toBytes()).ok)
+    if (!writeFileAtomically(m_path, toBytes()))
         return false;
     m_modified = false;
     return true;

@@ -13,7 +13,6 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -140,19 +139,7 @@ std::optional<QByteArray> readWhole(const QString &path, QString *error)
 namespace {
 const QString kTemporaryMark = QStringLiteral(".tovarel-replace-");
 
-bool fail(QString *error, const QString &path, const QString &reason)
-{
-    if (error)
-        *error = QStringLiteral("Cannot write \"%1\": %2").arg(QDir::toNativeSeparators(path), reason);
-    return false;
-}
-
 #ifdef Q_OS_UNIX
-QString systemReason(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code)) + QLatin1Char('.');
-}
-
 // Writes `bytes` to a hidden, marked temporary file beside `native` and renames it over
 // `native`: the error number of the step that failed (the temporary file is then gone), 0
 // when it worked. A short write is tried again, so a full disk says so.
@@ -209,27 +196,24 @@ bool replaceWhole(const QString &path, const QByteArray &bytes, QString *error)
 #ifdef Q_OS_UNIX
     const QString target = linkTarget(path);
     if (target.isEmpty())
-        return fail(error, path, QStringLiteral("the link leads nowhere."));
+        return failWrite(error, path, QStringLiteral("the link leads nowhere."));
     const QByteArray native = QFile::encodeName(target);
     struct stat info {};
     if (::stat(native.constData(), &info) != 0)
-        return fail(error, path, systemReason(errno));
+        return failWrite(error, path, systemErrorReason(errno));
     if (!S_ISREG(info.st_mode))
-        return fail(error, path, QStringLiteral("it is not a regular file."));
+        return failWrite(error, path, notRegularFileReason(info.st_mode));
     // Renaming over a file needs only the folder's permission: ask the file's own instead, and
     // never take over another user's file (the new one would be ours).
     if (info.st_uid != ::geteuid())
-        return fail(error, path, QStringLiteral("it belongs to another user."));
+        return failWrite(error, path, QStringLiteral("it belongs to another user."));
     if (!(info.st_mode & S_IWUSR))
-        return fail(error, path, QStringLiteral("it is read-only."));
+        return failWrite(error, path, QStringLiteral("it is read-only."));
     if (const int code = writeBeside(native, bytes, info.st_mode & 07777))
-        return fail(error, path, systemReason(code));
+        return failWrite(error, path, systemErrorReason(code));
     return true;
 #else
-    const TextFileResult written = writeFileAtomically(path, bytes);
-    if (!written.ok && error)
-        *error = written.error;
-    return written.ok;
+    return writeFileAtomically(path, bytes, error);
 #endif
 }
 
@@ -330,32 +314,31 @@ QList<Copy> planCopies(const QStringList &sources, const QStringList &reserved)
     return plan;
 }
 
-TextFileResult copyInto(const QString &source, const QString &folder, const QString &target, bool *unreadable)
+bool copyInto(const QString &source, const QString &folder, const QString &target, bool *unreadable, QString *error)
 {
-    QString error;
-    const std::optional<QByteArray> bytes = readFileBytes(source, &error);
+    const std::optional<QByteArray> bytes = readFileBytes(source, error);
     if (unreadable)
         *unreadable = !bytes;
     if (!bytes)
-        return {false, error};
+        return false;
     const qsizetype slash = target.lastIndexOf(QLatin1Char('/'));
     if (slash > 0) {
         QDir dir(folder);
         const QString sub = target.left(slash);
-        if (!dir.exists(sub) && !dir.mkdir(sub))
-            return {false, QStringLiteral("cannot create the folder ") + folder + sub};
+        if (!dir.exists(sub) && !dir.mkdir(sub)) {
+            if (error)
+                *error = QStringLiteral("cannot create the folder ") + folder + sub;
+            return false;
+        }
     }
 #ifdef Q_OS_UNIX
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    if (const int code = writeBeside(QFile::encodeName(folder + target), *bytes, 0666 & ~mask)) {
-        QString reason;
-        fail(&reason, folder + target, systemReason(code));
-        return {false, reason};
-    }
-    return {true, {}};
+    if (const int code = writeBeside(QFile::encodeName(folder + target), *bytes, 0666 & ~mask))
+        return failWrite(error, folder + target, systemErrorReason(code));
+    return true;
 #else
-    return writeFileAtomically(folder + target, *bytes);
+    return writeFileAtomically(folder + target, *bytes, error);
 #endif
 }
 } // namespace SiteFiles

@@ -70,6 +70,6 @@ QList<Copy> planCopies(const QStringList &sources, const QStringList &reserved =
 // Copies byte for byte into `folder` (ending in a separator) under `target`, creating the
 // target's sub-folder inside `folder` when needed; an existing file there is replaced.
 // `unreadable` tells a source that could not be read from a copy that could not be written.
-TextFileResult copyInto(const QString &source, const QString &folder, const QString &target,
-                        bool *unreadable = nullptr);
+bool copyInto(const QString &source, const QString &folder, const QString &target, bool *unreadable = nullptr,
+              QString *error = nullptr);
 } // namespace SiteFiles

@@ -256,14 +256,14 @@ void TFormBackup::BitBtnBackupClick()
          SiteFiles::planCopies(pages, {fileNamePart(pathFile), fileNamePart(outlineFile)})) {
         m_statusBar->setText(BackupTexts::copyingPrefix + fileNamePart(copy.source));
         m_context.pump->processEvents();
-        if (const TextFileResult copied = SiteFiles::copyInto(copy.source, target, copy.target); !copied.ok) {
-            m_context.prompts->information(BackupTexts::pageFailed(copy.source) + QLatin1Char('\n') + copied.error);
+        if (QString error; !SiteFiles::copyInto(copy.source, target, copy.target, nullptr, &error)) {
+            m_context.prompts->information(BackupTexts::pageFailed(copy.source) + QLatin1Char('\n') + error);
             failed = true;
         }
         m_statusBar->advance(++done);
     }
     for (const QString &projectFile : {pathFile, outlineFile}) {
-        if (!SiteFiles::copyInto(projectFile, target, fileNamePart(projectFile)).ok) {
+        if (!SiteFiles::copyInto(projectFile, target, fileNamePart(projectFile))) {
             failed = true;
             m_context.prompts->information(BackupTexts::projectFileFailed);
         }

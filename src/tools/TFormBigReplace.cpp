@@ -220,11 +220,12 @@ bool TFormBigReplace::backUp(const QStringList &files)
     const QString folder = backup.filePath(name) + QLatin1Char('/');
     for (const SiteFiles::Copy &copy : SiteFiles::planCopies(files)) {
         bool unreadable = false;
-        const TextFileResult copied = SiteFiles::copyInto(copy.source, folder, copy.target, &unreadable);
+        QString error;
+        const bool copied = SiteFiles::copyInto(copy.source, folder, copy.target, &unreadable, &error);
         // A file that cannot be read is not replaced either, and the run's report names it;
         // replacing in a file whose copy could not be made could lose it for good.
-        if (!copied.ok && !unreadable) {
-            m_context.prompts->information(BigReplaceTexts::backupFailed(copy.source, copied.error));
+        if (!copied && !unreadable) {
+            m_context.prompts->information(BigReplaceTexts::backupFailed(copy.source, error));
             return false;
         }
         m_context.pump->processEvents();

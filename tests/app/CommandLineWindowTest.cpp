@@ -42,9 +42,12 @@ TEST_F(CommandLineWindowTest, NamedFilesOpenOnceTheWindowIsUp)
             EXPECT_EQ(w.document().openFileName(), page);
         if (!c.projectName.isEmpty())
             EXPECT_EQ(w.project().paths(), QStringList{page});
-        if (c.message)
+        if (c.message) {
             EXPECT_TRUE(prompts.last().text.startsWith(QLatin1String(c.message))) << prompts.last().text.toStdString();
-        else
+            if (!c.files.first().endsWith(".out")) {
+                EXPECT_TRUE(prompts.last().text.contains(c.files.first())); // and why that file could not be read
+            }
+        } else
             EXPECT_TRUE(prompts.shown().empty());
     }
 }

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QMap>
 #include <QTabWidget>
@@ -75,6 +76,54 @@ TEST_F(PreviewWiringTest, FilesTabSitsBetweenTheWebSiteAndTheSnips)
     EXPECT_NE(left->widget(1)->findChild<QWidget *>("ListBox2"), nullptr);
     EXPECT_NE(left->widget(1)->findChild<QWidget *>("BitBtnInsertLinkImage"), nullptr);
     Q_UNUSED(w);
+}
+
+// "auto" saves the page before the browser shows it: a save that fails says why, leaves the
+// page modified, and shows nothing.
+TEST_F(PreviewWiringTest, AutoPreviewOfAPageThatCannotBeSavedKeepsItModifiedAndSaysWhy)
+{
+    TForm1 &w = start();
+    const QString path = folder.write("site/page.html", "<P>saved</P>");
+    prompts.expectOpenFile(path);
+    trigger("OpenHTMLFile1");
+    w.settings().store(SettingKey::PreviewOption, "auto");
+    w.settings().store(SettingKey::NetscapeProgram, "/bin/true");
+    typeText(QStringLiteral("edited "));
+    ASSERT_TRUE(QDir(folder.file("site")).removeRecursively());
+    prompts.expectError();
+    click("BitBtnNS");
+    EXPECT_TRUE(prompts.allAnswered());
+    EXPECT_TRUE(prompts.last().text.contains(path)) << prompts.last().text.toStdString();
+    EXPECT_TRUE(prompts.last().text.contains("does not exist")) << prompts.last().text.toStdString();
+    EXPECT_TRUE(w.document().isModified());
+}
+
+// The preview copy "$$temp.htm" lies in the site's folder: it goes once another page is
+// opened, the page is closed or the program ends, so none is uploaded with the site.
+TEST_F(PreviewWiringTest, PreviewCopiesGoWhenNoLongerShown)
+{
+    TForm1 &w = start();
+    w.settings().store(SettingKey::NetscapeProgram, "/bin/true"); // mode "temp", the default
+    const QString first = folder.write("site/first.html", "<P>1</P>");
+    const QString second = folder.write("other/second.html", "<P>2</P>");
+    prompts.expectOpenFile(first);
+    trigger("OpenHTMLFile1");
+    click("BitBtnNS");
+    EXPECT_EQ(folder.read("site/$$temp.htm"), "<P>1</P>");
+    prompts.expectOpenFile(second);
+    trigger("OpenHTMLFile1");
+    EXPECT_FALSE(folder.exists("site/$$temp.htm"));
+    click("BitBtnNS");
+    EXPECT_TRUE(folder.exists("other/$$temp.htm"));
+    trigger("CloseHTMLFile1");
+    EXPECT_FALSE(folder.exists("other/$$temp.htm"));
+    click("BitBtnNS");
+    EXPECT_TRUE(folder.exists("other/$$temp.htm"));
+    w.close();
+    EXPECT_FALSE(folder.exists("other/$$temp.htm"));
+    EXPECT_EQ(folder.read("site/first.html"), "<P>1</P>");
+    EXPECT_EQ(folder.read("other/second.html"), "<P>2</P>");
+    EXPECT_TRUE(prompts.shown().size() == 2u); // the two open dialogs
 }
 
 TEST_F(PreviewWiringTest, FirstStartFillsTheEmptyBrowserSlotsFromThePath)

@@ -107,7 +107,9 @@ TEST_F(SpellCheckWindowTest, WholeCheckCorrectsThePageInPlace)
         });
     });
     prompts.expectInformation();
+    EXPECT_FALSE(w.document().isModified());
     click("BitBtnSpellCheck");
+    EXPECT_TRUE(w.document().isModified()); // the corrections are changes like any other
     // Both occurrences in the text are changed, none inside a tag, also one spanning lines.
     // Eleven words: nine, and the two corrections checked again.
     EXPECT_EQ(w.editorAccess().plainText().toStdString(),

@@ -28,11 +28,11 @@ TEST(CustomTagList, SavedWholeWithCrLfAndWithoutHeaders)
     EXPECT_EQ(list.comboItems().size(), 2);
     list.add(QStringLiteral("zz * <U></U>"));
     list.add(QStringLiteral("Bold * <B></B>"));
-    ASSERT_TRUE(list.save(path).ok);
+    ASSERT_TRUE(list.save(path));
     EXPECT_EQ(folder.read("custom.dat"), "Bold * <B></B>\r\nzz * <U></U>\r\n");
 
     list.replaceAll({});
-    ASSERT_TRUE(list.save(path).ok);
+    ASSERT_TRUE(list.save(path));
     EXPECT_EQ(folder.read("custom.dat"), "");
 }
 
@@ -44,7 +44,7 @@ TEST(CustomTagList, LatinOneFileAndLfLinesComeBackAsLatinOneWithCrLf)
     list.load(path);
     ASSERT_EQ(list.entries().size(), 2);
     EXPECT_EQ(list.entries()[1], QStringLiteral("Caf\u00e9 * <B></B>"));
-    ASSERT_TRUE(list.save(path).ok);
+    ASSERT_TRUE(list.save(path));
     EXPECT_EQ(folder.read("custom.dat"), "A * <I></I>\r\nCaf\xe9 * <B></B>\r\n");
 }
 
@@ -54,12 +54,12 @@ TEST(CustomTagList, AFailedWriteKeepsTheListAndTheOldFile)
     const QString path = folder.file("missing folder/custom.dat");
     CustomTagList list;
     list.add(QStringLiteral("a * <B></B>"));
-    const TextFileResult written = list.save(path);
-    EXPECT_FALSE(written.ok);
-    EXPECT_FALSE(written.error.isEmpty());
+    QString error;
+    EXPECT_FALSE(list.save(path, &error));
+    EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(list.entries(), QStringList({"a * <B></B>"}));
-    EXPECT_TRUE(written.error.contains(QStringLiteral("custom.dat")));
-    EXPECT_TRUE(cannotWriteDataFile(written.error).startsWith(written.error));
+    EXPECT_TRUE(error.contains(QStringLiteral("custom.dat")));
+    EXPECT_TRUE(cannotWriteDataFile(error).startsWith(error));
 }
 
 TEST(SnipList, SortedOnAddAndWrittenInThatOrder)
@@ -71,7 +71,7 @@ TEST(SnipList, SortedOnAddAndWrittenInThatOrder)
     EXPECT_TRUE(snips.entries().isEmpty());
     for (const char *text : {"b", "a", "c"})
         snips.add(QLatin1String(text));
-    ASSERT_TRUE(snips.save(path).ok);
+    ASSERT_TRUE(snips.save(path));
     EXPECT_EQ(folder.read("urlsnips.dat"), "a\r\nb\r\nc\r\n");
 
     SnipList again;
@@ -124,7 +124,7 @@ TEST(SnipList, ALineBreakNeverSplitsAnEntryInTheFile)
     const QString path = folder.file("missnips.dat");
     SnipList snips;
     snips.add(QStringLiteral("one\r\ntwo\nthree"));
-    ASSERT_TRUE(snips.save(path).ok);
+    ASSERT_TRUE(snips.save(path));
     EXPECT_EQ(folder.read("missnips.dat"), "one two three\r\n");
 }
 
@@ -135,6 +135,6 @@ TEST(SnipList, EmptyLinesInsideTheFileStayEntries)
     SnipList snips;
     snips.load(path);
     EXPECT_EQ(snips.entries(), QStringList({"", "x", "y"}));
-    ASSERT_TRUE(snips.save(path).ok);
+    ASSERT_TRUE(snips.save(path));
     EXPECT_EQ(folder.read("missnips.dat"), "\r\nx\r\ny\r\n");
 }

@@ -7,6 +7,7 @@
 #include "editor/RichEditAccess.h"
 #include "platform/IniFile.h"
 #include "project/FilesTab.h"
+#include "testsupport/DialogControls.h"
 #include "testsupport/MainWindowFixture.h"
 
 #include <QAbstractButton>
@@ -27,19 +28,6 @@ namespace {
 
 const QString kDefaultBody =
     QStringLiteral("<BODY BGCOLOR=#FFFFFF TEXT=\"#000000\" LINK=#0000FF ALINK=#0000A0 VLINK=#800080>");
-
-template <typename T> T *in(QDialog *dialog, const char *name)
-{
-    T *found = dialog->findChild<T *>(QLatin1String(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
-void press(QDialog *dialog, const char *name)
-{
-    if (auto *button = in<QAbstractButton>(dialog, name))
-        button->click();
-}
 
 class PowerWindowTest : public MainWindowFixture {
 protected:

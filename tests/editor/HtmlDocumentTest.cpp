@@ -1,4 +1,5 @@
 #include "editor/HtmlDocument.h"
+#include "RoundTripFiles.h"
 #include "config/Settings.h"
 #include "editor/BufferEditorAccess.h"
 #include "platform/Clipboard.h"
@@ -8,6 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 class HtmlDocumentTest : public ::testing::Test {
@@ -30,11 +37,8 @@ protected:
     }
 
     QString existing(const QString &name, const QByteArray &bytes) { return folder.write(name, bytes); }
-    void edit(const QString &text)
-    {
-        editor.replaceSelection(text);
-        document.setModified(true);
-    }
+    // A change to the text, as any command or the keyboard makes it: it alone marks the page modified.
+    void edit(const QString &text) { editor.replaceSelection(text); }
 
     TempProgramFolder folder;
     ScriptedPrompts prompts;
@@ -199,26 +203,89 @@ TEST_F(HtmlDocumentTest, OpenRemembersTheFolderAndCancelLeavesAnEmptyWindowWithT
     EXPECT_EQ(prompts.shown().size(), 2u);
 }
 
-TEST_F(HtmlDocumentTest, OpenOfAnUnreadableFileEndsSilently)
+TEST_F(HtmlDocumentTest, OpenOfAnUnreadableFileSaysWhyAndKeepsTheStatus)
 {
     const QString first = existing("first.html", "1");
     ASSERT_TRUE(document.load(first));
     const QString missing = folder.file("gone.html");
-    prompts.expectOpenFile(missing);
+    prompts.expectOpenFile(missing).expectInformation();
     document.openFile();
+    EXPECT_EQ(prompts.last().text, "Cannot read \"" + missing + "\": the file does not exist.");
     EXPECT_EQ(editor.plainText(), QString());
     EXPECT_EQ(document.openFileName(), missing);
     EXPECT_EQ(statuses.last(), "Open HTML File:  " + first);
 }
 
-TEST_F(HtmlDocumentTest, CloseThenTypeAndSaveWritesToTheFormerFile)
+// When the window's text did not come from the file Save would write (Close, a cancelled
+// Open), or another program changed that file since, Save asks before replacing it.
+TEST_F(HtmlDocumentTest, SaveAsksBeforeReplacingAFileTheTextDidNotComeFrom)
 {
-    const QString path = existing("keep.html", "before");
+    struct Flow {
+        const char *name;
+        std::function<void(const QString &path)> leaveTheFile;
+        const char *question;
+    };
+    const Flow flows[] = {
+        {"Close", [this](const QString &) { document.close(); }, "was not loaded from"},
+        {"cancelled Open",
+         [this](const QString &) {
+             prompts.expectOpenFile(QString());
+             document.openFile();
+         },
+         "was not loaded from"},
+        {"changed by another program", [this](const QString &) { folder.write("keep.html", "their longer text"); },
+         "was changed by another program"},
+    };
+    struct Outcome {
+        Answer answer;
+        QByteArray fileAfter; // empty: as the flow left it
+        bool savedAs;
+    };
+    const Outcome outcomes[] = {{Answer::Yes, "note", false}, {Answer::No, "", true}, {Answer::Cancel, "", false}};
+    for (const Flow &flow : flows) {
+        for (const Outcome &outcome : outcomes) {
+            SCOPED_TRACE(std::string(flow.name) + " answered " + std::to_string(int(outcome.answer)));
+            const QString path = existing("keep.html", "before");
+            const QString copy = folder.file("copy.html");
+            QFile::remove(copy);
+            ASSERT_TRUE(document.load(path));
+            flow.leaveTheFile(path);
+            const QByteArray left = folder.read("keep.html");
+            editor.setSelection(0, editor.textLength());
+            edit("note");
+            prompts.clear();
+            prompts.expectQuestion(outcome.answer);
+            if (outcome.savedAs)
+                prompts.expectSaveFile(copy);
+            document.save();
+            ASSERT_TRUE(prompts.allAnswered());
+            EXPECT_TRUE(prompts.shown().front().text.contains(flow.question))
+                << prompts.shownTexts().join('|').toStdString();
+            EXPECT_TRUE(prompts.shown().front().text.contains(path));
+            EXPECT_EQ(folder.read("keep.html"), outcome.fileAfter.isEmpty() ? left : outcome.fileAfter);
+            EXPECT_EQ(QFile::exists(copy), outcome.savedAs);
+            EXPECT_EQ(document.openFileName(), outcome.savedAs ? copy : path);
+            EXPECT_EQ(document.isModified(), outcome.answer == Answer::Cancel);
+            if (outcome.answer == Answer::Yes) { // the file is now the text's own: no more questions
+                editor.setSelection(0, 0);
+                edit("more ");
+                document.save();
+                EXPECT_EQ(prompts.shown().size(), 1u);
+                EXPECT_EQ(folder.read("keep.html"), "more note");
+            }
+        }
+    }
+
+    // With nothing on disk there is nothing to lose, and nothing is asked.
+    const QString path = existing("gone.html", "before");
     ASSERT_TRUE(document.load(path));
     document.close();
-    edit("after");
+    QFile::remove(path);
+    edit("note");
+    prompts.clear();
     document.save();
-    EXPECT_EQ(folder.read("keep.html"), QByteArray("after"));
+    EXPECT_TRUE(prompts.shown().empty());
+    EXPECT_EQ(folder.read("gone.html"), "note");
 }
 
 TEST_F(HtmlDocumentTest, AutomaticColouringFollowsTheSetting)
@@ -251,7 +318,8 @@ TEST_F(HtmlDocumentTest, Templates)
     document.openTemplate();
     EXPECT_EQ(prompts.last().text,
               "Cannot open this file. Has it been moved, renamed, or deleted? Please right-click it and select "
-              "\"Change file link\" to re-establish the file link.");
+              "\"Change file link\" to re-establish the file link.\n\nCannot read \"" +
+                  folder.file("missing.html") + "\": the file does not exist.");
 }
 
 TEST_F(HtmlDocumentTest, FailedSaveKeepsTheOldFileTheTextAndTheModifiedFlag)
@@ -311,4 +379,104 @@ TEST_F(HtmlDocumentTest, SaveAsWritesTheNewFileAndFailedSaveAsKeepsTheName)
     EXPECT_EQ(folder.read("orig.html"), QByteArray("o"));
     EXPECT_FALSE(document.isModified());
     EXPECT_EQ(document.openFileName(), folder.file("copy.html"));
+}
+
+namespace {
+// A Unix socket bound at `path`.
+void makeSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    std::memcpy(address.sun_path, native.constData(), std::min(size_t(native.size()), sizeof(address.sun_path) - 1));
+    ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address));
+    ::close(fd);
+}
+} // namespace
+
+// Open and the template read only regular files, and say which file could not be read and why.
+TEST_F(HtmlDocumentTest, SpecialFilesAreRefusedWithTheirNameAndReason)
+{
+    QDir().mkpath(folder.file("sub"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.file("fifo")).constData(), 0600), 0);
+    makeSocket(folder.file("socket"));
+    QFile::link(folder.file("sub"), folder.file("sub-link"));
+    QFile huge(folder.file("huge.html"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(600LL * 1024 * 1024)); // sparse: no room taken
+    huge.close();
+    const std::pair<QString, const char *> specials[] = {
+        {QStringLiteral("/dev/zero"), "it is a device, not a file."},
+        {folder.file("fifo"), "it is a pipe (FIFO), not a file."},
+        {folder.file("socket"), "it is a socket, not a file."},
+        {folder.file("sub"), "it is a folder."},
+        {folder.file("sub-link"), "it is a folder."},
+        {folder.file("huge.html"), "too large to open as a page."},
+    };
+    const QString page = existing("page.html", "<P>kept</P>");
+    for (const auto &[path, reason] : specials) {
+        SCOPED_TRACE(path.toStdString());
+        ASSERT_TRUE(document.load(page));
+        prompts.expectOpenFile(path).expectInformation();
+        document.openFile();
+        EXPECT_TRUE(prompts.last().text.startsWith("Cannot read \"" + path + "\": "))
+            << prompts.last().text.toStdString();
+        EXPECT_TRUE(prompts.last().text.endsWith(QLatin1String(reason))) << prompts.last().text.toStdString();
+
+        settings.store(SettingKey::HtmlTemplate, path);
+        prompts.expectInformation();
+        document.openTemplate();
+        EXPECT_TRUE(prompts.last().text.startsWith(DocumentTexts::cannotOpenTemplate));
+        EXPECT_TRUE(prompts.last().text.contains("\"" + path + "\""));
+        EXPECT_TRUE(document.isUntitled());
+    }
+}
+
+// A file holding NUL bytes (a picture opened "anyways") is shown but never saved over.
+TEST_F(HtmlDocumentTest, FileWithNulBytesOpensReadOnly)
+{
+    const QByteArray picture("GIF89a\x01\0\x01\0\r\n\xff", 15);
+    const QString path = existing("dot.gif", picture);
+    ASSERT_TRUE(document.load(path));
+    EXPECT_TRUE(document.isReadOnly());
+    EXPECT_FALSE(saveEnabled);
+    EXPECT_EQ(statuses.last(), "Open HTML File:  " + path + DocumentTexts::readOnlyNote);
+    edit("typed");
+    EXPECT_EQ(document.askToSave(), Answer::Yes); // nothing asked, nothing written
+    document.save();
+    document.saveAs();
+    EXPECT_TRUE(prompts.shown().empty());
+    EXPECT_EQ(folder.read("dot.gif"), picture);
+
+    ASSERT_TRUE(document.load(existing("page.html", "<P>")));
+    EXPECT_FALSE(document.isReadOnly());
+    EXPECT_TRUE(saveEnabled);
+    EXPECT_EQ(statuses.last(), "Open HTML File:  " + folder.file("page.html"));
+}
+
+// Loads and colours are no change; every change to the text is, whoever makes it.
+TEST_F(HtmlDocumentTest, OnlyChangesToTheTextMarkTheDocumentModified)
+{
+    ASSERT_TRUE(document.load(existing("page.html", "<P>a</P>")));
+    editor.colourRange(0, 3, QColor(Qt::red));
+    EXPECT_FALSE(document.isModified());
+    editor.setSelection(3, 1);
+    editor.replaceSelection(QStringLiteral("b"));
+    EXPECT_TRUE(document.isModified());
+}
+
+// Open, one typed character or line break, Save: only that changes in the file.
+TEST_F(HtmlDocumentTest, TypingChangesOnlyWhatWasTyped)
+{
+    for (const RoundTripFile &file : kRoundTripFiles) {
+        for (const QByteArray &typed : {QByteArray("x"), file.firstLineEnd()}) {
+            SCOPED_TRACE(std::string(file.name) + (typed == "x" ? ", a character" : ", a line break"));
+            const QString path = existing("round.html", file.bytes);
+            ASSERT_TRUE(document.load(path));
+            editor.setSelection(file.typingOffset(), 0);
+            edit(QString::fromLatin1(typed));
+            document.save();
+            EXPECT_EQ(folder.read("round.html").toHex(' '), file.withTyped(typed).toHex(' '));
+        }
+    }
 }

@@ -241,7 +241,10 @@ TEST_F(Hostile, SpecialFilesAsProjectPageAndTemplateAreRefused)
         w.settings().store(SettingKey::HtmlTemplate, page);
         prompts.expectInformation();
         trigger("OpenHTMLTemplate1");
-        EXPECT_EQ(prompts.last().text, DocumentTexts::cannotOpen) << special.kind;
+        // The template message, then the file and why it was refused.
+        EXPECT_TRUE(
+            prompts.last().text.startsWith(DocumentTexts::cannotOpenTemplate + "\n\nCannot read \"" + page + "\": "))
+            << special.kind << ": " << prompts.last().text.toStdString();
         EXPECT_TRUE(prompts.allAnswered()) << special.kind;
         EXPECT_TRUE(w.isVisible()) << special.kind;
     }

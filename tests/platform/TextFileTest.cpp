@@ -7,6 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 template <std::size_t N> QByteArray raw(const char (&text)[N])
@@ -27,6 +34,29 @@ constexpr TextFormat format(TextEncoding encoding, LineEnd lineEnd, bool bom = f
 std::string hex(const QByteArray &bytes)
 {
     return bytes.toHex(' ').toStdString();
+}
+
+// Runs `child` in a forked process (so a limit or a user change stays there): its exit code,
+// or minus the signal that ended it.
+int inChildProcess(const std::function<int()> &child)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(child());
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+}
+
+void limitFileSize(rlim_t bytes)
+{
+    const rlimit limit{bytes, bytes};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
 } // namespace
@@ -133,27 +163,62 @@ TEST(TextFile, InvalidUtf8IsReadAsLatin1)
     }
 }
 
-TEST(TextFile, MixedLineEndsTakeTheFirstStyle)
+TEST(TextFile, EachLineKeepsItsOwnEnd)
 {
+    constexpr auto CrLf = LineEnd::CrLf;
+    constexpr auto Lf = LineEnd::Lf;
+    constexpr auto Cr = LineEnd::Cr;
     struct Case {
         const char *name;
         QByteArray bytes;
         LineEnd style;
         QString text;
-        QByteArray encoded;
+        LineEndMarks others;
+        QByteArray firstStyleOnly; // the text written without the marks
     };
     const Case cases[] = {
-        {"CR LF first", "a\r\nb\nc\rd", LineEnd::CrLf, QStringLiteral("a\nb\nc\nd"), "a\r\nb\r\nc\r\nd"},
-        {"LF then lone CR", "\n\r", LineEnd::Lf, QStringLiteral("\n\n"), "\n\n"},
-        {"lone CR then CR LF", "\r\r\n", LineEnd::Cr, QStringLiteral("\n\n"), "\r\r"},
-        {"LF CR is two breaks", "a\n\rb", LineEnd::Lf, QStringLiteral("a\n\nb"), "a\n\nb"},
+        {"CR LF first", "a\r\nb\nc\rd", CrLf, QStringLiteral("a\nb\nc\nd"), {{1, Lf}, {2, Cr}}, "a\r\nb\r\nc\r\nd"},
+        {"stray CR in CR LF", "a\r\nb\rc\r\n", CrLf, QStringLiteral("a\nb\nc\n"), {{1, Cr}}, "a\r\nb\r\nc\r\n"},
+        {"LF then lone CR", "\n\r", Lf, QStringLiteral("\n\n"), {{1, Cr}}, "\n\n"},
+        {"lone CR then CR LF", "\r\r\n", Cr, QStringLiteral("\n\n"), {{1, CrLf}}, "\r\r"},
+        {"LF CR is two breaks", "a\n\rb", Lf, QStringLiteral("a\n\nb"), {{1, Cr}}, "a\n\nb"},
+        {"LF lines before the first CR", "a\nb\nc\r\nd", Lf, QStringLiteral("a\nb\nc\nd"), {{2, CrLf}}, "a\nb\nc\nd"},
+        {"one style throughout", "a\rb\r", Cr, QStringLiteral("a\nb\n"), {}, "a\rb\r"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         const DecodedText decoded = decodeText(c.bytes);
         EXPECT_EQ(decoded.format.lineEnd, c.style);
         EXPECT_EQ(decoded.text, c.text);
-        EXPECT_EQ(hex(encodeText(decoded.text, decoded.format)), hex(c.encoded));
+        EXPECT_EQ(decoded.otherLineEnds, c.others);
+        EXPECT_EQ(hex(encodeText(decoded.text, decoded.format, nullptr, decoded.otherLineEnds)), hex(c.bytes));
+        EXPECT_EQ(hex(encodeText(decoded.text, decoded.format)), hex(c.firstStyleOnly));
+    }
+}
+
+// After an edit a lone CR can come to stand just before an empty line's LF; written as they
+// are, the two would read back as one CR LF and the empty line would be gone.
+TEST(TextFile, ALoneCrNeverMergesWithTheNextLinesLf)
+{
+    constexpr auto Lf = LineEnd::Lf;
+    constexpr auto Cr = LineEnd::Cr;
+    const TextFormat crLf = format(TextEncoding::Utf8, LineEnd::CrLf);
+    struct Case {
+        const char *name;
+        LineEndMarks marks;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"CR before an empty LF line", {{0, Cr}, {1, Lf}}, "a\r\n\nb"},
+        {"CR before an empty CR line", {{0, Cr}, {1, Cr}}, "a\r\rb"},
+        {"CR before an empty CR LF line", {{0, Cr}}, "a\r\r\nb"},
+    };
+    const QString text = QStringLiteral("a\n\nb");
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray bytes = encodeText(text, crLf, nullptr, c.marks);
+        EXPECT_EQ(hex(bytes), hex(c.bytes));
+        EXPECT_EQ(decodeText(bytes).text, text);
     }
 }
 
@@ -297,40 +362,59 @@ TEST(TextFile, AtomicWritesReplaceOrLeaveTheOldFile)
 {
     TempProgramFolder folder;
     const QString path = folder.write(QStringLiteral("page.html"), "old");
-    ASSERT_TRUE(writeFileAtomically(path, "new\r\n").ok);
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    ASSERT_TRUE(writeFileAtomically(path, "new\r\n"));
     EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray("new\r\n"));
-    ASSERT_TRUE(writeFileAtomically(path, QByteArray()).ok);
+    const QFile::Permissions modeBits = ~QFile::Permissions(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    EXPECT_EQ(QFile::permissions(path) & modeBits, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    ASSERT_TRUE(writeFileAtomically(path, QByteArray()));
     EXPECT_TRUE(folder.exists(QStringLiteral("page.html")));
     EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray());
 
     TextFormat used;
-    ASSERT_TRUE(
-        writeTextFileAtomically(path, utf16(u"\u20AC\n"), format(TextEncoding::Latin1, LineEnd::CrLf), &used).ok);
+    ASSERT_TRUE(writeTextFileAtomically(path, utf16(u"\u20AC\n"), format(TextEncoding::Latin1, LineEnd::CrLf), &used));
     EXPECT_EQ(used, format(TextEncoding::Utf8, LineEnd::CrLf));
     EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray("\xE2\x82\xAC\r\n"));
+
+    // A symlink stays a symlink; the page it points at gets the bytes.
+    const QString link = folder.file(QStringLiteral("link.html"));
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_TRUE(writeFileAtomically(link, "through the link"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray("through the link"));
+    QFile::remove(link);
 
     // Tests run as root, where permissions stop nothing: the failures come from the path.
     QDir().mkpath(folder.file(QStringLiteral("folder.html/inside")));
     const QString plain = folder.write(QStringLiteral("plain"), "keep me");
-    const QString unwritable[] = {
-        folder.file(QStringLiteral("folder.html")),
-        plain + QStringLiteral("/page.html"),
-        folder.file(QStringLiteral("missing/page.html")),
-        QString(),
+    const QString fifo = folder.file(QStringLiteral("fifo.html"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    struct Case {
+        QString target;
+        const char *reason;
     };
-    for (const QString &target : unwritable) {
-        SCOPED_TRACE(target.toStdString());
-        const TextFileResult result = writeFileAtomically(target, "bytes");
-        EXPECT_FALSE(result.ok);
-        EXPECT_FALSE(result.error.isEmpty());
-        EXPECT_FALSE(writeTextFileAtomically(target, QStringLiteral("x"), TextFormat()).ok);
+    const Case unwritable[] = {
+        {folder.file(QStringLiteral("folder.html")), "it is a folder."},
+        {fifo, "it is a pipe (FIFO), not a file."},
+        {plain + QStringLiteral("/page.html"), "is not a folder."},
+        {folder.file(QStringLiteral("missing/page.html")), "does not exist."},
+        {QString(), "without a name."},
+    };
+    for (const Case &c : unwritable) {
+        SCOPED_TRACE(c.target.toStdString());
+        QString error;
+        EXPECT_FALSE(writeFileAtomically(c.target, "bytes", &error));
+        EXPECT_TRUE(error.endsWith(QLatin1String(c.reason))) << error.toStdString();
+        EXPECT_FALSE(writeTextFileAtomically(c.target, QStringLiteral("x"), TextFormat()));
     }
     EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("folder.html"))).isDir());
     EXPECT_TRUE(folder.exists(QStringLiteral("folder.html/inside")));
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
     EXPECT_EQ(folder.read(QStringLiteral("plain")), QByteArray("keep me"));
-    EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray("\xE2\x82\xAC\r\n"));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-              (QStringList{QStringLiteral("folder.html"), QStringLiteral("page.html"), QStringLiteral("plain")}));
+    EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray("through the link"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+              (QStringList{QStringLiteral("fifo.html"), QStringLiteral("folder.html"), QStringLiteral("page.html"),
+                           QStringLiteral("plain")}));
 }
 
 // A text that begins with U+FEFF keeps it through a write and a read, whatever the format asked for.
@@ -348,4 +432,64 @@ TEST(TextFileEdge, LeadingZeroWidthNoBreakSpaceSurvivesARoundTrip)
     const QByteArray twoMarks("\xef\xbb\xbf\xef\xbb\xbf", 6);
     const DecodedText decoded = decodeText(twoMarks);
     EXPECT_EQ(encodeText(decoded.text, decoded.format), twoMarks);
+}
+
+// The size limit would end the program with every unsaved edit; instead the write fails, says
+// why, and the old file stays whole.
+TEST(TextFileWrite, OverTheSizeLimitFailsWithTheRealCauseAndKeepsTheFile)
+{
+    TempProgramFolder folder;
+    const QString path = folder.write(QStringLiteral("page.html"), "old text");
+    const QString expected = QStringLiteral("Cannot write \"%1\": File too large.").arg(path);
+    const int result = inChildProcess([&] {
+        ignoreFileSizeLimitSignal();
+        limitFileSize(4096);
+        QString error;
+        if (writeFileAtomically(path, QByteArray(100000, 'x'), &error))
+            return 1;
+        return error == expected ? 0 : 2;
+    });
+    EXPECT_NE(result, -SIGXFSZ) << "the signal ended the program";
+    EXPECT_EQ(result, 0) << "1: reported success, 2: another message than " << expected.toStdString();
+    EXPECT_EQ(folder.read(QStringLiteral("page.html")), QByteArray("old text"));
+    EXPECT_EQ(entries(folder.path()), QStringList(QStringLiteral("page.html")));
+}
+
+// A page the user may write in a folder where no new file can be made (no temporary file, no
+// rename) is rewritten in place; its room is claimed first, so a failure changes nothing.
+TEST(TextFileWrite, AWritableFileInALockedFolderIsRewrittenInPlace)
+{
+    TempProgramFolder folder;
+    const QString page = folder.write(QStringLiteral("locked/page.html"), "old text");
+    const QString theirs = folder.write(QStringLiteral("locked/theirs.html"), "not mine");
+    const QString locked = folder.file(QStringLiteral("locked"));
+    constexpr uid_t nobody = 65534;
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0); // so that user may pass
+    ASSERT_EQ(::chmod(QFile::encodeName(page).constData(), 0666), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(theirs).constData(), 0644), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0555), 0);
+    const QString tooLarge = QStringLiteral("Cannot write \"%1\": File too large.").arg(page);
+    const QString denied = QStringLiteral("Cannot write \"%1\": Permission denied.").arg(theirs);
+    const int result = inChildProcess([&] {
+        // As root, become a user the folder's permissions stop; otherwise they stop us already.
+        if (::geteuid() == 0 && (::setgid(nobody) != 0 || ::setuid(nobody) != 0))
+            return 10;
+        ignoreFileSizeLimitSignal();
+        QString error;
+        if (!writeFileAtomically(page, "a longer new text", &error))
+            return 1;
+        if (!writeFileAtomically(page, "new text", &error))
+            return 2;
+        if (writeFileAtomically(theirs, "x", &error) || error != denied)
+            return 3;
+        limitFileSize(4096);
+        if (writeFileAtomically(page, QByteArray(100000, 'x'), &error) || error != tooLarge)
+            return 4;
+        return 0;
+    });
+    ::chmod(QFile::encodeName(locked).constData(), 0755);
+    EXPECT_EQ(result, 0) << "1, 2: in-place write failed; 3: wrote another's file; 4: over the limit";
+    EXPECT_EQ(folder.read(QStringLiteral("locked/page.html")), QByteArray("new text"));
+    EXPECT_EQ(folder.read(QStringLiteral("locked/theirs.html")), QByteArray("not mine"));
+    EXPECT_EQ(entries(locked), QStringList({QStringLiteral("page.html"), QStringLiteral("theirs.html")}));
 }

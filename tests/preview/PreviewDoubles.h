@@ -19,8 +19,18 @@ public:
     std::function<void(int)> onSettings;
     int busyChanges = 0;
 
+    int saves = 0;
+    bool saveWorks = true;
+
     PreviewDocument previewDocument() const override { return document; }
-    void setDocumentModified(bool modified) override { document.modified = modified; }
+    std::optional<QString> saveDocument() override
+    {
+        ++saves;
+        if (!saveWorks)
+            return std::nullopt;
+        document.modified = false;
+        return document.openFileName;
+    }
     bool isHelpPage() const override { return helpPage; }
     void openSettingsDialog(int page) override
     {

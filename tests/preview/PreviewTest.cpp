@@ -76,7 +76,8 @@ TEST_F(PreviewTest, UntitledModifiedDocumentIsShownFromTheCopyInTheLastOpenFolde
         host.document.modified = true;
         const PreviewChoice choice = choosePreviewFile(host.document, settings);
         EXPECT_EQ(choice.path, folder.file("opened/$$temp.htm"));
-        EXPECT_FALSE(choice.clearModified);
+        EXPECT_FALSE(choice.saveDocumentFirst);
+        EXPECT_TRUE(choice.isCopy);
         EXPECT_FALSE(choice.writeError);
         EXPECT_EQ(folder.read("opened/$$temp.htm"), ("<P>" + mode + "</P>").toUtf8());
         EXPECT_FALSE(folder.exists("new.html"));
@@ -88,13 +89,13 @@ TEST_F(PreviewTest, EachModeChoosesItsFile)
     struct Case {
         const char *mode;
         QString shown;
-        QByteArray pageAfter;
-        bool clearsModified;
+        bool savesFirst;
+        bool isCopy;
     };
     const Case cases[] = {
-        {"nosave", "site/page.html", "<P>saved</P>", false},
-        {"auto", "site/page.html", "<P>edited</P>\r\n", true},
-        {"temp", "site/$$temp.htm", "<P>saved</P>", false},
+        {"nosave", "site/page.html", false, false},
+        {"auto", "site/page.html", true, false},
+        {"temp", "site/$$temp.htm", false, true},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.mode);
@@ -102,8 +103,10 @@ TEST_F(PreviewTest, EachModeChoosesItsFile)
         settings.setInMemory(SettingKey::PreviewOption, c.mode);
         const PreviewChoice choice = choosePreviewFile(host.document, settings);
         EXPECT_EQ(choice.path, folder.file(c.shown));
-        EXPECT_EQ(choice.clearModified, c.clearsModified);
-        EXPECT_EQ(folder.read("site/page.html"), c.pageAfter);
+        EXPECT_EQ(choice.saveDocumentFirst, c.savesFirst);
+        EXPECT_EQ(choice.isCopy, c.isCopy);
+        // The document's own file is written only by the document's save.
+        EXPECT_EQ(folder.read("site/page.html"), "<P>saved</P>");
     }
     EXPECT_EQ(folder.read("site/$$temp.htm"), "<P>edited</P>\r\n");
 }
@@ -130,14 +133,48 @@ TEST_F(PreviewTest, CopyThatCannotBeWrittenEndsThePreviewWithAnError)
     EXPECT_TRUE(prompts.allAnswered());
 }
 
-TEST_F(PreviewTest, AutoModePreviewSavesAndClearsTheModifiedFlag)
+TEST_F(PreviewTest, AutoModePreviewSavesFirstAndStopsWhenTheSaveFails)
 {
     openSavedPage("<P>saved</P>", "<P>edited</P>");
     settings.setInMemory(SettingKey::PreviewOption, "auto");
     settings.setInMemory(SettingKey::MsieProgram, "/opt/msie");
+    host.saveWorks = false; // the document told the user why
     controller().BitBtnIEClick();
+    controller().PanelIEClick();
+    EXPECT_EQ(host.saves, 2);
+    EXPECT_TRUE(host.document.modified);
+    EXPECT_TRUE(link.log.isEmpty());
+    EXPECT_TRUE(pane.navigated.isEmpty());
+    EXPECT_TRUE(prompts.shown().empty());
+
+    host.saveWorks = true;
+    controller().BitBtnIEClick();
+    EXPECT_EQ(host.saves, 3);
     EXPECT_FALSE(host.document.modified);
-    EXPECT_EQ(folder.read("site/page.html"), "<P>edited</P>");
+    EXPECT_TRUE(link.log.join('\n').contains(host.document.openFileName)) << link.log.join('\n').toStdString();
+}
+
+TEST_F(PreviewTest, RemovesTheCopiesItWroteAndNothingElse)
+{
+    PreviewController preview = controller();
+    folder.write("site/elsewhere/$$temp.htm", "a file of the user's own");
+    openSavedPage("<P>saved</P>", "<P>edited</P>");
+    settings.setInMemory(SettingKey::PreviewOption, "temp");
+    settings.setInMemory(SettingKey::NetscapeProgram, "/usr/bin/netscape");
+    preview.BitBtnNSClick();
+    host.document.openFileName = folder.write("help/page.kvn", "help");
+    host.helpPage = true;
+    pane.showing = true;
+    preview.showPageInPane(host.document.openFileName);
+    EXPECT_TRUE(folder.exists("site/$$temp.htm"));
+    EXPECT_TRUE(folder.exists("help/$$temp.html"));
+
+    preview.removePreviewCopies();
+    EXPECT_FALSE(folder.exists("site/$$temp.htm"));
+    EXPECT_FALSE(folder.exists("help/$$temp.html"));
+    EXPECT_EQ(folder.read("site/page.html"), "<P>saved</P>");
+    EXPECT_EQ(folder.read("help/page.kvn"), "help");
+    EXPECT_EQ(folder.read("site/elsewhere/$$temp.htm"), "a file of the user's own");
 }
 
 TEST_F(PreviewTest, ModeLetterCyclesAndWritesTheModeEachTime)

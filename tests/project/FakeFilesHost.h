@@ -26,12 +26,12 @@ public:
         ++questions;
         return saveAnswer;
     }
-    bool loadDocument(const QString &path) override
+    bool loadDocument(const QString &path, QString *error) override
     {
         loaded << path;
         editor.setPlainText(QString());
         openFileName = path;
-        const std::optional<DecodedText> text = readTextFile(path);
+        const std::optional<DecodedText> text = readTextFile(path, error);
         if (!text)
             return false;
         editor.setPlainText(text->text);

@@ -9,8 +9,11 @@
 #include "testsupport/TempProgramFolder.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace FilesPanel;
 
@@ -298,7 +301,16 @@ TEST_F(FilesActionsTest, OpeningStopsOnCancelAndReportsAFileThatCannotBeRead)
     EXPECT_TRUE(host.browserPane.isEmpty());
     EXPECT_EQ(prompts.shownTexts(),
               QStringList("Cannot open this file. Has it been moved, renamed, or deleted? Please right-click it and "
-                          "select \"Change file link\" to re-establish the file link."));
+                          "select \"Change file link\" to re-establish the file link.\n\nCannot read \"" +
+                          site() + "/gone.html\": the file does not exist."));
+
+    // A pipe is refused at once (it would block the window) and named with its reason.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(site() + "/pipe.html").constData(), 0600), 0);
+    prompts.expectInformation();
+    actions.open(site(), "pipe.html");
+    EXPECT_TRUE(
+        prompts.last().text.endsWith("Cannot read \"" + site() + "/pipe.html\": it is a pipe (FIFO), not a file."))
+        << prompts.last().text.toStdString();
 }
 
 TEST_F(FilesActionsTest, SelectingShowsTheSizeInKilobytes)

@@ -410,7 +410,7 @@ TEST(SuggestionLikelihood, EditsThenKeyboardNearness)
         {"acuracy", "accuracy", "curacy"}, // a doubled letter left out before a letter too many
         {"paris", "Paris", "pairs"},       // case only before any edit
         {"thw", "the", "tho"},             // w is beside e, far from o
-        {"hellp", "hello", "help"},        // p is beside o; a far letter too many
+        {"hellp", "help", "hello"},        // a doubled letter too many before a neighbouring key
     };
     for (const Order &o : orders) {
         const QString typed = QString::fromUtf8(o.typed);

@@ -323,12 +323,12 @@ TEST(SiteFiles, CopiesAreByteExactInsideTheFolder)
     const QByteArray bytes("\xFF\xFE<P>\r\n\x00x", 9);
     const QString source = folder.write("site/b/index.html", bytes);
     QDir().mkpath(folder.file("backup/run"));
-    EXPECT_TRUE(SiteFiles::copyInto(source, folder.file("backup/run/"), "b/index.html").ok);
+    EXPECT_TRUE(SiteFiles::copyInto(source, folder.file("backup/run/"), "b/index.html"));
     EXPECT_EQ(folder.read("backup/run/b/index.html"), bytes);
     folder.write("backup/run/index.html", "old");
-    EXPECT_TRUE(SiteFiles::copyInto(source, folder.file("backup/run/"), "index.html").ok);
+    EXPECT_TRUE(SiteFiles::copyInto(source, folder.file("backup/run/"), "index.html"));
     EXPECT_EQ(folder.read("backup/run/index.html"), bytes);
-    EXPECT_FALSE(SiteFiles::copyInto(folder.file("site/none.html"), folder.file("backup/run/"), "none.html").ok);
+    EXPECT_FALSE(SiteFiles::copyInto(folder.file("site/none.html"), folder.file("backup/run/"), "none.html"));
     EXPECT_FALSE(folder.exists("backup/run/none.html"));
 }
 
