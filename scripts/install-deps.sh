@@ -10,6 +10,7 @@ PACKAGES=(
   qt6-image-formats-plugins qt6-qpa-plugins libqt6svg6
   libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev
+  libtidy-dev
   wamerican wbritish wcanadian wngerman wfrench wspanish
   clang libclang-rt-14-dev clang-format
   xvfb xauth imagemagick

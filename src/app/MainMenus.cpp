@@ -173,9 +173,12 @@ constexpr MenuRow kMainMenu[] = {
         item("ColorPicker1", "Color Picker..."),
         separator(),
         item("GetPageLoadingData1", "Analyze Page/Site", "Ctrl+F2", "SP_FileDialogInfoView"),
+        item("CheckLinks1", "Check Links"),
         item("BackupHTMLfiles1", "Backup HTML files", "Ctrl+F1", "SP_DriveHDIcon"),
         item("FTP1", "FTP File Transfer", "", "SP_DriveNetIcon"),
         item("SpellCheck2", "Spell Check", "", "SP_DialogApplyButton"),
+        item("CheckPage1", "Check Page"),
+        item("TidyPage1", "Tidy Page"),
     endMenu(),
 
     menu("Settings1", "Settin&gs"),
@@ -331,6 +334,8 @@ constexpr MenuRow kEditorMenu[] = {
     itemOf("ColorPicker1", "ColorPicker2", "Color Picker"),
     itemOf("PreferencesSettings1", "Preferences1", "Settings"),
     itemOf("SpellCheck2", "SpellCheck1", "Spell Check"),
+    itemOf("CheckPage1", "CheckPage2", "Check Page"),
+    itemOf("TidyPage1", "TidyPage2", "Tidy Page"),
 };
 
 constexpr MenuRow kOutlineMenu[] = {
@@ -358,6 +363,7 @@ constexpr MenuRow kOutlineMenu[] = {
     endMenu(),
     separator(),
     itemOf("GetPageLoadingData1", "PageSiteAnalysis2", "Page/Site Analysis"),
+    itemOf("CheckLinks1", "CheckLinks2", "Check Links"),
 };
 // clang-format on
 } // namespace

@@ -85,6 +85,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     buildPowerCommands();
     buildFrameCommands();
     buildSiteToolCommands();
+    buildCheckCommands();
     FormCreate();
     checkEveryCommandHandled();
     showTextsAsPlainText(this);
@@ -668,6 +669,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     if (FormCloseQuery()) {
         m_preview->removePreviewCopies();
+        closeCheckWindows(); // a link check still running ends with the program
         event->accept();
     } else {
         event->ignore();

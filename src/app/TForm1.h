@@ -54,6 +54,8 @@ class TFormNewName;
 class CustomTagList;
 class SnipPage;
 class TFormFrameDialog;
+class TFormCheckLinks;
+class TFormCheckPage;
 class QComboBox;
 
 struct AnalysisMemory;
@@ -170,6 +172,11 @@ public Q_SLOTS:
     void BitBtnReplaceAllClick();
     void BitBtnBackupClick();
 
+    // Check Links, Check Page and Tidy Page (TForm1Checks.cpp)
+    void CheckLinks1Click();
+    void CheckPage1Click();
+    void TidyPage1Click();
+
     // Spell check
     void BitBtnSpellCheckClick();
     void SpellEngineAfterCreate();
@@ -227,6 +234,10 @@ private:
     void showHelpPage(const QString &path);
     // Loads a page into the editing window as a project page or the Files tab does.
     bool loadPage(const QString &path, QString *error);
+    // A page of the project as the outline opens it: after the open-document question, help
+    // pages read-only; false when it was not opened.
+    bool openPage(const QString &file);
+    bool isHelpPageFile(const QString &path) const;
     int runModal(QDialog &dialog);
     void runTagCommand(const TagCommand &command, CaretRule rule);
     void runQuickTable(int rows, int columns);
@@ -332,6 +343,15 @@ private:
     QComboBox *m_comboCustom = nullptr;
     TFormFrameDialog *m_formFrameDialog = nullptr;
     QColor m_pickedColour{Qt::black}; // the colour picker starts from the last choice of the run
+
+    // Check Links, Check Page and Tidy Page (TForm1Checks.cpp)
+    void buildCheckCommands();
+    void openPageAtLine(const QString &file, int line);
+    void closeCheckWindows();
+    // The caret to a line and column (from 1; the column as HTML Tidy counts it), in view.
+    void moveCaretTo(int line, int column);
+    TFormCheckLinks *m_checkLinks = nullptr;
+    TFormCheckPage *m_checkPage = nullptr;
 
     // Site tools (TForm1SiteTools.cpp)
     void buildSiteToolCommands();

@@ -183,26 +183,33 @@ bool TForm1::loadPage(const QString &path, QString *error)
     return m_document->load(path, error);
 }
 
-void TForm1::Outline1DblClick()
+bool TForm1::isHelpPageFile(const QString &path) const
 {
-    const int page = selectedPage();
-    if (page < 0)
-        return;
+    return m_helpMode && path.endsWith(QLatin1String(".kvn"), Qt::CaseInsensitive);
+}
+
+bool TForm1::openPage(const QString &file)
+{
     if (m_document->askToSave() == Answer::Cancel)
-        return;
-    // A help page's bare name is taken from the help project's folder, help/.
-    const QString path = m_project.filePathOf(page);
-    const bool helpPage = m_helpMode && path.endsWith(QLatin1String(".kvn"), Qt::CaseInsensitive);
+        return false;
     QString error;
-    if (!loadPage(path, &error)) {
+    if (!loadPage(file, &error)) {
         prompts().information(DocumentTexts::cannotOpen(ProjectTexts::cannotOpenPage, error));
-        return;
+        return false;
     }
-    if (helpPage) {
+    if (isHelpPageFile(file)) {
         m_document->setHelpPage(true);
         setSaveCommandsEnabled(false);
     }
     showPageInBrowserPane();
+    return true;
+}
+
+void TForm1::Outline1DblClick()
+{
+    const int page = selectedPage();
+    if (page >= 0)
+        openPage(m_project.filePathOf(page)); // a help page's bare name: from help/
 }
 
 // ---------------------------------------------------------------------------------------

@@ -31,6 +31,9 @@ enum class SettingKey {
     AnchorPath,
     TagsColored,
     FormatWrap,
+    TidyIndent,
+    TidyUpperCase,
+    TidyKeepDoctype,
     // OPTIONS.INI
     NetscapeProgram,
     MsieProgram,

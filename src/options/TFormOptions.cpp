@@ -2,6 +2,7 @@
 
 #include "config/ColorNames.h"
 #include "config/Settings.h"
+#include "options/TidyOptionsBox.h"
 #include "platform/PlainTexts.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
@@ -206,6 +207,8 @@ QWidget *TFormOptions::buildTagOptionsPage()
     m_em = checkBox("CheckEm", QStringLiteral("Use <EM> instead of <I>"), page);
     layout->addWidget(m_strong);
     layout->addWidget(m_em);
+    m_tidyOptions = new TidyOptionsBox(m_settings, page);
+    layout->addWidget(m_tidyOptions);
     layout->addStretch(1);
     return page;
 }
@@ -599,6 +602,7 @@ void TFormOptions::Button3Click()
         m_prompts.error(*applied.extensionsError);
         return; // nothing else applied; the dialog stays open
     }
+    m_tidyOptions->apply(m_settings);
     m_host.setHtmlMasks(applied.masks);
     m_host.setBrowserModeLetter(applied.modeLetter);
     accept();

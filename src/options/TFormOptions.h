@@ -17,6 +17,7 @@ class QRadioButton;
 class QSpinBox;
 class QTabWidget;
 class Settings;
+class TidyOptionsBox;
 
 inline const QString kSettingsCaption = QStringLiteral("Settings");
 
@@ -101,4 +102,5 @@ private:
     QRadioButton *m_noBackup = nullptr;
     QRadioButton *m_promptBackup = nullptr;
     QSpinBox *m_promptFrequency = nullptr;
+    TidyOptionsBox *m_tidyOptions = nullptr;
 };

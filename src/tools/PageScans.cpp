@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 
 #include <cstring>
+#include <string_view>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -292,5 +293,170 @@ QList<int> TextSearch::slowMatchingLines(QByteArrayView bytes) const
         if (lines[i].toLower().contains(m_lower))
             numbers << int(i);
     return numbers;
+}
+} // namespace PageScans
+
+namespace PageScans {
+namespace {
+struct ReferenceAttribute {
+    std::string_view tag; // lower case
+    std::string_view attribute;
+};
+constexpr ReferenceAttribute kReferenceAttributes[] = {
+    {"a", "href"},           {"area", "href"},     {"link", "href"},     {"img", "src"},
+    {"script", "src"},       {"frame", "src"},     {"iframe", "src"},    {"body", "background"},
+    {"table", "background"}, {"tr", "background"}, {"td", "background"}, {"th", "background"},
+};
+constexpr size_t kLongestTag = 6;
+
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+char lowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
+}
+
+bool equalsLowerAscii(QByteArrayView text, std::string_view lower)
+{
+    if (size_t(text.size()) != lower.size())
+        return false;
+    for (size_t i = 0; i < lower.size(); ++i)
+        if (lowerAscii(text[qsizetype(i)]) != lower[i])
+            return false;
+    return true;
+}
+
+// The first place from `from` on where `lower` starts, letters compared without case; `size` when none.
+qsizetype findLowerAscii(QByteArrayView bytes, qsizetype from, std::string_view lower)
+{
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    const qsizetype length = qsizetype(lower.size());
+    for (qsizetype at = from; at + length <= size;) {
+        const void *lt = std::memchr(data + at, lower[0], size_t(size - at));
+        if (!lt)
+            break;
+        at = static_cast<const char *>(lt) - data;
+        if (at + length <= size && equalsLowerAscii(bytes.sliced(at, length), lower))
+            return at;
+        ++at;
+    }
+    return size;
+}
+
+// The line of a place, counted on from the last place asked for (places only grow).
+class LineCounter final {
+public:
+    explicit LineCounter(QByteArrayView bytes)
+        : m_data(reinterpret_cast<const unsigned char *>(bytes.data())), m_size(bytes.size()),
+          m_loneCr(hasLoneCr(m_data, m_size))
+    {
+    }
+
+    int lineAt(qsizetype place)
+    {
+        m_line += m_loneCr ? lineBreaks(m_data, m_counted, place, m_size) : countByte(m_data, m_counted, place, '\n');
+        m_counted = place;
+        return m_line;
+    }
+
+private:
+    const unsigned char *m_data;
+    qsizetype m_size;
+    bool m_loneCr;
+    qsizetype m_counted = 0;
+    int m_line = 0;
+};
+} // namespace
+
+void forEachReference(QByteArrayView bytes, const std::function<void(QByteArrayView value, int line)> &found)
+{
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    LineCounter lines(bytes);
+    for (qsizetype at = 0; at < size;) {
+        const void *lt = std::memchr(data + at, '<', size_t(size - at));
+        if (!lt)
+            return;
+        const qsizetype open = static_cast<const char *>(lt) - data;
+        if (bytes.sliced(open).startsWith("<!--")) {
+            const qsizetype end = bytes.indexOf("-->", open + 4);
+            at = end < 0 ? size : end + 3;
+            continue;
+        }
+        qsizetype nameEnd = open + 1;
+        if (nameEnd >= size || !isAsciiLetter(data[nameEnd])) {
+            at = open + 1;
+            continue;
+        }
+        while (nameEnd < size && (isAsciiLetter(data[nameEnd]) || isAsciiDigit(data[nameEnd])))
+            ++nameEnd;
+        const QByteArrayView name = bytes.sliced(open + 1, nameEnd - open - 1);
+        at = nameEnd;
+        if (size_t(name.size()) > kLongestTag)
+            continue;
+        std::string_view wanted;
+        for (const ReferenceAttribute &entry : kReferenceAttributes)
+            if (equalsLowerAscii(name, entry.tag))
+                wanted = entry.attribute;
+        const bool script = equalsLowerAscii(name, "script");
+        const bool style = equalsLowerAscii(name, "style");
+        if (wanted.empty() && !script && !style)
+            continue;
+        // The attributes, up to the ">" that is not inside a quoted value.
+        while (at < size) {
+            while (at < size && isSpace(data[at]))
+                ++at;
+            if (at >= size || data[at] == '<')
+                break; // a tag left open: the next one starts here
+            if (data[at] == '>') {
+                ++at;
+                break;
+            }
+            const qsizetype attributeStart = at;
+            while (at < size && !isSpace(data[at]) && data[at] != '=' && data[at] != '>' && data[at] != '<')
+                ++at;
+            const QByteArrayView attribute = bytes.sliced(attributeStart, at - attributeStart);
+            while (at < size && isSpace(data[at]))
+                ++at;
+            if (at >= size || data[at] != '=')
+                continue;
+            ++at;
+            while (at < size && isSpace(data[at]))
+                ++at;
+            qsizetype valueStart = at;
+            qsizetype valueEnd = at;
+            if (at < size && (data[at] == '"' || data[at] == '\'')) {
+                valueStart = at + 1;
+                const void *close = std::memchr(data + valueStart, data[at], size_t(size - valueStart));
+                valueEnd = close ? static_cast<const char *>(close) - data : size;
+                at = close ? valueEnd + 1 : size;
+            } else {
+                while (valueEnd < size && !isSpace(data[valueEnd]) && data[valueEnd] != '>')
+                    ++valueEnd;
+                at = valueEnd;
+            }
+            if (!wanted.empty() && equalsLowerAscii(attribute, wanted))
+                found(bytes.sliced(valueStart, valueEnd - valueStart), lines.lineAt(valueStart));
+        }
+        // What a script or style element holds is not HTML: a "<a href" in it is text.
+        if (script)
+            at = findLowerAscii(bytes, at, "</script");
+        else if (style)
+            at = findLowerAscii(bytes, at, "</style");
+    }
 }
 } // namespace PageScans

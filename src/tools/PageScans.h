@@ -25,6 +25,13 @@ QStringList pictures(QByteArrayView bytes);
 QStringList links(QByteArrayView bytes);
 QStringList linksOfLine(QByteArrayView line);
 
+// The values that name another file or address: HREF of A, AREA and LINK; SRC of IMG,
+// SCRIPT, FRAME and IFRAME; BACKGROUND of BODY, TABLE, TR, TD and TH. Names in any case,
+// values in double, single or no quotes, tags and values over several lines; comments and
+// the text of SCRIPT and STYLE elements are passed over. `found` gets each value as written
+// and the number, from 0, of the line it starts on.
+void forEachReference(QByteArrayView bytes, const std::function<void(QByteArrayView value, int line)> &found);
+
 // The numbers (from 0) of the lines that contain a text, compared in lower case.
 class TextSearch final {
 public:

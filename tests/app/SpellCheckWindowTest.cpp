@@ -12,6 +12,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <memory>
+#include <optional>
+
 namespace {
 // The main window's spell check with the shipped dictionary in its program folder.
 class SpellCheckWindowTest : public MainWindowFixture {
@@ -50,30 +53,39 @@ TEST_F(SpellCheckWindowTest, CaretAtTheEndGivesAnEmptyRemainder)
 }
 
 namespace {
-// Runs `act` once the spell dialog shows a questioned word (the check's passes block the
-// handler, so the test acts from inside the engine's wait); with `at`, only the occurrence
-// that starts there.
-void whenQuestioned(TForm1 &w, const QString &word, std::function<void(TSpellEngineDialog &)> act, int at = -1)
-{
-    auto *timer = new QTimer(&w);
-    QObject::connect(timer, &QTimer::timeout, &w, [&w, word, act, timer, at] {
-        auto *dialog = w.findChild<TSpellEngineDialog *>();
-        if (!dialog || !dialog->isVisible() || dialog->notFoundField()->text() != word ||
-            (at >= 0 && w.editorAccess().selStart() != at))
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-    });
-    timer->start(10);
-}
-
 QStringList suggestionsShown(TSpellEngineDialog &dialog)
 {
     QStringList shown;
     for (int i = 0; i < dialog.suggestionBox()->count(); ++i)
         shown << dialog.suggestionBox()->item(i)->text();
     return shown;
+}
+
+// Runs `act` once the spell dialog shows a questioned word (the check's passes block the
+// handler, so the test acts from inside the engine's wait); with `at`, only the occurrence
+// that starts there. The word is shown before its suggestions are, so the dialog must look
+// the same on two ticks in a row: a slow machine may tick in between.
+void whenQuestioned(TForm1 &w, const QString &word, std::function<void(TSpellEngineDialog &)> act, int at = -1)
+{
+    auto *timer = new QTimer(&w);
+    auto seen = std::make_shared<std::optional<QStringList>>();
+    QObject::connect(timer, &QTimer::timeout, &w, [&w, word, act, timer, at, seen] {
+        auto *dialog = w.findChild<TSpellEngineDialog *>();
+        if (!dialog || !dialog->isVisible() || dialog->notFoundField()->text() != word ||
+            (at >= 0 && w.editorAccess().selStart() != at)) {
+            seen->reset();
+            return;
+        }
+        const QStringList shown = suggestionsShown(*dialog);
+        if (*seen != shown) {
+            *seen = shown;
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+    });
+    timer->start(10);
 }
 
 void pickSuggestion(TSpellEngineDialog &dialog, const QString &text, bool doubleClick)

@@ -37,6 +37,7 @@ TEST(Settings, FreshInstallGivesTheTableDefaults)
         {SettingKey::ColorList, "clRed"},    {SettingKey::ColorBg, "16777215"},   {SettingKey::ColorText, "0"},
         {SettingKey::ColorLink, "16711680"}, {SettingKey::ColorVLink, "8388736"}, {SettingKey::ColorALink, "10485760"},
         {SettingKey::Recent1, ""},           {SettingKey::Recent4, ""},           {SettingKey::HtmlTemplate, ""},
+        {SettingKey::TidyIndent, "0"},       {SettingKey::TidyUpperCase, "1"},    {SettingKey::TidyKeepDoctype, "1"},
     };
     for (const Expected &e : expected)
         EXPECT_EQ(settings.text(e.key), QLatin1String(e.value)) << settingDefinition(e.key).name;

@@ -287,6 +287,35 @@ TEST_F(TFormOptionsWindowTest, ChangeFilePathRewritesThePagesAndWritesThePathFil
     EXPECT_EQ(ProjectFiles::parseLines(folder.read("projects/site.fil")), expected);
 }
 
+TEST_F(TFormOptionsWindowTest, TidyChoicesSitWithTheTagStyleAndOnlyApplyStoresThem)
+{
+    settings.setInMemory(SettingKey::TidyIndent, "1");
+    settings.setInMemory(SettingKey::TidyUpperCase, "0");
+    open(1);
+    auto *tabs = control<QTabWidget>("PageControl1");
+    auto *indent = control<QCheckBox>("CheckTidyIndent");
+    auto *upper = control<QCheckBox>("CheckTidyUpperCase");
+    auto *doctype = control<QCheckBox>("CheckTidyKeepDoctype");
+    EXPECT_TRUE(tabs->widget(1)->isAncestorOf(indent)) << "on the Tag Options page, beside STRONG and EM";
+    EXPECT_TRUE(indent->isChecked());
+    EXPECT_FALSE(upper->isChecked());
+    EXPECT_TRUE(doctype->isChecked());
+
+    doctype->setChecked(false);
+    click("Button4"); // Cancel
+    EXPECT_EQ(ini(SettingsFile::Default, "Tidy", "KeepDoctype"), "<none>");
+    EXPECT_TRUE(settings.flag(SettingKey::TidyKeepDoctype));
+
+    open(1);
+    control<QCheckBox>("CheckTidyKeepDoctype")->setChecked(false);
+    control<QCheckBox>("CheckTidyUpperCase")->setChecked(true);
+    click("Button3"); // Apply
+    EXPECT_EQ(ini(SettingsFile::Default, "Tidy", "Indent"), "1");
+    EXPECT_EQ(ini(SettingsFile::Default, "Tidy", "UpperCase"), "1");
+    EXPECT_EQ(ini(SettingsFile::Default, "Tidy", "KeepDoctype"), "0");
+    EXPECT_FALSE(settings.flag(SettingKey::TidyKeepDoctype));
+}
+
 TEST(ProgramBrowseDialog, ExecutablesEntryListsOnlyFilesThatMayRun)
 {
     FileDialogRequest request;

@@ -1,13 +1,19 @@
 #include "config/Settings.h"
 #include "editor/HtmlDocument.h"
+#include "editor/HtmlEditor.h"
+#include "editor/RichEditAccess.h"
 #include "platform/IniFile.h"
 #include "project/ProjectModel.h"
 #include "testsupport/MainWindowFixture.h"
 #include "tools/BackupReminder.h"
+#include "tools/HtmlTidy.h"
+#include "tools/LinkCheck.h"
 #include "tools/ReportList.h"
 #include "tools/SiteAnalysis.h"
 #include "tools/TFormBackup.h"
 #include "tools/TFormBigReplace.h"
+#include "tools/TFormCheckLinks.h"
+#include "tools/TFormCheckPage.h"
 #include "tools/TFormLoadSize.h"
 
 #include <QAction>
@@ -22,6 +28,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
 #include <QTreeView>
 
 #include <csignal>
@@ -32,6 +39,19 @@ namespace {
 QStringList itemsOf(const ReportList *list)
 {
     return list->lines();
+}
+
+// The rows of a table as the user reads them, cells joined by "|".
+QStringList rowsOf(const QAbstractItemModel *model)
+{
+    QStringList rows;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
+        rows << cells.join('|');
+    }
+    return rows;
 }
 
 QStringList itemsOf(const QListWidget *list)
@@ -817,4 +837,189 @@ TEST_F(SiteToolsWindowTest, BackupFromItsWindowStartsTheReminderCountAgain)
     trigger("NewProject1");
     EXPECT_EQ(prompts.last().text, BackupReminder::question);
     EXPECT_TRUE(prompts.allAnswered());
+}
+
+// ---------------------------------------------------------------------------------------
+// Check Links
+
+namespace {
+class CheckLinksTest : public SiteToolsWindowTest {
+protected:
+    void writeLinkedSite()
+    {
+        writeSite("links.out", {"Home|index.html|<A HREF=\"about.html\">a</A>\r\n<IMG SRC=\"Pic.gif\">\r\n"
+                                "<A HREF=\"gone.html#top\">g</A>\r\n<A HREF=\"http://example.com/\">e</A>\r\n",
+                                "About|about.html|<A HREF=\"index.html\">home</A>\r\n", "Lost|lost.html|"});
+        folder.write("site/pic.gif", "GIF");
+        folder.write("site/spare.gif", "GIF");
+    }
+    TFormCheckLinks *linksWindow() { return window().findChild<TFormCheckLinks *>("FormCheckLinks"); }
+    QTreeView *linksList() { return in<QTreeView>(linksWindow(), "ListViewLinks"); }
+    void doubleClickRow(int row) { linksWindow()->ListViewLinksDblClick(linksList()->model()->index(row, 2)); }
+    int caretLine() { return window().editor().textCursor().blockNumber() + 1; }
+};
+} // namespace
+
+TEST_F(CheckLinksTest, ListsEachProblemAndOpensItsPageAtItsLine)
+{
+    writeLinkedSite();
+    start();
+    openProject("links.out");
+    prompts.clear();
+    trigger("CheckLinks1");
+    ASSERT_NE(linksWindow(), nullptr);
+    EXPECT_TRUE(linksWindow()->isVisible());
+    EXPECT_FALSE(linksWindow()->isModal()) << "it stays open beside the main window";
+    EXPECT_EQ(
+        rowsOf(linksList()->model()),
+        QStringList({"index.html|2|Pic.gif|only in another letter case: pic.gif", "index.html|3|gone.html#top|missing",
+                     "index.html|4|http://example.com/|external, not checked", "lost.html|||the page cannot be read",
+                     "||spare.gif|orphan: no page refers to it"}));
+    EXPECT_EQ(in<QLabel>(linksWindow(), "LabelSiteFolder")->text(), "Site folder: " + folder.file("site/"));
+    EXPECT_EQ(linksWindow()->status(), "Checked 3 pages: 3 problems, 1 external links, 1 orphans.");
+    EXPECT_TRUE(in<QWidget>(linksWindow(), "ProgressBar1")->isHidden());
+
+    doubleClickRow(1);
+    EXPECT_EQ(window().document().openFileName(), folder.file("site/index.html"));
+    EXPECT_EQ(caretLine(), 3);
+    EXPECT_TRUE(prompts.shownTexts().isEmpty());
+
+    // The open page, changed: only the caret moves. Another page: the open-document question first.
+    typeText("x");
+    doubleClickRow(0);
+    EXPECT_EQ(caretLine(), 2);
+    prompts.expectQuestion(Answer::Cancel);
+    doubleClickRow(3);
+    EXPECT_EQ(prompts.shownTexts(), QStringList({DocumentTexts::saveQuestion}));
+    EXPECT_EQ(window().document().openFileName(), folder.file("site/index.html"));
+    EXPECT_TRUE(window().document().isModified());
+    doubleClickRow(4); // an orphan has no page to open
+    EXPECT_TRUE(prompts.allAnswered());
+}
+
+TEST_F(CheckLinksTest, OutlineMenuChecksAgainAndTheReportIsSavedAsText)
+{
+    writeLinkedSite();
+    start();
+    openProject("links.out");
+    QAction *popup = control<QMenu>("PopupMenu1")->findChild<QAction *>("CheckLinks2");
+    ASSERT_NE(popup, nullptr);
+    popup->trigger();
+    ASSERT_NE(linksWindow(), nullptr);
+    EXPECT_EQ(linksWindow()->findings().size(), 5);
+    folder.write("site/gone.html", "back");
+    in<QPushButton>(linksWindow(), "BitBtnCheckAgain")->click();
+    EXPECT_EQ(linksWindow()->findings().size(), 4) << "the check runs on the files as they are now";
+
+    prompts.expectSaveFile(folder.file("report.txt"));
+    in<QPushButton>(linksWindow(), "BitBtnSaveReport")->click();
+    EXPECT_EQ(folder.read("report.txt"),
+              "Check Links report for project: links.out\r\nSite folder: " + folder.file("site/").toUtf8() +
+                  "\r\nProblems: 2   External links: 1   Orphans: 1\r\n\r\nPage\tLine\tTarget\tProblem\r\n" +
+                  folder.file("site/index.html").toUtf8() + "\t2\tPic.gif\tonly in another letter case: pic.gif\r\n" +
+                  folder.file("site/index.html").toUtf8() + "\t4\thttp://example.com/\texternal, not checked\r\n" +
+                  folder.file("site/lost.html").toUtf8() + "\t\t\tthe page cannot be read\r\n" +
+                  "\t\tspare.gif\torphan: no page refers to it\r\n");
+    prompts.expectSaveFile({});
+    in<QPushButton>(linksWindow(), "BitBtnSaveReport")->click();
+    EXPECT_TRUE(prompts.allAnswered());
+}
+
+TEST_F(CheckLinksTest, NeedsAProjectAndStopsWhenAsked)
+{
+    start();
+    prompts.expectInformation();
+    trigger("CheckLinks1");
+    EXPECT_EQ(prompts.shownTexts(), QStringList({LinkCheckTexts::noProject}));
+    EXPECT_EQ(linksWindow(), nullptr);
+
+    writeLinkedSite();
+    StoppingPump stopping;
+    TFormCheckLinks form(prompts, stopping);
+    stopping.stopAt = 2;
+    stopping.onCall = [&form] { Q_EMIT in<QPushButton>(&form, "BitBtnStop")->pressed(); };
+    form.checkPages("links.out",
+                    {folder.file("site/index.html"), folder.file("site/about.html"), folder.file("site/lost.html")});
+    EXPECT_EQ(form.status(), "Stopped.");
+    EXPECT_EQ(form.findings().size(), 3) << "the first page's findings stay; no orphans";
+    EXPECT_TRUE(in<QPushButton>(&form, "BitBtnCheckAgain")->isEnabled());
+    EXPECT_FALSE(in<QPushButton>(&form, "BitBtnStop")->isEnabled());
+}
+
+// ---------------------------------------------------------------------------------------
+// Check Page and Tidy Page
+
+namespace {
+class TidyWindowTest : public SiteToolsWindowTest {
+protected:
+    void openPage(const QByteArray &text)
+    {
+        folder.write("page.html", text);
+        prompts.expectOpenFile(folder.file("page.html"));
+        trigger("OpenHTMLFile1");
+    }
+    QString text() { return window().editor().toPlainText(); }
+};
+} // namespace
+
+TEST_F(TidyWindowTest, CheckPageListsTidysMessagesAndADoubleClickMovesTheCaret)
+{
+    start();
+    openPage("<p>a\r\n\t<b>x<i>y</b>\r\n<foo>z\r\n");
+    trigger("CheckPage1");
+    auto *form = window().findChild<TFormCheckPage *>("FormCheckPage");
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    const QStringList rows = rowsOf(in<QTreeView>(form, "ListViewMessages")->model());
+    EXPECT_TRUE(rows.contains("3|1|Error|<foo> is not recognized!")) << rows.join('\n').toStdString();
+    const int replacing = int(rows.indexOf("2|13|Warning|replacing unexpected b with </b>"));
+    ASSERT_GE(replacing, 0) << rows.join('\n').toStdString();
+    EXPECT_TRUE(form->summary().endsWith("warnings.")) << form->summary().toStdString();
+
+    form->ListViewMessagesDblClick(in<QTreeView>(form, "ListViewMessages")->model()->index(replacing, 3));
+    const QTextCursor caret = window().editor().textCursor();
+    EXPECT_EQ(caret.blockNumber(), 1);
+    EXPECT_EQ(caret.positionInBlock(), 5) << "column 13 is after a tab of eight and \"<b>x\"";
+
+    // Check Again, from the editing window's menu too, checks the text as it is now.
+    window().editorAccess().setPlainText("<!DOCTYPE html><html><head><title>t</title></head><body></body></html>");
+    in<QPushButton>(form, "BitBtnCheckAgain")->click();
+    EXPECT_EQ(form->summary(), HtmlTidyTexts::noMessages);
+    window().editorAccess().setPlainText("<p>x");
+    control<QMenu>("PopupMenuEditor")->findChild<QAction *>("CheckPage2")->trigger();
+    EXPECT_FALSE(form->messages().isEmpty());
+}
+
+TEST_F(TidyWindowTest, TidyPageIsOneUndoableEditInTheProgramsTagStyle)
+{
+    start();
+    const QString original = "<html><head><title>T</title></head>\n<body><p>one<p>two</body></html>\n";
+    openPage(original.toUtf8());
+    ASSERT_FALSE(window().document().isModified());
+    trigger("TidyPage1");
+    EXPECT_TRUE(text().contains("<P>one</P>\n<P>two</P>")) << text().toStdString();
+    EXPECT_FALSE(text().startsWith("<!DOCTYPE")) << "a page without one keeps none";
+    EXPECT_TRUE(window().document().isModified());
+    trigger("Undo1");
+    EXPECT_EQ(text(), original);
+
+    // A page Tidy cannot repair: said so, and nothing changes.
+    prompts.expectQuestion(Answer::No);
+    openPage("<p>a<foo>b</foo>");
+    prompts.clear();
+    prompts.expectError();
+    trigger("TidyPage1");
+    EXPECT_EQ(prompts.shownTexts(), QStringList({HtmlTidyTexts::hasErrors}));
+    EXPECT_EQ(text(), "<p>a<foo>b</foo>");
+    EXPECT_FALSE(window().document().isModified());
+}
+
+TEST_F(TidyWindowTest, TidyPageFollowsTheSettings)
+{
+    folder.write("DEFAULT.INI", "[Tidy]\r\nUpperCase=0\r\nKeepDoctype=0\r\nIndent=1\r\n");
+    start();
+    openPage("<html><head><title>T</title></head><body><div><p>one</div></body></html>");
+    control<QMenu>("PopupMenuEditor")->findChild<QAction *>("TidyPage2")->trigger();
+    EXPECT_TRUE(text().startsWith("<!DOCTYPE html>")) << text().toStdString();
+    EXPECT_TRUE(text().contains("\n  <div>\n    <p>")) << text().toStdString();
 }
