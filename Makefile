@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench fuzz asan format clean
+.PHONY: all deps build run test install package screenshots bench fuzz asan format clean
 
 all: build
 
@@ -20,10 +20,27 @@ build: deps $(BUILD_DIR)/build.ninja
 run: build
 	$(BUILD_DIR)/bin/tovarel
 
-# Headless: widgets on Qt's offscreen platform.
-test: build
+# Headless: widgets on Qt's offscreen platform. The Debian package is built first, so that
+# its test (which unpacks it) runs too.
+test: package
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu" \
 	  ctest --output-on-failure -j $(JOBS) --timeout 300
+
+# Installs the program under PREFIX: PREFIX/bin/tovarel, its files under PREFIX/share.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, $(BUILD_DIR)/tovarel_<version>_<arch>.deb; install it with
+# `sudo apt install ./$(BUILD_DIR)/tovarel_*.deb`.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# The pictures of the user guide (docs/*.png), taken from the real windows offscreen.
+screenshots: build
+	cmake --build $(BUILD_DIR) --target tovarel_screenshots
+	QT_QPA_PLATFORM=offscreen QTWEBENGINE_CHROMIUM_FLAGS="--no-sandbox --disable-gpu" \
+	  $(BUILD_DIR)/tools/tovarel_screenshots docs
 
 # `make bench BENCH_GROUPS="longlines growth"` runs only the named benchmark groups.
 BENCH_GROUPS ?=

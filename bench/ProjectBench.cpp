@@ -53,7 +53,8 @@ std::vector<Benchmark> projectBenchmarks()
     fixture->outline = folder + QStringLiteral("projects/big.out");
     writeProject(fixture->outline, folder + QStringLiteral("projects/big.fil"));
     fixture->prompts.openPath = fixture->outline;
-    AppEnvironment env{folder, &fixture->prompts, &fixture->clipboard, &fixture->clock, &fixture->pump, 0};
+    AppEnvironment env{
+        AppFolders::inPlace(folder), &fixture->prompts, &fixture->clipboard, &fixture->clock, &fixture->pump, 0};
     // Nobody answers the tip of the day in a benchmark.
     env.runModal = [](QDialog &) { return int(QDialog::Rejected); };
     fixture->window = std::make_unique<TForm1>(env);

@@ -36,7 +36,8 @@ struct StartupFixture {
 
 void startUp(StartupFixture &fixture, const QString &folder)
 {
-    AppEnvironment env{folder, &fixture.prompts, &fixture.clipboard, &fixture.clock, &fixture.pump, 0};
+    AppEnvironment env{
+        AppFolders::inPlace(folder), &fixture.prompts, &fixture.clipboard, &fixture.clock, &fixture.pump, 0};
     env.runModal = [](QDialog &) { return int(QDialog::Rejected); }; // nobody answers the tip of the day
     auto window = std::make_unique<TForm1>(env);
     QCoreApplication::processEvents();

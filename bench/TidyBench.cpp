@@ -61,7 +61,8 @@ std::vector<Benchmark> tidyBenchmarks()
         out.write(bytes);
     out.close();
     std::printf("  tidy: a page of %lld bytes\n", qlonglong(bytes.size()));
-    AppEnvironment env{folder, &fixture->prompts, &fixture->clipboard, &fixture->clock, &fixture->pump, 0};
+    AppEnvironment env{
+        AppFolders::inPlace(folder), &fixture->prompts, &fixture->clipboard, &fixture->clock, &fixture->pump, 0};
     env.runModal = [](QDialog &) { return int(QDialog::Rejected); };
     fixture->window = std::make_unique<TForm1>(env);
     fixture->window->resize(1000, 700);

@@ -14,6 +14,7 @@ PACKAGES=(
   wamerican wbritish wcanadian wngerman wfrench wspanish
   clang libclang-rt-14-dev clang-format
   xvfb xauth imagemagick
+  desktop-file-utils appstream lintian dpkg-dev file
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AppFolders.h"
+
 #include <QString>
 
 #include <functional>
@@ -13,10 +15,15 @@ class QDialog;
 inline constexpr const char *kApplicationTitle = "Kelvane Tovarel Pro";
 inline constexpr int kSplashMilliseconds = 2200;
 
-// What the main window gets from outside: the program folder and the platform seams.
+// Data files of the program folder besides the settings files.
+inline const QString kUrlSnipsFile = QStringLiteral("urlsnips.dat");
+inline const QString kMiscSnipsFile = QStringLiteral("missnips.dat");
+inline const QString kSpellConfigFile = QStringLiteral("spell/spell.cfg");
+
+// What the main window gets from outside: its folders and the platform seams.
 // The real program passes the desktop's; tests pass doubles and a temporary folder.
 struct AppEnvironment {
-    QString programFolder; // ends in "/"
+    AppFolders folders = AppFolders::inPlace(QString());
     Prompts *prompts = nullptr;
     Clipboard *clipboard = nullptr;
     Clock *clock = nullptr;

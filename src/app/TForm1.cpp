@@ -58,7 +58,7 @@ constexpr int kDefaultTextLimit = 64 * 1024 * 1024;
 } // namespace
 
 TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
-    : QMainWindow(parent), m_env(environment), m_settings(environment.programFolder)
+    : QMainWindow(parent), m_env(environment), m_settings(environment.folders)
 {
     setObjectName(QStringLiteral("Form1"));
     buildWidgets();
@@ -419,6 +419,7 @@ void TForm1::runQuickTable(int rows, int columns)
 
 void TForm1::FormCreate()
 {
+    prepareFolders();        // 1
     showSplash();            // 2
     readHtmlExtensionList(); // 3
     loadCustomTags();        // 4
@@ -447,14 +448,32 @@ void TForm1::showSplash()
 
 void TForm1::readHtmlExtensionList()
 {
-    applyHtmlMasks(buildHtmlFileMasks(readHtmlExtensions(m_settings.programFolder())));
+    applyHtmlMasks(buildHtmlFileMasks(readHtmlExtensions(m_settings.folders().writable())));
+}
+
+void TForm1::prepareFolders()
+{
+    // The files a user changes start as the shipped ones; help pages and dictionaries are
+    // only ever read from where they were shipped.
+    const QStringList userFiles = {QLatin1String(kDefaultIniName),
+                                   QLatin1String(kOptionsIniName),
+                                   QLatin1String(kHtmlExtensionsFileName),
+                                   CustomTagTexts::fileName,
+                                   kUrlSnipsFile,
+                                   kMiscSnipsFile,
+                                   kSpellConfigFile};
+    m_settings.folders().prepareWritable(userFiles); // a failure shows when a file is written
 }
 
 void TForm1::createProgramFolders()
 {
-    QDir folder(m_settings.programFolder());
+    QDir folder(m_settings.folders().writable());
     folder.mkdir(QStringLiteral("projects"));
     folder.mkdir(QStringLiteral("backup"));
+    if (m_settings.folders().isInstalled()) {
+        folder.mkdir(QStringLiteral("help"));  // for the preview copy of a help page
+        folder.mkdir(QStringLiteral("spell")); // for the configuration and user dictionaries
+    }
 }
 
 void TForm1::readDefaultSettings()

@@ -105,8 +105,11 @@ public:
     bool helpMode() const { return m_helpMode; }
     int selectedPage() const;
     void selectPage(int page);
-    QString projectsFolder() const { return m_settings.programFolder() + QStringLiteral("projects/"); }
+    QString projectsFolder() const { return m_settings.folders().writable() + QStringLiteral("projects/"); }
     TFormNewName &formNewName() { return *m_formNewName; }
+    // Files named on the command line, after start-up: a project (.out) opens as the
+    // project, any other file in the editing window; one that cannot be read is reported.
+    void openFiles(const QStringList &paths);
     // Opens the read-only help project (the Help menu's welcome command builds on it).
     bool openHelpProject();
 
@@ -266,6 +269,7 @@ private:
 
     // Start-up, one function per step of FormCreate.
     void FormCreate();
+    void prepareFolders();
     void showSplash();
     void readHtmlExtensionList();
     void loadCustomTags();
@@ -317,6 +321,7 @@ private:
     bool closeProject(ProjectCloser closer);
     void runBackupReminder();
     void openBackupDialog(const QString &projectName);
+    void openProjectAt(const QString &path);
     bool readProjectFiles(const QString &outlinePath);
     bool writeProjectFiles();
     QString askProjectSaveName(const QString &title);

@@ -98,7 +98,7 @@ void TForm1::buildFrameCommands()
 // Start-up: the custom tags with the two header items on top, the first one showing.
 void TForm1::loadCustomTags()
 {
-    m_customTags->load(m_settings.programFolder() + CustomTagTexts::fileName);
+    m_customTags->load(m_settings.folders().writable() + CustomTagTexts::fileName);
     m_comboCustom->clear();
     m_comboCustom->addItems(m_customTags->comboItems());
     m_comboCustom->setCurrentIndex(0);
@@ -106,8 +106,8 @@ void TForm1::loadCustomTags()
 
 void TForm1::loadSnips()
 {
-    m_snipPageUrl->load(m_settings.programFolder() + QStringLiteral("urlsnips.dat"));
-    m_snipPageMisc->load(m_settings.programFolder() + QStringLiteral("missnips.dat"));
+    m_snipPageUrl->load(m_settings.folders().writable() + kUrlSnipsFile);
+    m_snipPageMisc->load(m_settings.folders().writable() + kMiscSnipsFile);
 }
 
 void TForm1::pastePowerResult(const PowerResult &result, bool collapseFirst)
@@ -188,7 +188,7 @@ void TForm1::ComboCustomChange(int index)
 
 void TForm1::saveCustomTags()
 {
-    const QString path = m_settings.programFolder() + CustomTagTexts::fileName;
+    const QString path = m_settings.folders().writable() + CustomTagTexts::fileName;
     QString error;
     const bool written = m_customTags->save(path, &error);
     m_comboCustom->clear();

@@ -47,14 +47,14 @@ void TForm1::SpeedBar1Click()
 
 void TForm1::HelpOnTop1Click()
 {
-    const std::optional<QStringList> pages = HelpPages::readPageList(m_settings.programFolder());
+    const std::optional<QStringList> pages = HelpPages::readPageList(m_settings.folders().shipped());
     if (!pages) {
         prompts().information(HelpPages::missingHelp);
         return;
     }
     QAction *item = findChild<QAction *>(QStringLiteral("HelpOnTop1"));
     item->setEnabled(false);
-    auto *window = new TFormHelpOnTop(m_settings.programFolder(), *pages,
+    auto *window = new TFormHelpOnTop(m_settings.folders().shipped(), *pages,
                                       HelpPages::firstPage(*pages, m_projectName, m_document->openFileName()), this);
     connect(window, &TFormHelpOnTop::closed, item, [item] { item->setEnabled(true); });
     window->show();
@@ -72,8 +72,8 @@ void TForm1::WelcometoTovarelPro1Click()
         return;
     setSaveCommandsEnabled(false);
     setProjectCaption(QStringLiteral("Kelvane Tovarel Pro:  "),
-                      m_settings.programFolder() + QStringLiteral("help/welcome.out"));
-    const QString firstPage = m_settings.programFolder() + QStringLiteral("help/welcome.kvn");
+                      m_settings.folders().shipped() + QStringLiteral("help/welcome.out"));
+    const QString firstPage = m_settings.folders().shipped() + QStringLiteral("help/welcome.kvn");
     m_document->setOpenFileName(firstPage);
     QString error;
     if (!m_document->load(firstPage, &error)) {

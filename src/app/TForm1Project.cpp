@@ -4,6 +4,7 @@
 #include "editor/HtmlDocument.h"
 #include "editor/HtmlEditor.h"
 #include "editor/RichEditAccess.h"
+#include "platform/CommandLine.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "platform/TextFile.h"
@@ -315,19 +316,35 @@ void TForm1::Open1Click()
     request.filter = m_masks.openFilter;
     request.filterIndex = 2;
     const QString chosen = prompts().openFile(request);
-    if (chosen.isEmpty())
-        return;
-    if (!QFileInfo(chosen).isFile()) {
+    if (!chosen.isEmpty())
+        openProjectAt(chosen);
+}
+
+void TForm1::openProjectAt(const QString &path)
+{
+    if (!QFileInfo(path).isFile()) {
         prompts().information(ProjectTexts::invalidProject);
         return;
     }
     m_saveProjectButton->setEnabled(true);
     m_projectModified = false;
     m_helpMode = false;
-    putOnRecentList(chosen);
-    m_projectName = fileNamePart(chosen);
-    if (readProjectFiles(chosen))
-        setProjectCaption(ProjectTexts::captionPrefix, chosen);
+    putOnRecentList(path);
+    m_projectName = fileNamePart(path);
+    if (readProjectFiles(path))
+        setProjectCaption(ProjectTexts::captionPrefix, path);
+}
+
+void TForm1::openFiles(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        if (CommandLine::isProjectFile(path)) {
+            closeProject(ProjectCloser::OpenProject);
+            openProjectAt(path);
+        } else if (QString error; m_document->askToSave() != Answer::Cancel && !m_document->load(path, &error)) {
+            prompts().information(DocumentTexts::cannotOpen(DocumentTexts::cannotOpenTemplate, error));
+        }
+    }
 }
 
 void TForm1::openRecentProject(int index)
@@ -355,7 +372,7 @@ bool TForm1::openHelpProject()
     m_helpMode = true;
     m_projectModified = false;
     m_projectName = QStringLiteral("welcome.out");
-    return readProjectFiles(m_settings.programFolder() + QStringLiteral("help/welcome.out"));
+    return readProjectFiles(m_settings.folders().shipped() + QStringLiteral("help/welcome.out"));
 }
 
 QString TForm1::askProjectSaveName(const QString &title)
@@ -494,15 +511,15 @@ void TForm1::ButtonMoveClick()
 {
     if (m_project.isEmpty())
         return;
-    const QString outlineFile = m_settings.programFolder() + QLatin1String(kMoveOutlineFile);
-    const QString pathFile = m_settings.programFolder() + QLatin1String(kMovePathFile);
+    const QString outlineFile = m_settings.folders().writable() + QLatin1String(kMoveOutlineFile);
+    const QString pathFile = m_settings.folders().writable() + QLatin1String(kMovePathFile);
     QString error;
     if (!writeFileAtomically(outlineFile, ProjectFiles::writeOutline(m_project.pages()), &error) ||
         !writeFileAtomically(pathFile, ProjectFiles::writePaths(m_project.paths()), &error)) {
         prompts().error(error);
         return;
     }
-    TFormMove move(m_settings.programFolder(), *m_env.prompts, this);
+    TFormMove move(m_settings.folders().writable(), *m_env.prompts, this);
     if (move.exec() != QDialog::Accepted)
         return;
     setProjectModified();

@@ -1,4 +1,4 @@
-// Crash recovery: the open page's unsaved text is copied to the program folder a few seconds
+// Crash recovery: the open page's unsaved text is copied to the folder the program writes in a few seconds
 // after typing stops; a copy left at start-up means the program did not close, and is offered back.
 #include "app/TForm1.h"
 
@@ -14,7 +14,8 @@
 
 void TForm1::startRecovery()
 {
-    m_recovery = std::make_unique<RecoveryKeeper>(m_settings.programFolder() + RecoveryTexts::fileName, *m_env.clock);
+    m_recovery =
+        std::make_unique<RecoveryKeeper>(m_settings.folders().writable() + RecoveryTexts::fileName, *m_env.clock);
     offerRecovery();
     connect(m_editor->document(), &QTextDocument::contentsChanged, this, [this] { m_recovery->textChanged(); });
     auto *timer = new QTimer(this);

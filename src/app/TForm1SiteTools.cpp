@@ -20,7 +20,7 @@ void TForm1::buildSiteToolCommands()
 
 SiteToolContext TForm1::siteToolContext(const QString &projectName)
 {
-    return {&m_settings,      m_env.prompts, m_env.clock, m_env.eventPump, m_settings.programFolder(),
+    return {&m_settings,      m_env.prompts, m_env.clock, m_env.eventPump, m_settings.folders().writable(),
             projectsFolder(), projectName};
 }
 

@@ -51,14 +51,16 @@ void TForm1::configureSpellChecker()
 {
     m_formSpell = new TFormSpell(this);
     m_spellLoop = std::make_unique<ApplicationSpellEventLoop>();
-    m_spellDialog = new TSpellEngineDialog(m_settings.programFolder(), prompts(), this);
-    m_spellEngine = std::make_unique<TSpellEngine>(m_settings.programFolder(), prompts(), *m_spellDialog, *m_spellLoop);
+    m_spellDialog = new TSpellEngineDialog(m_settings.folders().shipped(), prompts(), this);
+    m_spellEngine =
+        std::make_unique<TSpellEngine>(m_settings.folders().writable(), prompts(), *m_spellDialog, *m_spellLoop);
     m_spellDialog->setEngine(m_spellEngine.get());
     m_spellDialog->setHelpOpener([this](const QString &path) { showHelpPage(path); });
     m_spellView = std::make_unique<PlainTextSpellView>(*m_editor, *m_editorAccess);
 
+    m_spellEngine->setShippedFolder(m_settings.folders().shipped());
     m_spellEngine->setConfigInAppDir(true);
-    m_spellEngine->setConfigFileName(QStringLiteral("spell/spell.cfg"));
+    m_spellEngine->setConfigFileName(kSpellConfigFile);
     m_spellEngine->setConfigKey(QStringLiteral("default"));
     m_spellEngine->setAlwaysActive(false);
     TSpellProperties &p = m_spellEngine->properties();
@@ -89,9 +91,9 @@ void TForm1::configureSpellChecker()
 
 void TForm1::showHelpPage(const QString &path)
 {
-    const QStringList pages = HelpPages::readPageList(m_settings.programFolder()).value_or(QStringList());
+    const QStringList pages = HelpPages::readPageList(m_settings.folders().shipped()).value_or(QStringList());
     const int page = std::max<int>(0, int(pages.indexOf(QFileInfo(path).fileName())));
-    (new TFormHelpOnTop(m_settings.programFolder(), pages, page, this))->show();
+    (new TFormHelpOnTop(m_settings.folders().shipped(), pages, page, this))->show();
 }
 
 void TForm1::SpellEngineAfterCreate()

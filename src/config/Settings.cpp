@@ -82,7 +82,7 @@ const SettingDefinition &settingDefinition(SettingKey key)
     return kTable[size_t(key)];
 }
 
-Settings::Settings(QString programFolder) : m_programFolder(std::move(programFolder))
+Settings::Settings(AppFolders folders) : m_folders(std::move(folders))
 {
     for (const SettingDefinition &d : kTable)
         m_values[size_t(d.key)] = defaultText(d.key);
@@ -90,14 +90,14 @@ Settings::Settings(QString programFolder) : m_programFolder(std::move(programFol
 
 QString Settings::iniPath(SettingsFile file) const
 {
-    return m_programFolder + QLatin1String(file == SettingsFile::Default ? kDefaultIniName : kOptionsIniName);
+    return m_folders.writable() + QLatin1String(file == SettingsFile::Default ? kDefaultIniName : kOptionsIniName);
 }
 
 QString Settings::defaultText(SettingKey key) const
 {
     switch (key) {
     case SettingKey::StartLocation:
-        return m_programFolder;
+        return m_folders.writable();
     case SettingKey::FilesLocation:
         return withTrailingSeparator(QDir::homePath());
     default:

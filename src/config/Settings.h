@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/AppFolders.h"
+
 #include <QList>
 #include <QString>
 
@@ -80,9 +82,13 @@ inline constexpr const char *kOptionsIniName = "OPTIONS.INI";
 // written to its file at once, and a failed write is swallowed (the memory value stays).
 class Settings final {
 public:
-    explicit Settings(QString programFolder);
+    explicit Settings(AppFolders folders);
+    // Run in place in `folder` (tests, tools).
+    explicit Settings(const QString &folder) : Settings(AppFolders::inPlace(folder)) {}
 
-    const QString &programFolder() const { return m_programFolder; }
+    // The shipped files are read from folders().shipped(); the settings files and
+    // everything else the program writes live in folders().writable().
+    const AppFolders &folders() const { return m_folders; }
     QString iniPath(SettingsFile file) const;
 
     // Start-up reads, one block per file; a key missing or unreadable keeps its default.
@@ -113,6 +119,6 @@ private:
     void readStartupKeys(SettingsFile file);
     QString typedValue(SettingKey key, const std::optional<QString> &stored) const;
 
-    QString m_programFolder;
+    AppFolders m_folders;
     std::array<QString, size_t(SettingKey::Count)> m_values;
 };

@@ -65,7 +65,7 @@ HtmlDocument::~HtmlDocument()
 
 QString HtmlDocument::untitledName() const
 {
-    return m_settings.programFolder() + QStringLiteral("new.") + m_settings.text(SettingKey::HtmlExt);
+    return m_settings.folders().writable() + QStringLiteral("new.") + m_settings.text(SettingKey::HtmlExt);
 }
 
 bool HtmlDocument::isUntitled() const

@@ -184,7 +184,7 @@ OptionsForm optionsFormFrom(const Settings &settings, QStringList extensions)
 OptionsApplied applyOptions(const OptionsForm &form, Settings &settings)
 {
     OptionsApplied applied;
-    applied.extensionsError = saveExtensions(settings.programFolder(), form.extensions);
+    applied.extensionsError = saveExtensions(settings.folders().writable(), form.extensions);
     if (applied.extensionsError)
         return applied;
     applied.masks = buildHtmlFileMasks(form.extensions);

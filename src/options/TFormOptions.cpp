@@ -360,7 +360,7 @@ void TFormOptions::fill(int startPage)
     if (startPage >= 0 && startPage < kPageCount)
         m_pages->setCurrentIndex(startPage);
 
-    const OptionsForm form = optionsFormFrom(m_settings, extensionsForDialog(m_settings.programFolder()));
+    const OptionsForm form = optionsFormFrom(m_settings, extensionsForDialog(m_settings.folders().writable()));
     m_extensions->addItems(form.extensions);
     m_changePath->setEnabled(false);
     m_template->setText(form.templatePath);
@@ -560,7 +560,7 @@ void TFormOptions::ButtonChangePathClick()
         return;
     const QStringList paths = rewriteProjectPaths(m_host.projectPaths(), selected->text(), m_newPath);
     m_host.setProjectPaths(paths);
-    writeProjectPathFile(m_settings.programFolder(), m_host.projectName(), paths);
+    writeProjectPathFile(m_settings.folders().writable(), m_host.projectName(), paths);
     m_prompts.information(OptionsTexts::pathsUpdated);
 }
 

@@ -110,7 +110,7 @@ bool PreviewController::paneShowing() const
 
 QString PreviewController::helpCopyPath() const
 {
-    return m_settings.programFolder() + kHelpPreviewCopy;
+    return m_settings.folders().writable() + kHelpPreviewCopy;
 }
 
 void PreviewController::writeHelpCopy()

@@ -139,17 +139,20 @@ QString TConfiguration::folder() const
 QString TConfiguration::resolve(const QString &storedPath) const
 {
     QString path = storedPath;
-    if (QDir::isRelativePath(path)) {
-        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        return folder() + path;
-    }
-    return path;
+    if (!QDir::isRelativePath(path))
+        return path;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString beside = folder() + path;
+    if (shippedFolder.isEmpty() || QFileInfo::exists(beside) || !QFileInfo::exists(shippedFolder + path))
+        return beside;
+    return shippedFolder + path;
 }
 
 void TConfiguration::load(const QString &path, const QString &sectionName, const TConfigDefaults &defaults)
 {
     filePath = path;
     section = sectionName;
+    shippedFolder = defaults.shippedFolder;
     mains.clear();
     users.clear();
     userIndex = -1;
@@ -186,15 +189,23 @@ void TConfiguration::load(const QString &path, const QString &sectionName, const
         return;
     }
 
-    // No valid section: every dictionary beside the configuration file.
+    // No valid section: every dictionary beside the configuration file (and shipped).
     QDir dir(folder());
-    const QStringList mainFiles = dir.entryList({QStringLiteral("*.dct")}, QDir::Files, QDir::Name);
-    for (const QString &name : mainFiles) {
-        TMain entry;
-        entry.path = folder() + name;
-        entry.active = name.toLower() == defaults.defaultMain.toLower();
-        entry.description = TrieDictionary::readDescription(entry.path);
-        mains.append(entry);
+    QStringList mainNames;
+    for (const QString &mainFolder : {folder(), shippedFolder}) {
+        if (mainFolder.isEmpty())
+            continue;
+        const QStringList mainFiles = QDir(mainFolder).entryList({QStringLiteral("*.dct")}, QDir::Files, QDir::Name);
+        for (const QString &name : mainFiles) {
+            if (mainNames.contains(name, Qt::CaseInsensitive))
+                continue; // the user's own copy comes first
+            mainNames.append(name);
+            TMain entry;
+            entry.path = mainFolder + name;
+            entry.active = name.toLower() == defaults.defaultMain.toLower();
+            entry.description = TrieDictionary::readDescription(entry.path);
+            mains.append(entry);
+        }
     }
     const QStringList userFiles = dir.entryList({QStringLiteral("*.udt")}, QDir::Files, QDir::Name);
     for (const QString &name : userFiles) {

@@ -48,6 +48,10 @@ struct TConfigDefaults {
     QString defaultMain; // file name, e.g. "american.dct"
     QString defaultUser; // file name, e.g. "default.udt"
     TSpellOptions defaultOptions;
+    // The folder of the configuration as shipped, when the program reads its shipped files
+    // from elsewhere (installed): a dictionary named relatively that is not beside the
+    // configuration is found there. Empty: nowhere else.
+    QString shippedFolder;
 };
 
 // The engine's configuration (`TConfiguration`): one section of the configuration file.
@@ -58,6 +62,7 @@ public:
 
     QString filePath;
     QString section;
+    QString shippedFolder; // see TConfigDefaults
     QList<TMain> mains;
     QList<TUser> users;
     TSpellOptions options;
@@ -77,6 +82,6 @@ public:
     // The configuration file's folder, ending in "/".
     QString folder() const;
     // A stored path as a file path: relative ones (and "\" separators) are taken from the
-    // configuration's folder.
+    // configuration's folder, or from the shipped folder when only that one has the file.
     QString resolve(const QString &storedPath) const;
 };

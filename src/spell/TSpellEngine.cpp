@@ -1,6 +1,7 @@
 #include "spell/TSpellEngine.h"
 
 #include "editor/EditorAccess.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Prompts.h"
 #include "spell/SpellDialogPlacement.h"
 
@@ -49,6 +50,20 @@ QString TSpellEngine::configFilePath() const
     return m_configInAppDir ? m_programFolder + name : name;
 }
 
+QString TSpellEngine::shippedConfigFolder() const
+{
+    if (!m_configInAppDir || m_shippedFolder.isEmpty())
+        return QString();
+    return folderPart(m_shippedFolder + QString(m_configFileName).replace(QLatin1Char('\\'), QLatin1Char('/')));
+}
+
+void TSpellEngine::setShippedFolder(const QString &folder)
+{
+    m_shippedFolder = folder == m_programFolder ? QString() : folder;
+    if (m_config.loaded)
+        reloadConfiguration();
+}
+
 void TSpellEngine::setConfigInAppDir(bool inAppDir)
 {
     m_configInAppDir = inAppDir;
@@ -88,8 +103,9 @@ void TSpellEngine::reloadConfiguration()
     const bool wasActive = m_active;
     deactivate();
     m_config.release();
-    m_config.load(configFilePath(), m_configKey,
-                  TConfigDefaults{m_props.defaultMain, m_props.defaultUser, m_props.defaultOptions});
+    m_config.load(
+        configFilePath(), m_configKey,
+        TConfigDefaults{m_props.defaultMain, m_props.defaultUser, m_props.defaultOptions, shippedConfigFolder()});
     m_ignoreAll.clear();
     resetChangeAll();
     if (m_alwaysActive || wasActive)

@@ -94,6 +94,9 @@ public:
     const QString &configKey() const { return m_configKey; }
     void setConfigKey(const QString &key);
     QString configFilePath() const;
+    // The folder of the shipped files when the program folder holds only the user's own
+    // (installed): dictionaries the configuration names relatively are also looked for there.
+    void setShippedFolder(const QString &folder);
 
     // While true the configuration and dictionaries stay open between checks.
     bool alwaysActive() const { return m_alwaysActive; }
@@ -216,7 +219,10 @@ private:
     QString adapt(QStringView questioned, const QString &suggestion) const;
     bool yieldSlice();
 
+    QString shippedConfigFolder() const;
+
     QString m_programFolder;
+    QString m_shippedFolder; // empty: the program folder holds everything
     Prompts &m_prompts;
     SpellDialogHost &m_host;
     SpellEventLoop &m_loop;

@@ -6,6 +6,7 @@
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -701,4 +702,43 @@ TEST(SpellConfigurationFile, HostileListCountsVisitOnlyTheItemsPresent)
     for (const char *gone : {"U_MU_DCT_7", "U_MU_DCT_1500000000", "M_DCT_7", "U_DCT_3"})
         EXPECT_FALSE(ini.hasKey(s, QLatin1String(gone))) << gone;
     EXPECT_EQ(ini.readString(s, QStringLiteral("U_DCT_0"), {}), QStringLiteral("Tu.udt"));
+}
+
+// Installed, the configuration and user dictionaries live in the user's folder while the
+// main dictionary stays where it was shipped; added words never go to the shipped folder.
+TEST_F(SpellEngineTest, ShippedMainDictionaryWithTheUsersConfiguration)
+{
+    const QByteArray storedConfig = "[default]\r\nID=1\r\nU_MU_DCT_ListCount=1\r\nU_MU_DCT_0=Ttest.dct\r\n"
+                                    "U_DCT_ListCount=1\r\nU_DCT_0=Tdefault.udt\r\nUserIndex=0\r\n";
+    for (const QByteArray &config : {storedConfig, QByteArray()}) {
+        SCOPED_TRACE(config.isEmpty() ? "no configuration yet" : "configuration copied from the shipped one");
+        TempProgramFolder user;
+        TempProgramFolder shipped;
+        shipped.write(QStringLiteral("spell/test.dct"), folder.read(QStringLiteral("spell/test.dct")));
+        shipped.write(QStringLiteral("spell/spell.cfg"), storedConfig);
+        QDir().mkpath(user.file(QStringLiteral("spell")));
+        if (!config.isEmpty())
+            user.write(QStringLiteral("spell/spell.cfg"), config);
+        engine = std::make_unique<TSpellEngine>(user.path(), prompts, dialog, loop);
+        loop.engine = engine.get();
+        engine->properties().defaultMain = QStringLiteral("test.dct");
+        engine->setShippedFolder(shipped.path());
+        engine->setConfigFileName(QStringLiteral("spell\\spell.cfg"));
+        engine->setConfigKey(QStringLiteral("default"));
+
+        const TConfiguration &loaded = engine->configuration();
+        ASSERT_EQ(loaded.mains.size(), 1);
+        EXPECT_TRUE(loaded.mains[0].active);
+        EXPECT_EQ(loaded.resolve(loaded.mains[0].path), shipped.file(QStringLiteral("spell/test.dct")));
+        loop.then(SpellAction::Add);
+        prompts.expectInformation();
+        QString text = QStringLiteral("cat zzq");
+        engine->checkString(text);
+        EXPECT_EQ(dialog.questionedWords.value(0), QStringLiteral("zzq")); // the shipped words are known
+        engine.reset();
+        EXPECT_TRUE(user.read(QStringLiteral("spell/default.udt")).contains("zzq"));
+        EXPECT_FALSE(shipped.exists(QStringLiteral("spell/default.udt")));
+        EXPECT_EQ(shipped.read(QStringLiteral("spell/spell.cfg")), storedConfig);
+        dialog.questionedWords.clear();
+    }
 }

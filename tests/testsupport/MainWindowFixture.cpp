@@ -21,7 +21,7 @@ void MainWindowFixture::TearDown()
 TForm1 &MainWindowFixture::start()
 {
     AppEnvironment env;
-    env.programFolder = folder.path();
+    env.folders = installedFolders.value_or(AppFolders::inPlace(folder.path()));
     env.prompts = &prompts;
     env.clipboard = &clipboard;
     env.clock = &clock;

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QDialog;
 
@@ -51,6 +52,7 @@ protected:
     void typeText(const QString &text);
 
     TempProgramFolder folder;
+    std::optional<AppFolders> installedFolders; // when set, used instead of `folder`
     ScriptedPrompts prompts;
     SystemClipboard clipboard;
     FixedClock clock{QDateTime(QDate(2026, 12, 8), QTime(14, 30, 5))};
