@@ -175,12 +175,10 @@ void TForm1::Outline1Click()
 
 bool TForm1::loadPage(const QString &path, QString *error)
 {
-    m_editorAccess->setPlainText(QString());
-    m_document->setHelpPage(false);
-    setSaveCommandsEnabled(true);
-    m_document->setOpenFileName(path);
-    m_document->setModified(false);
-    return m_document->load(path, error);
+    if (m_document->load(path, error))
+        return true;
+    m_document->keepTextOfFailedOpen();
+    return false;
 }
 
 bool TForm1::isHelpPageFile(const QString &path) const

@@ -211,6 +211,12 @@ bool HtmlDocument::load(const QString &path, QString *error)
     return true;
 }
 
+void HtmlDocument::keepTextOfFailedOpen()
+{
+    if (m_lastAnswer == Answer::No)
+        m_modified = true;
+}
+
 void HtmlDocument::newFile()
 {
     if (askToSave() == Answer::Cancel)
@@ -255,28 +261,32 @@ void HtmlDocument::openTemplate()
 {
     if (askToSave() == Answer::Cancel)
         return;
-    m_editor.setPlainText(QString());
-    setOpenFileName(QString());
-    replaced();
-
     const QString templatePath = m_settings.text(SettingKey::HtmlTemplate);
     if (templatePath.isEmpty()) {
+        m_editor.setPlainText(QString());
+        setOpenFileName(QString());
+        replaced();
         m_prompts.information(DocumentTexts::noTemplate);
         if (m_hooks.openSettings)
             m_hooks.openSettings(kSettingsPageFiles);
         return;
     }
 
+    // Read before anything is replaced: a template that cannot be read leaves the text alone.
+    QString error;
+    const std::optional<DecodedText> file = readTextFile(templatePath, &error);
+    if (!file) {
+        keepTextOfFailedOpen();
+        m_prompts.information(DocumentTexts::cannotOpen(DocumentTexts::cannotOpenTemplate, error));
+        return;
+    }
     m_modified = false;
     setOpenFileName(untitledName());
     m_helpPage = false;
-    QString error;
-    const std::optional<DecodedText> file = readTextFile(templatePath, &error);
-    showText(file.value_or(DecodedText{}));
+    showText(*file);
+    replaced();
     showOpenFileName();
-    if (!file)
-        m_prompts.information(DocumentTexts::cannotOpen(DocumentTexts::cannotOpenTemplate, error));
-    else if (m_settings.flag(SettingKey::TagsColored) && m_hooks.colourTags)
+    if (m_settings.flag(SettingKey::TagsColored) && m_hooks.colourTags)
         m_hooks.colourTags();
     if (m_hooks.repaint)
         m_hooks.repaint();

@@ -53,6 +53,9 @@ public:
     bool isReadOnly() const { return m_readOnly; }
     const TextFormat &format() const { return m_format; }
     Answer lastAnswer() const { return m_lastAnswer; }
+    // After the save question of a flow that replaces the text: a file that could not be read
+    // replaced nothing, so text the user chose not to save is still there, and still unsaved.
+    void keepTextOfFailedOpen();
 
     QString untitledName() const;
     bool isUntitled() const;

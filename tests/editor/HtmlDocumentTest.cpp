@@ -423,12 +423,15 @@ TEST_F(HtmlDocumentTest, SpecialFilesAreRefusedWithTheirNameAndReason)
             << prompts.last().text.toStdString();
         EXPECT_TRUE(prompts.last().text.endsWith(QLatin1String(reason))) << prompts.last().text.toStdString();
 
+        ASSERT_TRUE(document.load(page));
         settings.store(SettingKey::HtmlTemplate, path);
         prompts.expectInformation();
         document.openTemplate();
         EXPECT_TRUE(prompts.last().text.startsWith(DocumentTexts::cannotOpenTemplate));
         EXPECT_TRUE(prompts.last().text.contains("\"" + path + "\""));
-        EXPECT_TRUE(document.isUntitled());
+        // The refused template replaced nothing.
+        EXPECT_EQ(editor.plainText(), "<P>kept</P>");
+        EXPECT_EQ(document.openFileName(), page);
     }
 }
 

@@ -255,8 +255,6 @@ TEST_F(Hostile, SpecialFilesAsProjectPageAndTemplateAreRefused)
 // The same with unsaved text the user chose not to save: a refused file must not take it.
 TEST_F(Hostile, SpecialFilesAsProjectPageAndTemplateKeepTheUnsavedText)
 {
-    GTEST_SKIP() << "needs the document flows to clear the editor only after a successful load "
-                    "(TForm1::loadPage, HtmlDocument::openTemplate: the document helper's fix)";
     startWithUnsavedText();
     const QString fifo = folder.file("specials/pipe.html");
     QDir().mkpath(folder.file("specials"));

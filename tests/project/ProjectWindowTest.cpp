@@ -278,7 +278,10 @@ TEST_F(ProjectWindowTest, DoubleClickOpensThePageAndReportsAMissingFile)
     prompts.expectQuestion(Answer::No).expectInformation();
     w.Outline1DblClick();
     EXPECT_TRUE(prompts.last().text.startsWith("Cannot open this file. Has it been moved, renamed, or deleted?"));
-    EXPECT_EQ(w.editorAccess().plainText(), "");
+    // Nothing replaced the text the user chose not to save: it stays, still unsaved, under its own name.
+    EXPECT_EQ(w.editorAccess().plainText(), "x<P>Home</P>");
+    EXPECT_TRUE(w.document().isModified());
+    EXPECT_EQ(w.document().openFileName(), w.project().pathOf(0));
 }
 
 TEST_F(ProjectWindowTest, RecentItemsSwapAndAMissingOneIsReported)
