@@ -1,4 +1,5 @@
 #include "BenchHarness.h"
+#include "BenchPages.h"
 #include "BenchPrompts.h"
 
 #include "app/TForm1.h"
@@ -9,7 +10,6 @@
 
 #include <QCoreApplication>
 #include <QDialog>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -56,10 +56,8 @@ std::vector<Benchmark> tidyBenchmarks()
     const QString folder = fixture->dir.path() + QLatin1Char('/');
     fixture->page = folder + QStringLiteral("big.html");
     const QByteArray bytes = generatedPage();
-    QFile out(fixture->page);
-    if (out.open(QIODevice::WriteOnly))
-        out.write(bytes);
-    out.close();
+    if (!writePage(fixture->page, bytes))
+        return {};
     std::printf("  tidy: a page of %lld bytes\n", qlonglong(bytes.size()));
     AppEnvironment env{
         AppFolders::inPlace(folder), &fixture->prompts, &fixture->clipboard, &fixture->clock, &fixture->pump, 0};

@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes, as a page file, to the site tools' scans: pictures, links and the
-// text search, with a search text taken from the start of the page's first line.
+// Feeds arbitrary bytes, as a page file, to the site tools' scans: pictures, links, the
+// references Check Links follows and the text search, with a search text taken from the
+// start of the page's first line.
 #include "platform/TextFile.h"
 #include "tools/PageScans.h"
 
@@ -22,6 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort(); // a bare file name
     }
     PageScans::links(bytes);
+    int lastReferenceLine = 0;
+    PageScans::forEachReference(bytes, [&](QByteArrayView value, int line) {
+        if (value.data() < bytes.data() || value.data() + value.size() > bytes.data() + bytes.size())
+            std::abort(); // a piece of the page itself
+        // In page order, on a line of the page (an empty value may start just past the last one).
+        if (line < lastReferenceLine || line > lineCount || (line == lineCount && !value.isEmpty()))
+            std::abort();
+        lastReferenceLine = line;
+    });
 
     // The text as the user would see it in the page: the file decoded as a whole.
     const QString page = decodeText(bytes.toByteArray()).text;

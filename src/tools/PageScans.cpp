@@ -14,6 +14,13 @@
 
 namespace PageScans {
 namespace {
+// An ASCII letter in its small form, any other byte as it is; without a branch, as the
+// searches run it on every byte.
+unsigned char lowerAscii(unsigned char c)
+{
+    return static_cast<unsigned char>(c + ((unsigned(c - 'A') < 26u) << 5));
+}
+
 bool isAscii(QByteArrayView bytes)
 {
     for (char c : bytes)
@@ -166,10 +173,9 @@ qsizetype TextSearch::find(const unsigned char *bytes, qsizetype size, qsizetype
 {
     const auto *needle = reinterpret_cast<const unsigned char *>(m_needle.constData());
     const qsizetype last = m_needle.size() - 1;
-    const auto fold = [](unsigned char c) { return static_cast<unsigned char>(c + ((unsigned(c - 'A') < 26u) << 5)); };
     const auto matchesAt = [&](qsizetype at) {
         for (qsizetype i = 0; i < last; ++i)
-            if (fold(bytes[at + i]) != needle[i])
+            if (lowerAscii(bytes[at + i]) != needle[i])
                 return false;
         return true;
     };
@@ -188,7 +194,7 @@ qsizetype TextSearch::find(const unsigned char *bytes, qsizetype size, qsizetype
             unsigned(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(head, first), _mm_cmpeq_epi8(tail, lastByte))));
         while (mask) {
             const int bit = __builtin_ctz(mask);
-            if (fold(bytes[at + bit + last]) == needle[last] && matchesAt(at + bit))
+            if (lowerAscii(bytes[at + bit + last]) == needle[last] && matchesAt(at + bit))
                 return at + bit;
             mask &= mask - 1;
         }
@@ -196,7 +202,7 @@ qsizetype TextSearch::find(const unsigned char *bytes, qsizetype size, qsizetype
 #endif
     while (at + last < size) {
         const unsigned char tail = bytes[at + last];
-        if (fold(tail) == needle[last] && matchesAt(at))
+        if (lowerAscii(tail) == needle[last] && matchesAt(at))
             return at;
         at += m_skip[tail];
     }
@@ -324,17 +330,12 @@ bool isAsciiDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-char lowerAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c;
-}
-
 bool equalsLowerAscii(QByteArrayView text, std::string_view lower)
 {
     if (size_t(text.size()) != lower.size())
         return false;
     for (size_t i = 0; i < lower.size(); ++i)
-        if (lowerAscii(text[qsizetype(i)]) != lower[i])
+        if (lowerAscii(static_cast<unsigned char>(text[qsizetype(i)])) != lower[i])
             return false;
     return true;
 }

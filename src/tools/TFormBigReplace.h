@@ -1,6 +1,5 @@
 #pragma once
 
-#include "tools/SiteFiles.h"
 #include "tools/SiteToolContext.h"
 
 #include <QDialog>
@@ -28,7 +27,6 @@ inline const QString selectProjectFirst = QStringLiteral("You must select a proj
 inline const QString selectFileFirst = QStringLiteral("You must select at least one file to search first.");
 inline const QString areYouSure =
     QStringLiteral("Are you sure you want to replace this text in all the selected files?");
-inline const QString cannotCreateBackup = SiteFiles::cannotCreateBackupFolder;
 inline const QString processing = QStringLiteral("Processing...");
 inline const QString finished = QStringLiteral("Finished.");
 

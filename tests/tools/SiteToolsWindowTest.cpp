@@ -10,6 +10,7 @@
 #include "tools/LinkCheck.h"
 #include "tools/ReportList.h"
 #include "tools/SiteAnalysis.h"
+#include "tools/SiteFiles.h"
 #include "tools/TFormBackup.h"
 #include "tools/TFormBigReplace.h"
 #include "tools/TFormCheckLinks.h"
@@ -510,7 +511,7 @@ TEST_F(ReplaceTest, ProjectModeBacksUpThePageFilesThenReplaces)
         fill(d, "aa", "a", true);
         in<QPushButton>(&d, "BitBtnReplaceAll")->click();
     });
-    EXPECT_EQ(prompts.shownTexts().last(), BigReplaceTexts::cannotCreateBackup);
+    EXPECT_EQ(prompts.shownTexts().last(), SiteFiles::cannotCreateBackupFolder);
     EXPECT_EQ(folder.read("site/index.html"), QByteArray("FOO FOO FOO\r\naaaa"));
 
     // Without the backup, aa becomes a in aaaa twice, never overlapping.
@@ -534,7 +535,7 @@ TEST_F(ReplaceTest, BackupNameLeavingTheBackupFolderIsRefused)
             fill(d, "foo", "bar", true, name);
             in<QPushButton>(&d, "BitBtnReplaceAll")->click();
         });
-        EXPECT_EQ(prompts.shownTexts().last(), BigReplaceTexts::cannotCreateBackup) << name.toStdString();
+        EXPECT_EQ(prompts.shownTexts().last(), SiteFiles::cannotCreateBackupFolder) << name.toStdString();
     }
     EXPECT_FALSE(folder.exists("escaped"));
     EXPECT_FALSE(folder.exists("abs"));
