@@ -18,7 +18,7 @@ constexpr int kWrapDelayMs = 250;
 struct BlockNotes final : QTextBlockUserData {
     QList<QTextLayout::FormatRange> ranges; // by start
     int longest = 0;                        // bounds the search for ranges reaching a visual line
-    int breakStyle = HtmlEditor::kNoBreakStyle;
+    std::optional<LineEnd> breakStyle;
 };
 
 BlockNotes *notesOf(const QTextBlock &block)
@@ -146,7 +146,8 @@ void HtmlEditor::setLongLineColours(const QTextBlock &block, const QList<QTextLa
 {
     if (!block.isValid())
         return;
-    if (colours.isEmpty() && !notesOf(block))
+    // A line whose notes hold only its break's style has no colours to take away.
+    if (const BlockNotes *notes = notesOf(block); colours.isEmpty() && (!notes || notes->ranges.isEmpty()))
         return;
     BlockNotes &held = notesMadeFor(block);
     held.ranges = colours;
@@ -165,16 +166,16 @@ QList<QTextLayout::FormatRange> HtmlEditor::longLineColours(const QTextBlock &bl
     return held ? held->ranges : QList<QTextLayout::FormatRange>{};
 }
 
-void HtmlEditor::setBreakStyle(const QTextBlock &block, int style)
+void HtmlEditor::setBreakStyle(const QTextBlock &block, std::optional<LineEnd> style)
 {
-    if (block.isValid() && (style != kNoBreakStyle || notesOf(block)))
+    if (block.isValid() && (style || notesOf(block)))
         notesMadeFor(block).breakStyle = style;
 }
 
-int HtmlEditor::breakStyle(const QTextBlock &block) const
+std::optional<LineEnd> HtmlEditor::breakStyle(const QTextBlock &block) const
 {
     const BlockNotes *notes = notesOf(block);
-    return notes ? notes->breakStyle : kNoBreakStyle;
+    return notes ? notes->breakStyle : std::nullopt;
 }
 
 void HtmlEditor::keyPressEvent(QKeyEvent *event)

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/TextFile.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextLayout>
 #include <QTimer>
 
+#include <optional>
 #include <utility>
 
 // Lines at least this long are laid out once and keep their layout, and their display
@@ -31,12 +34,11 @@ public:
     void setLongLineColours(const QTextBlock &block, const QList<QTextLayout::FormatRange> &colours);
     QList<QTextLayout::FormatRange> longLineColours(const QTextBlock &block) const;
 
-    // A number the window's owner keeps with a line: the style of the line break before it.
-    // It stays with the line while its text changes, a line that a new break splits off has
-    // none, and it goes with the line when the break before the line goes.
-    static constexpr int kNoBreakStyle = -1;
-    void setBreakStyle(const QTextBlock &block, int style);
-    int breakStyle(const QTextBlock &block) const;
+    // The style of the line break before a line, when it is not the file's first. It stays
+    // with the line while its text changes, a line that a new break splits off has none, and
+    // it goes with the line when the break before the line goes.
+    void setBreakStyle(const QTextBlock &block, std::optional<LineEnd> style);
+    std::optional<LineEnd> breakStyle(const QTextBlock &block) const;
 
 Q_SIGNALS:
     void keyPressed();

@@ -1,10 +1,10 @@
 #include "editor/RecoveryFile.h"
 
 #include "platform/Clock.h"
+#include "platform/TextFile.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace {
 const QByteArray kMagic = "Tovarel Pro recovery 1\n";
@@ -74,23 +74,15 @@ std::optional<RecoveredPage> decode(const QByteArray &bytes, QString *error)
 
 bool write(const QString &path, const RecoveredPage &page, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, file.errorString());
-    file.write(encode(page));
-    if (!file.commit())
-        return fail(error, file.errorString());
-    return true;
+    return writeFileAtomically(path, encode(page), error);
 }
 
 std::optional<RecoveredPage> read(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, file.errorString());
+    const std::optional<QByteArray> bytes = readFileBytes(path, error);
+    if (!bytes)
         return std::nullopt;
-    }
-    return decode(file.readAll(), error);
+    return decode(*bytes, error);
 }
 
 } // namespace RecoveryFile

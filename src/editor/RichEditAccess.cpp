@@ -71,21 +71,6 @@ QString fromWidget(const QString &text)
     return mapped(text, givenBack);
 }
 
-// The style of the line break before a block, when it is not the file's first, is kept by the
-// window with the block: so it travels with its break through every edit.
-std::optional<LineEnd> breakBefore(const HtmlEditor &edit, const QTextBlock &block)
-{
-    const int style = edit.breakStyle(block);
-    if (style == HtmlEditor::kNoBreakStyle)
-        return std::nullopt;
-    return LineEnd(style);
-}
-
-void setBreakBefore(HtmlEditor &edit, const QTextBlock &block, std::optional<LineEnd> end)
-{
-    edit.setBreakStyle(block, end ? int(*end) : HtmlEditor::kNoBreakStyle);
-}
-
 } // namespace
 
 // Loads and colours are no change to the text: the listener does not hear of them.
@@ -140,7 +125,7 @@ void RichEditAccess::setOtherLineEnds(const LineEndMarks &marks)
     for (const LineEndMark &mark : marks) {
         QTextBlock after = document().findBlockByNumber(mark.line + 1);
         if (after.isValid())
-            setBreakBefore(m_edit, after, mark.end);
+            m_edit.setBreakStyle(after, mark.end);
     }
 }
 
@@ -148,7 +133,7 @@ LineEndMarks RichEditAccess::otherLineEnds() const
 {
     LineEndMarks marks;
     for (QTextBlock block = document().firstBlock().next(); block.isValid(); block = block.next()) {
-        if (const std::optional<LineEnd> end = breakBefore(m_edit, block))
+        if (const std::optional<LineEnd> end = m_edit.breakStyle(block))
             marks.append({block.blockNumber() - 1, *end});
     }
     return marks;
@@ -217,13 +202,13 @@ void RichEditAccess::replaceSelection(const QString &text)
     const int lastLine = document().findBlock(cursor.selectionEnd()).blockNumber();
     std::vector<std::optional<LineEnd>> styles;
     for (QTextBlock block = first; block.isValid() && block.blockNumber() <= lastLine; block = block.next())
-        styles.push_back(breakBefore(m_edit, block));
+        styles.push_back(m_edit.breakStyle(block));
     const QString inserted = toWidget(LineBreaks::fromCrLf(text));
     cursor.insertText(inserted);
     const qsizetype insertedBreaks = inserted.count(QLatin1Char('\n'));
     QTextBlock block = document().findBlockByNumber(firstLine);
     for (qsizetype nth = 0; nth <= insertedBreaks && block.isValid(); ++nth, block = block.next())
-        setBreakBefore(m_edit, block, nth < qsizetype(styles.size()) ? styles[size_t(nth)] : std::nullopt);
+        m_edit.setBreakStyle(block, nth < qsizetype(styles.size()) ? styles[size_t(nth)] : std::nullopt);
     m_edit.setTextCursor(cursor);
 }
 

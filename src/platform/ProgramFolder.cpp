@@ -1,17 +1,12 @@
 #include "platform/ProgramFolder.h"
 
-#include <QDir>
+#include <algorithm>
 
 QString withTrailingSeparator(const QString &folder)
 {
     if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
         return folder;
     return folder + QLatin1Char('/');
-}
-
-QString programFolderOf(const QString &executableDir)
-{
-    return withTrailingSeparator(QDir::fromNativeSeparators(executableDir));
 }
 
 static qsizetype lastSeparator(const QString &path)

@@ -2,9 +2,8 @@
 
 #include <QString>
 
-// Paths of the program folder: the executable's folder, always ending in "/".
+// A folder path ending in its separator ("/" added when it has none); empty stays empty.
 QString withTrailingSeparator(const QString &folder);
-QString programFolderOf(const QString &executableDir);
 
 // The file-name part of a path: after the last "/" or "\" (paths written on Windows still split).
 QString fileNamePart(const QString &path);

@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -43,19 +44,23 @@ void SuggestionList::sortByLikelihood(QStringView typed)
 
 namespace {
 // Where a key lies on a QWERTY keyboard: its row and its column, the rows shifted by their
-// stagger; none for characters without a key of their own.
+// stagger; none for characters without a key of their own. Asked for every cell of the
+// likelihood table, so the keys are looked up in a table made once.
 std::optional<std::pair<double, double>> keyPosition(QChar c)
 {
-    static const char *const rows[] = {"1234567890-", "qwertyuiop", "asdfghjkl;'", "zxcvbnm,./"};
-    static const double stagger[] = {0, 0.5, 0.75, 1.25};
-    const char16_t lower = c.toLower().unicode();
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; rows[row][column]; ++column) {
-            if (rows[row][column] == lower)
-                return std::pair{double(row), column + stagger[row]};
+    using Position = std::optional<std::pair<double, double>>;
+    static const std::array<Position, 128> positions = [] {
+        static const char *const rows[] = {"1234567890-", "qwertyuiop", "asdfghjkl;'", "zxcvbnm,./"};
+        static const double stagger[] = {0, 0.5, 0.75, 1.25};
+        std::array<Position, 128> table{};
+        for (int row = 0; row < 4; ++row) {
+            for (int column = 0; rows[row][column]; ++column)
+                table[size_t(rows[row][column])] = std::pair{double(row), column + stagger[row]};
         }
-    }
-    return std::nullopt;
+        return table;
+    }();
+    const char16_t lower = c.toLower().unicode();
+    return lower < positions.size() ? positions[lower] : std::nullopt;
 }
 
 bool besideOnKeyboard(QChar a, QChar b)
