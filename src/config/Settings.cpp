@@ -187,8 +187,33 @@ void Settings::setInMemory(SettingKey key, const QString &value)
 bool Settings::store(SettingKey key, const QString &value)
 {
     setInMemory(key, value);
+    return storeInFile(key, value);
+}
+
+QString Settings::storedText(SettingKey key) const
+{
+    const SettingDefinition &d = settingDefinition(key);
+    return IniFile(iniPath(d.file)).readString(QLatin1String(d.section), QLatin1String(d.name), QString());
+}
+
+bool Settings::storeInFile(SettingKey key, const QString &value) const
+{
     const SettingDefinition &d = settingDefinition(key);
     return IniFile(iniPath(d.file)).writeString(QLatin1String(d.section), QLatin1String(d.name), value);
+}
+
+namespace {
+const QString kBackupSection = QStringLiteral("Backup");
+}
+
+int Settings::backupCounter(const QString &counterKey) const
+{
+    return IniFile(iniPath(SettingsFile::Options)).readInt(kBackupSection, counterKey, 0);
+}
+
+bool Settings::storeBackupCounter(const QString &counterKey, int closings) const
+{
+    return IniFile(iniPath(SettingsFile::Options)).writeInt(kBackupSection, counterKey, closings);
 }
 
 bool Settings::storeFlag(SettingKey key, bool value)

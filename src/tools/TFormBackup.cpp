@@ -271,7 +271,7 @@ void TFormBackup::BitBtnBackupClick()
     m_statusBar->end();
     // A whole backup restarts the reminder's count; one with a file missing does not.
     if (!failed)
-        BackupReminder::backedUp(m_context.programFolder + QLatin1String(kOptionsIniName), shown);
+        BackupReminder::backedUp(*m_context.settings, shown);
     m_statusBar->setText(BackupTexts::complete);
     m_context.prompts->information(BackupTexts::finished + (failed ? BackupTexts::someFailed : QString()));
 }
