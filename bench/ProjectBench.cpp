@@ -1,17 +1,11 @@
 #include "BenchHarness.h"
-#include "BenchPrompts.h"
+#include "BenchWindow.h"
 
 #include "app/TForm1.h"
-
-#include "platform/Clipboard.h"
-#include "platform/Clock.h"
-#include "platform/EventPump.h"
-#include <QDialog>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -35,31 +29,19 @@ void writeProject(const QString &outlinePath, const QString &pathFile)
         fil.write(paths);
 }
 
-struct ProjectFixture {
-    QTemporaryDir dir;
-    BenchPrompts prompts;
-    SystemClipboard clipboard;
-    SystemClock clock;
-    ApplicationEventPump pump;
-    std::unique_ptr<TForm1> window;
+struct ProjectFixture : BenchWindow {
     QString outline;
 };
 
 std::vector<Benchmark> projectBenchmarks()
 {
     auto fixture = std::make_shared<ProjectFixture>();
-    const QString folder = fixture->dir.path() + QLatin1Char('/');
+    const QString folder = fixture->folder();
     QDir(folder).mkdir(QStringLiteral("projects"));
     fixture->outline = folder + QStringLiteral("projects/big.out");
     writeProject(fixture->outline, folder + QStringLiteral("projects/big.fil"));
     fixture->prompts.openPath = fixture->outline;
-    AppEnvironment env{
-        AppFolders::inPlace(folder), &fixture->prompts, &fixture->clipboard, &fixture->clock, &fixture->pump, 0};
-    // Nobody answers the tip of the day in a benchmark.
-    env.runModal = [](QDialog &) { return int(QDialog::Rejected); };
-    fixture->window = std::make_unique<TForm1>(env);
-    fixture->window->resize(1000, 700);
-    fixture->window->show();
+    fixture->start();
 
     Benchmark open;
     open.name = QStringLiteral("open+expand 10 000-page project");

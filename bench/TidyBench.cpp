@@ -1,17 +1,12 @@
 #include "BenchHarness.h"
 #include "BenchPages.h"
-#include "BenchPrompts.h"
+#include "BenchWindow.h"
 
 #include "app/TForm1.h"
 #include "editor/RichEditAccess.h"
-#include "platform/Clipboard.h"
-#include "platform/Clock.h"
-#include "platform/EventPump.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <memory>
@@ -40,31 +35,19 @@ QByteArray generatedPage()
     return page + "</BODY></HTML>\n";
 }
 
-struct TidyFixture {
-    QTemporaryDir dir;
+struct TidyFixture : BenchWindow {
     QString page;
-    BenchPrompts prompts;
-    SystemClipboard clipboard;
-    SystemClock clock;
-    ApplicationEventPump pump;
-    std::unique_ptr<TForm1> window;
 };
 
 std::vector<Benchmark> tidyBenchmarks()
 {
     auto fixture = std::make_shared<TidyFixture>();
-    const QString folder = fixture->dir.path() + QLatin1Char('/');
-    fixture->page = folder + QStringLiteral("big.html");
+    fixture->page = fixture->folder() + QStringLiteral("big.html");
     const QByteArray bytes = generatedPage();
     if (!writePage(fixture->page, bytes))
         return {};
     std::printf("  tidy: a page of %lld bytes\n", qlonglong(bytes.size()));
-    AppEnvironment env{
-        AppFolders::inPlace(folder), &fixture->prompts, &fixture->clipboard, &fixture->clock, &fixture->pump, 0};
-    env.runModal = [](QDialog &) { return int(QDialog::Rejected); };
-    fixture->window = std::make_unique<TForm1>(env);
-    fixture->window->resize(1000, 700);
-    fixture->window->show();
+    fixture->start();
     fixture->window->editorAccess().setPlainText(QString::fromUtf8(bytes));
     QCoreApplication::processEvents();
 

@@ -72,10 +72,17 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     hooks.repaint = [this] { m_editor->viewport()->update(); };
     hooks.setEditorReadOnly = [this](bool readOnly) { m_editor->setReadOnly(readOnly); };
     hooks.documentReplaced = [this] {
+        m_typingColourer->dropPending(); // lines of the text that went
         if (m_preview)
             m_preview->removePreviewCopies();
     };
     m_document = std::make_unique<HtmlDocument>(*m_editorAccess, *m_env.prompts, m_settings, *m_env.clipboard, hooks);
+    m_typingColourer = std::make_unique<TypingColourer>(*m_editorAccess);
+    m_timerTypingColours = new QTimer(this);
+    m_timerTypingColours->setSingleShot(true);
+    connect(m_timerTypingColours, &QTimer::timeout, this, &TForm1::colourPendingLines);
+    m_editorAccess->setLinesEditedListener(
+        [this](int first, int last, int addedLines) { colourEditedLines(first, last, addedLines); });
     m_tagInserter =
         std::make_unique<TagInserter>(*m_editorAccess, *m_env.clipboard, [this] { m_document->setModified(true); });
     buildTagCommands();
@@ -545,6 +552,24 @@ void TForm1::colourTags()
     ColourPass(*m_editorAccess, *m_env.eventPump, m_stopColours, tagColoursFrom(m_settings)).run(wrap);
 }
 
+void TForm1::colourEditedLines(int first, int last, int addedLines)
+{
+    if (!m_settings.flag(SettingKey::TagsColored))
+        return;
+    m_typingColourer->linesChanged(first, last, addedLines, tagColoursFrom(m_settings));
+    if (m_typingColourer->hasPending())
+        m_timerTypingColours->start(); // the rest once pending input has run
+}
+
+void TForm1::colourPendingLines()
+{
+    if (!m_settings.flag(SettingKey::TagsColored))
+        return;
+    m_typingColourer->colourPending(tagColoursFrom(m_settings));
+    if (m_typingColourer->hasPending())
+        m_timerTypingColours->start();
+}
+
 void TForm1::FormActivate()
 {
     m_textLimit = m_settings.flag(SettingKey::EditProblem) ? kFullTextLimit : kDefaultTextLimit;
@@ -779,4 +804,6 @@ void TForm1::CheckWrapClick()
 void TForm1::CheckBoxColoredTagsClick()
 {
     m_settings.storeFlag(SettingKey::TagsColored, m_checkColored->isChecked());
+    if (!m_checkColored->isChecked())
+        m_typingColourer->dropPending();
 }

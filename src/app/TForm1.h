@@ -35,6 +35,7 @@ class QTreeView;
 class ProjectOutlineModel;
 class RichEditAccess;
 class TagInserter;
+class TypingColourer;
 class TSpellEngine;
 class TSpellEngineDialog;
 class ApplicationSpellEventLoop;
@@ -314,6 +315,11 @@ private:
     void openSettingsDialog(int page);
     void colourTags();
     void openRecentProject(int index);
+    // With automatic colouring on, the lines an edit changed take their colours as it is typed.
+    void colourEditedLines(int first, int last, int addedLines);
+    void colourPendingLines();
+    std::unique_ptr<TypingColourer> m_typingColourer;
+    QTimer *m_timerTypingColours = nullptr;
 
     // Projects (TForm1Project.cpp)
     enum class ProjectCloser { NewProject, OpenProject, RecentItem, HelpProject, Program };

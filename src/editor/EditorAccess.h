@@ -53,6 +53,7 @@ public:
     // Line by line access for passes over the whole text, so that they need not copy it.
     virtual int lineCount() const { return int(lines().size()); }
     virtual QString lineText(int line) const { return lines().value(line); }
+    virtual int lineLength(int line) const { return int(lineText(line).size()); }
     // Display-only colours of one line, replacing the ones the line had (this default can
     // only add). A window may hold the repaint back until flushLineColours().
     virtual void setLineColours(int line, const QList<LineColour> &colours)

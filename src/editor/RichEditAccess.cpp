@@ -90,10 +90,25 @@ RichEditAccess::RichEditAccess(HtmlEditor &edit) : m_edit(edit)
     m_blockCount = document().blockCount();
     m_editWatch = QObject::connect(&document(), &QTextDocument::contentsChange, &m_edit,
                                    [this](int position, int removed, int added) {
+                                       const int addedLines = document().blockCount() - m_blockCount;
                                        moveColours(position, removed, added);
-                                       if (m_quiet == 0 && m_changeListener)
+                                       if (m_quiet > 0)
+                                           return;
+                                       if (m_changeListener)
                                            m_changeListener();
+                                       if (m_linesEditedListener)
+                                           tellLinesEdited(position, added, addedLines);
                                    });
+}
+
+void RichEditAccess::tellLinesEdited(int position, int added, int addedLines)
+{
+    // Called before the window lays the change out, so colours set now cost no second layout.
+    const int first = document().findBlock(position).blockNumber();
+    const QTextBlock lastBlock = document().findBlock(position + added);
+    const int last = lastBlock.isValid() ? lastBlock.blockNumber() : document().blockCount() - 1;
+    if (first >= 0)
+        m_linesEditedListener(first, std::max(first, last), addedLines);
 }
 
 RichEditAccess::~RichEditAccess()
@@ -264,6 +279,11 @@ int RichEditAccess::lineCount() const
 QString RichEditAccess::lineText(int line) const
 {
     return fromWidget(document().findBlockByNumber(line).text());
+}
+
+int RichEditAccess::lineLength(int line) const
+{
+    return std::max(0, document().findBlockByNumber(line).length() - 1);
 }
 
 const QTextCharFormat &RichEditAccess::formatFor(const QColor &colour)

@@ -29,6 +29,12 @@ public:
     void setOtherLineEnds(const LineEndMarks &marks) override;
     LineEndMarks otherLineEnds() const override;
     void setChangeListener(std::function<void()> listener) override { m_changeListener = std::move(listener); }
+    // Told of every change the change listener hears of, with the lines it left changed
+    // (numbered as they are after it) and how many lines it added (negative: took out).
+    void setLinesEditedListener(std::function<void(int first, int last, int addedLines)> listener)
+    {
+        m_linesEditedListener = std::move(listener);
+    }
 
     int selStart() const override;
     int selLength() const override;
@@ -42,6 +48,7 @@ public:
 
     int lineCount() const override;
     QString lineText(int line) const override;
+    int lineLength(int line) const override;
     void setLineColours(int line, const QList<LineColour> &colours) override;
     void flushLineColours() override;
 
@@ -53,6 +60,7 @@ private:
     QTextDocument &document() const;
     const QTextCharFormat &formatFor(const QColor &colour);
     void moveColours(int position, int removed, int added);
+    void tellLinesEdited(int position, int added, int addedLines);
     QList<QTextLayout::FormatRange> coloursOf(const QTextBlock &block) const;
     // True when the line must be laid out again to show them (layout formats changed).
     bool setColoursOf(const QTextBlock &block, const QList<QTextLayout::FormatRange> &colours);
@@ -66,5 +74,6 @@ private:
     int m_blockCount = 0;
     QMetaObject::Connection m_editWatch;
     std::function<void()> m_changeListener;
+    std::function<void(int, int, int)> m_linesEditedListener;
     int m_quiet = 0; // loads and colours under way
 };

@@ -133,6 +133,64 @@ TagColours tagColoursFrom(const Settings &settings)
     return colours;
 }
 
+LineColourer::LineColourer(EditorAccess &editor, const TagColours &colours) : m_editor(editor), m_colours(colours) {}
+
+qsizetype LineColourer::colour(int line)
+{
+    const QString text = m_editor.lineText(line);
+    const std::vector<TagSpan> &spans = m_scanner.scan(text);
+    m_lineColours.clear();
+    m_lineColours.reserve(qsizetype(spans.size()));
+    for (const TagSpan &span : spans)
+        m_lineColours.append({span.start, span.length, m_colours[size_t(span.kind)]});
+    m_editor.setLineColours(line, m_lineColours);
+    return text.size();
+}
+
+TypingColourer::TypingColourer(EditorAccess &editor) : m_editor(editor) {}
+
+void TypingColourer::linesChanged(int first, int last, int addedLines, const TagColours &colours)
+{
+    if (hasPending() && m_pendingLast >= first) {
+        // Lines waiting below the edit moved with it; counting from the edit keeps them all.
+        m_pendingFirst = std::min(m_pendingFirst, first);
+        m_pendingLast = std::max(m_pendingLast + addedLines, first);
+    }
+    if (const int next = colourShare(first, last, colours); next >= 0)
+        addPending(next, last);
+}
+
+void TypingColourer::colourPending(const TagColours &colours)
+{
+    if (!hasPending())
+        return;
+    const int last = m_pendingLast;
+    const int next = colourShare(m_pendingFirst, last, colours);
+    dropPending();
+    if (next >= 0)
+        addPending(next, last);
+}
+
+void TypingColourer::addPending(int first, int last)
+{
+    m_pendingFirst = hasPending() ? std::min(m_pendingFirst, first) : first;
+    m_pendingLast = std::max(m_pendingLast, last);
+}
+
+int TypingColourer::colourShare(int first, int last, const TagColours &colours)
+{
+    LineColourer colourer(m_editor, colours);
+    last = std::min(last, m_editor.lineCount() - 1);
+    qsizetype scanned = 0;
+    int line = std::max(first, 0);
+    for (; line <= last && scanned < kTypingShare; ++line) {
+        if (m_editor.lineLength(line) <= kTypingShare)
+            scanned += colourer.colour(line) + 1;
+    }
+    m_editor.flushLineColours();
+    return line > last ? -1 : line;
+}
+
 ColourPass::ColourPass(EditorAccess &editor, EventPump &pump, bool &stopFlag, const TagColours &colours)
     : m_editor(editor), m_pump(pump), m_stop(stopFlag), m_colours(colours)
 {
@@ -153,8 +211,7 @@ ColourPassResult ColourPass::run(const WordWrapControl &wrap)
 
     // Repainting once per batch of lines instead of once per line keeps a large pass linear.
     constexpr int kLinesPerRepaint = 256;
-    TagScanner scanner;
-    QList<LineColour> lineColours;
+    LineColourer colourer(m_editor, m_colours);
     // Input may change the text between lines, so the count is asked for on every line.
     for (int line = 0; line < m_editor.lineCount(); ++line) {
         m_pump.processEvents();
@@ -163,13 +220,7 @@ ColourPassResult ColourPass::run(const WordWrapControl &wrap)
             restoreWrap(wrap);
             return ColourPassResult::Stopped;
         }
-        const QString text = m_editor.lineText(line);
-        const std::vector<TagSpan> &spans = scanner.scan(text);
-        lineColours.clear();
-        lineColours.reserve(qsizetype(spans.size()));
-        for (const TagSpan &span : spans)
-            lineColours.append({span.start, span.length, m_colours[size_t(span.kind)]});
-        m_editor.setLineColours(line, lineColours);
+        colourer.colour(line);
         if (line % kLinesPerRepaint == kLinesPerRepaint - 1)
             m_editor.flushLineColours();
     }
