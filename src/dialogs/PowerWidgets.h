@@ -17,14 +17,6 @@ inline void paintAsResult(QLineEdit *edit)
     edit->setPalette(palette);
 }
 
-inline QLineEdit *resultField(const char *objectName, const QString &initialText, QWidget *parent)
-{
-    auto *edit = new QLineEdit(initialText, parent);
-    edit->setObjectName(QLatin1String(objectName));
-    paintAsResult(edit);
-    return edit;
-}
-
 // Shows a freshly built tag, selected whole so that a copy takes it at once.
 inline void showBuilt(QLineEdit *edit, const QString &text)
 {
