@@ -29,6 +29,11 @@ const bool kChromiumFlags = [] {
     return true;
 }();
 
+QWebEngineView *webView(const BrowserPane &pane)
+{
+    return qobject_cast<QWebEngineView *>(pane.webView());
+}
+
 QColor panelColour(QWidget *area, const char *name)
 {
     return area->findChild<QWidget *>(QLatin1String(name))->palette().color(QPalette::Window);
@@ -60,7 +65,7 @@ protected:
 
 TEST_F(BrowserPaneWindowTest, PanesControlsCarryTheirNamesAndTexts)
 {
-    BrowserPane pane(&area, editor, true);
+    BrowserPane pane(&area, editor, QStringLiteral(TOVAREL_WEBVIEW_MODULE));
     EXPECT_EQ(child<QWidget>("PanelE")->toolTip(), "Show Edit Window");
     EXPECT_TRUE(child<QWidget>("PanelP")->isHidden());
     EXPECT_EQ(child<QLabel>("LabelIE")->text(), "IE");
@@ -81,7 +86,7 @@ TEST_F(BrowserPaneWindowTest, PanesControlsCarryTheirNamesAndTexts)
 
 TEST_F(BrowserPaneWindowTest, RealWebViewRendersTheDocumentAndTheModeLetterCycles)
 {
-    BrowserPane pane(&area, editor, BrowserPane::webEngineInstalled());
+    BrowserPane pane(&area, editor, QStringLiteral(TOVAREL_WEBVIEW_MODULE));
     ASSERT_TRUE(pane.isAvailable());
     QLabel modeLetter("T");
     PreviewController controller(settings, prompts, host, link, launcher, &pane);
@@ -94,16 +99,16 @@ TEST_F(BrowserPaneWindowTest, RealWebViewRendersTheDocumentAndTheModeLetterCycle
     settings.setInMemory(SettingKey::PreviewOption, "temp");
 
     QTest::mouseClick(child<QWidget>("PanelIE"), Qt::LeftButton);
-    ASSERT_NE(pane.webView(), nullptr);
-    QSignalSpy loaded(pane.webView(), &QWebEngineView::loadFinished);
+    ASSERT_NE(webView(pane), nullptr);
+    QSignalSpy loaded(webView(pane), &QWebEngineView::loadFinished);
     ASSERT_TRUE(loaded.count() > 0 || loaded.wait(60000));
     EXPECT_TRUE(loaded.first().first().toBool());
-    EXPECT_EQ(pane.webView()->url(), LocalPageScheme::shownUrl(QUrl::fromLocalFile(folder.file("site/$$temp.htm"))));
-    EXPECT_EQ(pane.webView()->url().path(), folder.file("site/$$temp.htm"));
+    EXPECT_EQ(webView(pane)->url(), LocalPageScheme::shownUrl(QUrl::fromLocalFile(folder.file("site/$$temp.htm"))));
+    EXPECT_EQ(webView(pane)->url().path(), folder.file("site/$$temp.htm"));
 
     QString text;
     bool got = false;
-    pane.webView()->page()->toPlainText([&](const QString &t) {
+    webView(pane)->page()->toPlainText([&](const QString &t) {
         text = t;
         got = true;
     });
@@ -156,7 +161,7 @@ QVariant evaluate(QWebEngineView *view, const QString &script)
 // anywhere).
 TEST_F(BrowserPaneWindowTest, LocalPageLoadsItsOwnPartsButCannotReadOtherFiles)
 {
-    BrowserPane pane(&area, editor, BrowserPane::webEngineInstalled());
+    BrowserPane pane(&area, editor, QStringLiteral(TOVAREL_WEBVIEW_MODULE));
     ASSERT_TRUE(pane.isAvailable());
     area.show();
     QImage picture(7, 5, QImage::Format_RGB32);
@@ -184,22 +189,20 @@ TEST_F(BrowserPaneWindowTest, LocalPageLoadsItsOwnPartsButCannotReadOtherFiles)
         "</script><iframe src=\"../private/secret.txt\" onload=\"readFrame(this)\"></iframe></body></html>");
 
     ASSERT_TRUE(pane.navigate(QUrl::fromLocalFile(page)));
-    QSignalSpy loaded(pane.webView(), &QWebEngineView::loadFinished);
+    QSignalSpy loaded(webView(pane), &QWebEngineView::loadFinished);
     ASSERT_TRUE(loaded.count() > 0 || loaded.wait(60000));
     ASSERT_TRUE(loaded.first().first().toBool());
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return evaluate(pane.webView(), "document.getElementById('pic').complete").toBool(); }, 30000));
+        [&] { return evaluate(webView(pane), "document.getElementById('pic').complete").toBool(); }, 30000));
 
-    EXPECT_EQ(evaluate(pane.webView(), "document.getElementById('pic').naturalWidth").toInt(), 7);
-    EXPECT_EQ(evaluate(pane.webView(), "getComputedStyle(document.body).marginLeft").toString(), "37px");
-    EXPECT_EQ(evaluate(pane.webView(), "window.scriptLoaded").toInt(), 42);
-    EXPECT_EQ(evaluate(pane.webView(), "window.sibling").toString(), "blocked");
-    EXPECT_EQ(evaluate(pane.webView(), "window.other").toString(), "blocked");
+    EXPECT_EQ(evaluate(webView(pane), "document.getElementById('pic').naturalWidth").toInt(), 7);
+    EXPECT_EQ(evaluate(webView(pane), "getComputedStyle(document.body).marginLeft").toString(), "37px");
+    EXPECT_EQ(evaluate(webView(pane), "window.scriptLoaded").toInt(), 42);
+    EXPECT_EQ(evaluate(webView(pane), "window.sibling").toString(), "blocked");
+    EXPECT_EQ(evaluate(webView(pane), "window.other").toString(), "blocked");
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return evaluate(pane.webView(), "window.fetched !== undefined && window.framed !== undefined").toBool();
-        },
+        [&] { return evaluate(webView(pane), "window.fetched !== undefined && window.framed !== undefined").toBool(); },
         30000));
-    EXPECT_EQ(evaluate(pane.webView(), "window.fetched").toString(), "blocked");
-    EXPECT_FALSE(evaluate(pane.webView(), "window.framed").toString().contains("private secret"));
+    EXPECT_EQ(evaluate(webView(pane), "window.fetched").toString(), "blocked");
+    EXPECT_FALSE(evaluate(webView(pane), "window.framed").toString().contains("private secret"));
 }
