@@ -286,9 +286,7 @@ bool TForm1::closeProject(ProjectCloser closer)
 
 void TForm1::runBackupReminder()
 {
-    if (!BackupReminder::countClosing(m_settings.iniPath(SettingsFile::Options),
-                                      m_settings.integer(SettingKey::BackupType),
-                                      m_settings.integer(SettingKey::BackupPromptFreq), m_projectName))
+    if (!BackupReminder::countClosing(m_settings, m_projectName))
         return;
     if (prompts().confirm(BackupReminder::question))
         openBackupDialog(m_projectName);

@@ -54,10 +54,10 @@ constexpr std::array<SettingDefinition, size_t(SettingKey::Count)> kTable{{
     {K::ColorLink, F::Options, "Colors", "Link", T::Integer, "16711680", false},
     {K::ColorVLink, F::Options, "Colors", "VLink", T::Integer, "8388736", false},
     {K::ColorALink, F::Options, "Colors", "ALink", T::Integer, "10485760", false},
-    {K::Recent1, F::Options, "Recent", "File1", T::Text, "", false},
-    {K::Recent2, F::Options, "Recent", "File2", T::Text, "", false},
-    {K::Recent3, F::Options, "Recent", "File3", T::Text, "", false},
-    {K::Recent4, F::Options, "Recent", "File4", T::Text, "", false},
+    {K::Recent1, F::Options, "Recent", "File1", T::Text, "", true},
+    {K::Recent2, F::Options, "Recent", "File2", T::Text, "", true},
+    {K::Recent3, F::Options, "Recent", "File3", T::Text, "", true},
+    {K::Recent4, F::Options, "Recent", "File4", T::Text, "", true},
 }};
 
 constexpr bool tableIsInKeyOrder()
@@ -159,12 +159,6 @@ void Settings::readOptionsIni()
     readStartupKeys(SettingsFile::Options);
 }
 
-void Settings::readRecent()
-{
-    readKeys(SettingsFile::Options,
-             {SettingKey::Recent1, SettingKey::Recent2, SettingKey::Recent3, SettingKey::Recent4});
-}
-
 void Settings::reload(SettingKey key)
 {
     readKeys(settingDefinition(key).file, {key});
@@ -193,8 +187,33 @@ void Settings::setInMemory(SettingKey key, const QString &value)
 bool Settings::store(SettingKey key, const QString &value)
 {
     setInMemory(key, value);
+    return storeInFile(key, value);
+}
+
+QString Settings::storedText(SettingKey key) const
+{
+    const SettingDefinition &d = settingDefinition(key);
+    return IniFile(iniPath(d.file)).readString(QLatin1String(d.section), QLatin1String(d.name), QString());
+}
+
+bool Settings::storeInFile(SettingKey key, const QString &value) const
+{
     const SettingDefinition &d = settingDefinition(key);
     return IniFile(iniPath(d.file)).writeString(QLatin1String(d.section), QLatin1String(d.name), value);
+}
+
+namespace {
+const QString kBackupSection = QStringLiteral("Backup");
+}
+
+int Settings::backupCounter(const QString &counterKey) const
+{
+    return IniFile(iniPath(SettingsFile::Options)).readInt(kBackupSection, counterKey, 0);
+}
+
+bool Settings::storeBackupCounter(const QString &counterKey, int closings) const
+{
+    return IniFile(iniPath(SettingsFile::Options)).writeInt(kBackupSection, counterKey, closings);
 }
 
 bool Settings::storeFlag(SettingKey key, bool value)

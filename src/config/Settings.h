@@ -93,8 +93,7 @@ public:
 
     // Start-up reads, one block per file; a key missing or unreadable keeps its default.
     void readDefaultIni();
-    void readOptionsIni(); // the keys marked for start-up, without [Recent]
-    void readRecent();
+    void readOptionsIni(); // the keys marked for start-up, the recent projects too: one pass
 
     QString text(SettingKey key) const;
     bool flag(SettingKey key) const;
@@ -110,6 +109,15 @@ public:
 
     // A key of the table read from its file now (for keys not read at start-up).
     void reload(SettingKey key);
+    // The file alone, memory left as it is: what the file holds for a key now (empty when
+    // it holds nothing), and writing it.
+    QString storedText(SettingKey key) const;
+    bool storeInFile(SettingKey key, const QString &value) const;
+
+    // The closings of a project counted for the backup reminder, in OPTIONS.INI [Backup]
+    // under a key made from the project's name (so outside the table); 0 when not counted.
+    int backupCounter(const QString &counterKey) const;
+    bool storeBackupCounter(const QString &counterKey, int closings) const;
 
     // The colour of a tag kind: a colour name, or a decimal 0x00BBGGRR value; red otherwise.
     quint32 tagColour(SettingKey key) const;

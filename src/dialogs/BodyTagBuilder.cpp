@@ -2,7 +2,6 @@
 
 #include "config/Settings.h"
 #include "dialogs/HtmlColour.h"
-#include "platform/IniFile.h"
 
 #include <array>
 #include <utility>
@@ -24,10 +23,7 @@ BodyColours readBodyColours(const Settings &settings)
 {
     BodyColours colours;
     for (const auto &[key, member] : kColourKeys) {
-        const SettingDefinition &d = settingDefinition(key);
-        const QString stored =
-            IniFile(settings.iniPath(d.file)).readString(QLatin1String(d.section), QLatin1String(d.name), QString());
-        if (const std::optional<quint32> value = HtmlColour::parse(stored))
+        if (const std::optional<quint32> value = HtmlColour::parse(settings.storedText(key)))
             colours.*member = *value;
     }
     return colours;

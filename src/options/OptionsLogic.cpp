@@ -2,7 +2,6 @@
 
 #include "config/ColorNames.h"
 #include "config/Settings.h"
-#include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/TextFile.h"
 #include "preview/PreviewFile.h"
@@ -140,15 +139,9 @@ QString flagText(bool on)
 }
 
 // Writes the memory value of a key to its file, leaving memory as it is.
-void writeKey(const Settings &settings, SettingKey key, const QString &value)
-{
-    const SettingDefinition &d = settingDefinition(key);
-    IniFile(settings.iniPath(d.file)).writeString(QLatin1String(d.section), QLatin1String(d.name), value);
-}
-
 void writeKey(const Settings &settings, SettingKey key)
 {
-    writeKey(settings, key, settings.text(key));
+    settings.storeInFile(key, settings.text(key));
 }
 } // namespace
 
@@ -223,16 +216,16 @@ OptionsApplied applyOptions(const OptionsForm &form, Settings &settings)
         writeKey(settings, SettingKey::FilesSelected);
         writeKey(settings, SettingKey::FilesUseSel);
     }
-    writeKey(settings, SettingKey::FtpPath, form.ftp);
+    settings.storeInFile(SettingKey::FtpPath, form.ftp);
     writeKey(settings, SettingKey::TagsStrong);
     writeKey(settings, SettingKey::TagsEm);
     writeKey(settings, SettingKey::FilesConfirm);
     writeKey(settings, SettingKey::EditProblem);
     writeKey(settings, SettingKey::MsieControl);
     writeKey(settings, SettingKey::PreviewOption);
-    writeKey(settings, SettingKey::ImageEditor, form.imageEditor);
-    writeKey(settings, SettingKey::ImagemapEditor, form.imageMap);
-    writeKey(settings, SettingKey::ImagesFolder, form.imagePath);
+    settings.storeInFile(SettingKey::ImageEditor, form.imageEditor);
+    settings.storeInFile(SettingKey::ImagemapEditor, form.imageMap);
+    settings.storeInFile(SettingKey::ImagesFolder, form.imagePath);
     writeKey(settings, SettingKey::HtmlExt);
 
     settings.setInMemory(SettingKey::ImageEditor, form.imageEditor);

@@ -183,7 +183,7 @@ void TFormBackup::BitBtnBackupClick()
     m_ui->StatusBar1->end();
     // A whole backup restarts the reminder's count; one with a file missing does not.
     if (!failed)
-        BackupReminder::backedUp(m_context.programFolder + QLatin1String(kOptionsIniName), shown);
+        BackupReminder::backedUp(*m_context.settings, shown);
     m_ui->StatusBar1->setText(BackupTexts::complete);
     m_context.prompts->information(BackupTexts::finished + (failed ? BackupTexts::someFailed : QString()));
 }

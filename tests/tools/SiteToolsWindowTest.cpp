@@ -681,7 +681,9 @@ class BackupTest : public SiteToolsWindowTest {
 protected:
     std::unique_ptr<TFormBackup> backupForm(const QString &projectName)
     {
+        settings = std::make_unique<Settings>(folder.path());
         BackupContext context;
+        context.settings = settings.get();
         context.prompts = &prompts;
         context.clock = &clock;
         context.pump = &pump;
