@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fails when the source folders' includes form a cycle, when a folder below src/app includes
-# from src/app (the top: main window and entry point), or when a logic file includes widgets.
+# from src/app (the top: main window and entry point), or when a logic file includes widgets
+# (a Designer form's generated header among them).
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
@@ -30,7 +31,7 @@ for list in */CMakeLists.txt; do
     header=${source%.cpp}.h
     for file in "$folder/$source" "$folder/$header"; do
       [ -f "$file" ] || continue
-      if grep -q -E '^#include <(QtWidgets/)?Q(Widget|Dialog|MainWindow|Label|PushButton|Menu|Application|MessageBox|PlainTextEdit|TextEdit|Abstract[A-Za-z]*View|[A-Za-z]*Widget)>' "$file"; then
+      if grep -q -E '^#include (<(QtWidgets/)?Q(Widget|Dialog|MainWindow|Label|PushButton|Menu|Application|MessageBox|PlainTextEdit|TextEdit|Abstract[A-Za-z]*View|[A-Za-z]*Widget)>|"ui_[A-Za-z0-9_]+\.h")' "$file"; then
         echo "Logic file includes a widget header: src/$file"
         status=1
       fi

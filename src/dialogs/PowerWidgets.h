@@ -9,15 +9,12 @@
 namespace PowerWidgets {
 
 // The field that shows the built tag: yellow text on black.
-inline QLineEdit *resultField(const char *objectName, const QString &initialText, QWidget *parent)
+inline void paintAsResult(QLineEdit *edit)
 {
-    auto *edit = new QLineEdit(initialText, parent);
-    edit->setObjectName(QLatin1String(objectName));
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, Qt::black);
     palette.setColor(QPalette::Text, Qt::yellow);
     edit->setPalette(palette);
-    return edit;
 }
 
 // Shows a freshly built tag, selected whole so that a copy takes it at once.

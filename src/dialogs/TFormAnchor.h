@@ -4,11 +4,15 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class Clipboard;
 class Prompts;
-class QLineEdit;
-class QRadioButton;
 struct PowerResult;
+
+namespace Ui {
+class TFormAnchor;
+}
 
 namespace AnchorTexts {
 inline const QString caption = QStringLiteral("Power Anchor Tag");
@@ -27,6 +31,7 @@ public:
     TFormAnchor(Prompts &prompts, Clipboard &clipboard, PowerResult &result, const QString &selectedText,
                 bool useRelative, const QString &prefix, const QString &htmlPatterns, const QString &startFolder,
                 QWidget *parent = nullptr);
+    ~TFormAnchor() override;
 
     // What becomes the remembered choice on every close.
     bool useRelativePath() const;
@@ -53,13 +58,5 @@ private:
     PowerResult &m_result;
     QString m_filter;
     QString m_startFolder;
-
-    QRadioButton *m_radioHref;
-    QRadioButton *m_radioName;
-    QLineEdit *m_editHref;
-    QLineEdit *m_editDesc;
-    QRadioButton *m_radioFilename;
-    QRadioButton *m_radioRelative;
-    QLineEdit *m_editRelative;
-    QLineEdit *m_editDummy;
+    std::unique_ptr<Ui::TFormAnchor> m_ui;
 };

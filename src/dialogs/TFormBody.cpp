@@ -8,25 +8,13 @@
 #include "imaging/TPictureView.h"
 #include "platform/PlainTexts.h"
 #include "platform/Prompts.h"
+#include "ui_TFormBody.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
 using PowerWidgets::named;
 
 namespace {
-const char *const kColourLabels[4] = {"Text Color", "Link Color", "VLink Color", "ALink Color"};
-const char *const kColourLabelNames[4] = {"LabelText", "LabelLink", "LabelVLink", "LabelALink"};
-
 // The background image is tried quietly: a picture that will not load changes nothing.
 class SilentPrompts final : public Prompts {
 public:
@@ -51,140 +39,52 @@ void setTextColour(QWidget *widget, quint32 colour)
 } // namespace
 
 TFormBody::TFormBody(Settings &settings, Prompts &prompts, Clipboard &clipboard, PowerResult &result, QWidget *parent)
-    : QDialog(parent), m_settings(settings), m_prompts(prompts), m_clipboard(clipboard), m_result(result)
+    : QDialog(parent), m_settings(settings), m_prompts(prompts), m_clipboard(clipboard), m_result(result),
+      m_ui(std::make_unique<Ui::TFormBody>())
 {
-    setObjectName(QStringLiteral("FormBody"));
+    m_ui->setupUi(this);
     setWindowTitle(BodyTexts::caption);
     m_result.reset();
     m_colours = readBodyColours(settings);
 
-    auto *layout = new QVBoxLayout(this);
-
-    auto *tagGroup = new QGroupBox(QStringLiteral("<BODY> Tag"), this);
-    m_editBodyTag = PowerWidgets::resultField("EditBodyTag", BodyTexts::editBodyTagPrompt, tagGroup);
-    (new QVBoxLayout(tagGroup))->addWidget(m_editBodyTag);
-    layout->addWidget(tagGroup);
-
-    auto *middle = new QHBoxLayout;
-    auto *left = new QVBoxLayout;
-    auto *instruction = new QLabel(
-        QStringLiteral("Double-click the background color or one of the link colors to select a new color. It will be "
-                       "previewed for you in the preview panel. The BODY tag will then be created for you."),
-        this);
-    instruction->setWordWrap(true);
-    left->addWidget(instruction);
-
-    auto *background = new QGroupBox(QStringLiteral("Background Style:  "), this);
-    auto *bgLayout = new QGridLayout(background);
-    m_solid = named(new QRadioButton(QStringLiteral("Use Solid Color"), background), "RadioButton1");
-    m_solid->setChecked(true);
-    m_tiled = named(new QRadioButton(QStringLiteral("Use Tiled Image"), background), "RadioButton2");
-    m_selectColor = named(new QPushButton(QStringLiteral("Select Color"), background), "ButtonSelectColor");
-    m_selectImage = named(new QPushButton(QStringLiteral("Select Image"), background), "ButtonSelectImage");
-    m_selectImage->setEnabled(false);
-    m_labelImage = named(new QLabel(background), "LabelImage");
-    m_labelImage->setEnabled(false);
-    m_checkPath =
-        named(new QCheckBox(QStringLiteral("Insert this relative path to image file:"), background), "CheckPath");
+    PowerWidgets::paintAsResult(m_ui->EditBodyTag);
+    m_ui->EditBodyTag->setText(BodyTexts::editBodyTagPrompt);
     const QString storedPath = settings.text(SettingKey::RelImage);
-    m_editPath =
-        named(new QLineEdit(storedPath.isEmpty() ? BodyTexts::editPathExample : storedPath, background), "EditPath");
-    bgLayout->addWidget(m_solid, 0, 0);
-    bgLayout->addWidget(m_selectColor, 0, 1);
-    bgLayout->addWidget(m_tiled, 1, 0);
-    bgLayout->addWidget(m_selectImage, 1, 1);
-    bgLayout->addWidget(m_labelImage, 2, 0, 1, 2);
-    bgLayout->addWidget(m_checkPath, 3, 0, 1, 2);
-    bgLayout->addWidget(m_editPath, 4, 0, 1, 2);
-    left->addWidget(background);
-    left->addStretch(1);
-    middle->addLayout(left, 3);
+    m_ui->EditPath->setText(storedPath.isEmpty() ? BodyTexts::editPathExample : storedPath);
 
-    auto *right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Preview Panel"), this));
-    m_panel = named(new QFrame(this), "PanelPreview");
-    // A plain box: a sunken edge draws light lines that vanish on a light background.
-    m_panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_panel->setAutoFillBackground(true);
-    m_panel->setMinimumSize(220, 160);
-    m_picture = named(new TPictureView(prompts, m_panel), "ImagePreview");
+    // The picture lies under the colour labels, outside the panel's layout: it fills the panel.
+    m_picture = named(new TPictureView(prompts, m_ui->PanelPreview), "ImagePreview");
     m_picture->setStretch(true);
     m_picture->hide();
-    auto *panelLayout = new QVBoxLayout(m_panel);
-    for (int i = 0; i < 4; ++i) {
-        m_colourLabels[i] = named(new QLabel(QLatin1String(kColourLabels[i]), m_panel), kColourLabelNames[i]);
-        m_colourLabels[i]->installEventFilter(this);
-        panelLayout->addWidget(m_colourLabels[i], 0, Qt::AlignHCenter);
-    }
-    m_panel->installEventFilter(this);
+    m_colourLabels[0] = m_ui->LabelText;
+    m_colourLabels[1] = m_ui->LabelLink;
+    m_colourLabels[2] = m_ui->LabelVLink;
+    m_colourLabels[3] = m_ui->LabelALink;
+    for (QLabel *label : m_colourLabels)
+        label->installEventFilter(this);
+    m_ui->PanelPreview->installEventFilter(this);
     m_picture->installEventFilter(this);
-    right->addWidget(m_panel, 1);
-    middle->addLayout(right, 2);
-    layout->addLayout(middle);
-
-    auto *extra =
-        new QGroupBox(QStringLiteral("Additional Body Tags (not required if just changing <BODY> tag)"), this);
-    auto *extraLayout = new QGridLayout(extra);
-    m_checkEndBody = named(new QCheckBox(QStringLiteral("Include </BODY> Tag?"), extra), "CheckEndBodyTag");
-    m_checkHtml = named(new QCheckBox(QStringLiteral("Include <HTML> Tag?"), extra), "CheckHTML");
-    m_checkHead = named(new QCheckBox(QStringLiteral("Include <HEAD> Tag?"), extra), "CheckHead");
-    m_checkTitle = named(new QCheckBox(QStringLiteral("Include <TITLE> Tag?"), extra), "CheckTitle");
-    m_checkMeta = named(new QCheckBox(QStringLiteral("Include <META> Tags?"), extra), "CheckMeta");
-    m_editTitle =
-        named(new QLineEdit(QStringLiteral("Enter Page Title (appears at top of browser window)"), extra), "EditTitle");
-    m_editDesc = named(new QLineEdit(QStringLiteral("Enter your page DESCRIPTION here..."), extra), "EditDesc");
-    m_editKey = named(new QLineEdit(QStringLiteral("Enter your page's KEYWORDS here... "), extra), "EditKey");
-    auto *note = new QLabel(
-        QStringLiteral("Note: ending </BODY> tag will be inserted automatically if any of these options are selected."),
-        extra);
-    note->setWordWrap(true);
-    extraLayout->addWidget(m_checkEndBody, 0, 0);
-    extraLayout->addWidget(m_checkHtml, 1, 0);
-    extraLayout->addWidget(m_checkHead, 2, 0);
-    extraLayout->addWidget(m_checkTitle, 3, 0);
-    extraLayout->addWidget(m_editTitle, 3, 1);
-    extraLayout->addWidget(m_checkMeta, 4, 0);
-    extraLayout->addWidget(m_editDesc, 4, 1);
-    extraLayout->addWidget(m_editKey, 5, 1);
-    extraLayout->addWidget(note, 6, 0, 1, 2);
-    extraLayout->setColumnStretch(1, 1);
-    layout->addWidget(extra);
-
-    auto *buttons = new QHBoxLayout;
-    auto *insert = named(new QPushButton(QStringLiteral("Insert Tag into HTML file"), this), "BitBtnInsert");
-    insert->setToolTip(QStringLiteral("Insert this tag into the open HTML file"));
-    insert->setDefault(true);
-    auto *copy = named(new QPushButton(QStringLiteral("Copy Tag to Clipboard"), this), "BitBtnClipboard");
-    auto *close = named(new QPushButton(QStringLiteral("&Close"), this), "BitBtn1");
-    close->setAutoDefault(false);
-    copy->setAutoDefault(false);
-    buttons->addWidget(insert);
-    buttons->addWidget(copy);
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
-    resize(700, 580);
-
     applyColours();
 
     // Connected last: the fields' initial texts build nothing.
-    connect(m_selectColor, &QPushButton::clicked, this, &TFormBody::ButtonSelectColorClick);
-    connect(m_selectImage, &QPushButton::clicked, this, &TFormBody::ButtonSelectImageClick);
-    connect(m_solid, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_ui->ButtonSelectColor, &QPushButton::clicked, this, &TFormBody::ButtonSelectColorClick);
+    connect(m_ui->ButtonSelectImage, &QPushButton::clicked, this, &TFormBody::ButtonSelectImageClick);
+    connect(m_ui->RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             RadioButton1Click();
     });
-    connect(m_tiled, &QRadioButton::toggled, this, [this](bool on) {
+    connect(m_ui->RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             RadioButton2Click();
     });
-    for (QCheckBox *box : {m_checkPath, m_checkEndBody, m_checkHtml, m_checkHead, m_checkTitle, m_checkMeta})
+    for (QCheckBox *box :
+         {m_ui->CheckPath, m_ui->CheckEndBodyTag, m_ui->CheckHTML, m_ui->CheckHead, m_ui->CheckTitle, m_ui->CheckMeta})
         connect(box, &QCheckBox::toggled, this, &TFormBody::rebuild);
-    for (QLineEdit *edit : {m_editPath, m_editTitle, m_editDesc, m_editKey})
+    for (QLineEdit *edit : {m_ui->EditPath, m_ui->EditTitle, m_ui->EditDesc, m_ui->EditKey})
         connect(edit, &QLineEdit::textChanged, this, &TFormBody::rebuild);
-    connect(insert, &QPushButton::clicked, this, &TFormBody::BitBtnInsertClick);
-    connect(copy, &QPushButton::clicked, this, &TFormBody::BitBtnClipboardClick);
-    connect(close, &QPushButton::clicked, this, &TFormBody::BitBtn1Click);
+    connect(m_ui->BitBtnInsert, &QPushButton::clicked, this, &TFormBody::BitBtnInsertClick);
+    connect(m_ui->BitBtnClipboard, &QPushButton::clicked, this, &TFormBody::BitBtnClipboardClick);
+    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TFormBody::BitBtn1Click);
     showTextsAsPlainText(this);
 }
 
@@ -192,25 +92,25 @@ TFormBody::~TFormBody() = default;
 
 QString TFormBody::relativeImagePath() const
 {
-    return m_editPath->text();
+    return m_ui->EditPath->text();
 }
 
 BodyFields TFormBody::fields() const
 {
     BodyFields f;
     f.colours = m_colours;
-    f.tiledImage = m_tiled->isChecked();
+    f.tiledImage = m_ui->RadioButton2->isChecked();
     f.imagePath = m_imagePath;
-    f.insertPath = m_checkPath->isChecked();
-    f.pathPrefix = m_editPath->text();
-    f.endBodyTag = m_checkEndBody->isChecked();
-    f.html = m_checkHtml->isChecked();
-    f.head = m_checkHead->isChecked();
-    f.title = m_checkTitle->isChecked();
-    f.meta = m_checkMeta->isChecked();
-    f.titleText = m_editTitle->text();
-    f.description = m_editDesc->text();
-    f.keywords = m_editKey->text();
+    f.insertPath = m_ui->CheckPath->isChecked();
+    f.pathPrefix = m_ui->EditPath->text();
+    f.endBodyTag = m_ui->CheckEndBodyTag->isChecked();
+    f.html = m_ui->CheckHTML->isChecked();
+    f.head = m_ui->CheckHead->isChecked();
+    f.title = m_ui->CheckTitle->isChecked();
+    f.meta = m_ui->CheckMeta->isChecked();
+    f.titleText = m_ui->EditTitle->text();
+    f.description = m_ui->EditDesc->text();
+    f.keywords = m_ui->EditKey->text();
     return f;
 }
 
@@ -220,25 +120,25 @@ void TFormBody::setFields(const BodyFields &fields)
     applyColours();
     if (fields.tiledImage) {
         m_imagePath = fields.imagePath;
-        m_labelImage->setText(BodyTagBuilder::bareFileName(fields.imagePath));
-        m_tiled->setChecked(true);
+        m_ui->LabelImage->setText(BodyTagBuilder::bareFileName(fields.imagePath));
+        m_ui->RadioButton2->setChecked(true);
     }
-    m_checkPath->setChecked(fields.insertPath);
+    m_ui->CheckPath->setChecked(fields.insertPath);
     if (fields.insertPath)
-        m_editPath->setText(fields.pathPrefix);
+        m_ui->EditPath->setText(fields.pathPrefix);
     rebuild();
 }
 
 void TFormBody::rebuild()
 {
-    PowerWidgets::showBuilt(m_editBodyTag, BodyTagBuilder::bodyTag(fields()));
+    PowerWidgets::showBuilt(m_ui->EditBodyTag, BodyTagBuilder::bodyTag(fields()));
 }
 
 void TFormBody::applyColours()
 {
-    QPalette palette = m_panel->palette();
+    QPalette palette = m_ui->PanelPreview->palette();
     palette.setColor(QPalette::Window, toQColor(HtmlColour::resolve(m_colours.background)));
-    m_panel->setPalette(palette);
+    m_ui->PanelPreview->setPalette(palette);
     const quint32 labelColours[4] = {m_colours.text, m_colours.link, m_colours.visitedLink, m_colours.activeLink};
     for (int i = 0; i < 4; ++i)
         setTextColour(m_colourLabels[i], labelColours[i]);
@@ -274,19 +174,19 @@ void TFormBody::LabelColorDblClick(int which)
 
 void TFormBody::RadioButton1Click()
 {
-    m_selectColor->setEnabled(true);
-    m_selectImage->setEnabled(false);
-    m_labelImage->setEnabled(false);
+    m_ui->ButtonSelectColor->setEnabled(true);
+    m_ui->ButtonSelectImage->setEnabled(false);
+    m_ui->LabelImage->setEnabled(false);
     m_picture->hide();
     rebuild();
 }
 
 void TFormBody::RadioButton2Click()
 {
-    m_selectColor->setEnabled(false);
-    m_selectImage->setEnabled(true);
-    m_labelImage->setEnabled(true);
-    m_picture->setGeometry(m_panel->rect());
+    m_ui->ButtonSelectColor->setEnabled(false);
+    m_ui->ButtonSelectImage->setEnabled(true);
+    m_ui->LabelImage->setEnabled(true);
+    m_picture->setGeometry(m_ui->PanelPreview->rect());
     m_picture->show();
     m_picture->lower(); // the colour labels stay readable on top
     rebuild();
@@ -306,7 +206,7 @@ void TFormBody::ButtonSelectImageClick()
         return;
     m_imagePath = path;
     m_picture->component().setPicture(loader.picture());
-    m_labelImage->setText(BodyTagBuilder::bareFileName(path));
+    m_ui->LabelImage->setText(BodyTagBuilder::bareFileName(path));
     rebuild();
 }
 
@@ -357,12 +257,12 @@ bool TFormBody::eventFilter(QObject *watched, QEvent *event)
                 LabelColorDblClick(i);
                 return true;
             }
-        if (watched == m_panel || watched == m_picture) {
+        if (watched == m_ui->PanelPreview || watched == m_picture) {
             PanelPreviewDblClick();
             return true;
         }
     }
-    if (watched == m_panel && event->type() == QEvent::Resize)
-        m_picture->setGeometry(m_panel->rect());
+    if (watched == m_ui->PanelPreview && event->type() == QEvent::Resize)
+        m_picture->setGeometry(m_ui->PanelPreview->rect());
     return QDialog::eventFilter(watched, event);
 }

@@ -4,17 +4,18 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class Clipboard;
 class Prompts;
-class QCheckBox;
-class QFrame;
 class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
 class Settings;
 class TPictureView;
 struct PowerResult;
+
+namespace Ui {
+class TFormBody;
+}
 
 namespace BodyTexts {
 inline const QString caption = QStringLiteral("Power Body Tag");
@@ -71,23 +72,7 @@ private:
     QString m_imagePath;
     bool m_frameClose = false;
 
-    QRadioButton *m_solid;
-    QRadioButton *m_tiled;
-    QPushButton *m_selectColor;
-    QPushButton *m_selectImage;
-    QCheckBox *m_checkPath;
-    QLineEdit *m_editPath;
-    QLabel *m_labelImage;
-    QCheckBox *m_checkEndBody;
-    QCheckBox *m_checkHtml;
-    QCheckBox *m_checkHead;
-    QCheckBox *m_checkTitle;
-    QCheckBox *m_checkMeta;
-    QLineEdit *m_editTitle;
-    QLineEdit *m_editDesc;
-    QLineEdit *m_editKey;
-    QLineEdit *m_editBodyTag;
-    QFrame *m_panel;
+    std::unique_ptr<Ui::TFormBody> m_ui;
     TPictureView *m_picture;
     QLabel *m_colourLabels[4];
 };

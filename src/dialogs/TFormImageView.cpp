@@ -9,28 +9,14 @@
 #include "platform/Prompts.h"
 #include "project/FilesPanel.h"
 #include "project/FilesTab.h"
+#include "ui_TFormImageView.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QVBoxLayout>
 
 using PowerWidgets::named;
 
 namespace {
-constexpr int kMaxBorder = 10;
-
 // The drive box: the roots of the file system.
 QStringList driveRoots()
 {
@@ -44,192 +30,104 @@ QStringList driveRoots()
 TFormImageView::TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResult &result,
                                const QString &relativeImagePath, const QString &startFolder, const QString &picture,
                                QWidget *parent)
-    : QDialog(parent), m_prompts(prompts), m_clipboard(clipboard), m_result(result), m_openingPicture(picture)
+    : QDialog(parent), m_prompts(prompts), m_clipboard(clipboard), m_result(result), m_openingPicture(picture),
+      m_ui(std::make_unique<Ui::TFormImageView>())
 {
-    setObjectName(QStringLiteral("FormImageView"));
+    m_ui->setupUi(this);
     setWindowTitle(ImageViewTexts::caption);
     m_result.reset();
 
-    auto *layout = new QVBoxLayout(this);
-    auto *top = new QHBoxLayout;
+    m_ui->DriveComboBox1->addItems(driveRoots());
+    m_preview = named(new TPictureView(prompts, m_ui->PanelPreview), "ImagePreview");
+    m_ui->PanelPreview->layout()->addWidget(m_preview);
+    m_ui->EditRelativePath->setText(relativeImagePath);
+    m_ui->EditRelativePath->installEventFilter(this);
+    PowerWidgets::paintAsResult(m_ui->EditDummy);
+    m_ui->EditDummy->setText(ImageViewTexts::editDummyPrompt);
 
-    auto *browser = new QVBoxLayout;
-    browser->addWidget(new QLabel(QStringLiteral("Select Image File:"), this));
-    m_driveBox = named(new QComboBox(this), "DriveComboBox1");
-    m_driveBox->addItems(driveRoots());
-    m_folders = named(new DirectoryListBox(this), "DirectoryListBox1");
-    m_files = named(new QListWidget(this), "FileListBox1");
-    browser->addWidget(m_driveBox);
-    auto *lists = new QHBoxLayout;
-    lists->addWidget(m_folders, 1);
-    lists->addWidget(m_files, 1);
-    browser->addLayout(lists, 1);
-    top->addLayout(browser, 1);
-
-    auto *previewColumn = new QVBoxLayout;
-    previewColumn->addWidget(new QLabel(QStringLiteral("Image Preview Window:"), this));
-    auto *previewPanel = named(new QFrame(this), "PanelPreview");
-    previewPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    previewPanel->setMinimumSize(220, 160);
-    m_preview = named(new TPictureView(prompts, previewPanel), "ImagePreview");
-    (new QVBoxLayout(previewPanel))->addWidget(m_preview);
-    previewColumn->addWidget(previewPanel, 1);
-    m_label1 = named(new QLabel(ImageViewTexts::label1, this), "Label1");
-    m_label2 = named(new QLabel(ImageViewTexts::label2, this), "Label2");
-    m_label3 = named(new QLabel(ImageViewTexts::label3, this), "Label3");
-    previewColumn->addWidget(m_label1);
-    previewColumn->addWidget(m_label2);
-    previewColumn->addWidget(m_label3);
-    top->addLayout(previewColumn, 1);
-    layout->addLayout(top, 1);
-
-    auto *data = new QGroupBox(QStringLiteral("<IMAGE>Tag Data  "), this);
-    auto *grid = new QGridLayout(data);
-    m_editSource = named(new QLineEdit(data), "EditIMGSource");
-    m_editAlt = named(new QLineEdit(data), "EditIMGAlt");
-    m_editWidth = named(new QLineEdit(data), "EditIMGWidth");
-    m_editHeight = named(new QLineEdit(data), "EditIMGHeight");
-    m_comboAlign = named(new QComboBox(data), "ComboBoxAlign");
-    m_comboAlign->setEditable(true);
-    m_comboAlign->addItems({QStringLiteral("RIGHT"), QStringLiteral("LEFT"), QStringLiteral("TOP"),
-                            QStringLiteral("MIDDLE"), QStringLiteral("BOTTOM"), QStringLiteral("BASELINE"),
-                            QStringLiteral("TEXTTOP")});
-    m_comboAlign->setCurrentIndex(-1);
-    m_comboAlign->setEditText(QString());
-    m_spinBorder = named(new QSpinBox(data), "SpinBorder");
-    m_spinBorder->setRange(0, kMaxBorder);
-    m_checkIsmap = named(new QCheckBox(QStringLiteral("ISMAP"), data), "CheckISMAP");
-    m_checkRelative =
-        named(new QCheckBox(QStringLiteral("Insert this relative path to images"), data), "CheckRelative");
-    m_editRelativePath = named(new QLineEdit(relativeImagePath, data), "EditRelativePath");
-    m_editRelativePath->installEventFilter(this);
-
-    grid->addWidget(new QLabel(QStringLiteral("Source"), data), 0, 0);
-    grid->addWidget(m_editSource, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("(no \" \" marks required)"), data), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Alt Text"), data), 1, 0);
-    grid->addWidget(m_editAlt, 1, 1, 1, 2);
-    auto *sizes = new QHBoxLayout;
-    sizes->addWidget(new QLabel(QStringLiteral("Width"), data));
-    sizes->addWidget(m_editWidth);
-    sizes->addWidget(new QLabel(QStringLiteral("Height"), data));
-    sizes->addWidget(m_editHeight);
-    sizes->addWidget(new QLabel(QStringLiteral("Align"), data));
-    sizes->addWidget(m_comboAlign);
-    sizes->addWidget(new QLabel(QStringLiteral("Border"), data));
-    sizes->addWidget(m_spinBorder);
-    sizes->addWidget(m_checkIsmap);
-    grid->addLayout(sizes, 2, 0, 1, 3);
-    grid->addWidget(m_checkRelative, 3, 0, 1, 2);
-    grid->addWidget(m_editRelativePath, 4, 0, 1, 3);
-    auto *note =
-        new QLabel(QStringLiteral("Use this when your images are stored in a location different from your HTML "
-                                  "file:   Example:    /data/images/"),
-                   data);
-    note->setWordWrap(true);
-    grid->addWidget(note, 5, 0, 1, 3);
-    grid->setColumnStretch(1, 1);
-    layout->addWidget(data);
-
-    auto *tagRow = new QHBoxLayout;
-    tagRow->addWidget(new QLabel(QStringLiteral("<IMG> Tag"), this));
-    m_editDummy = PowerWidgets::resultField("EditDummy", ImageViewTexts::editDummyPrompt, this);
-    tagRow->addWidget(m_editDummy, 1);
-    layout->addLayout(tagRow);
-
-    auto *buttons = new QHBoxLayout;
-    auto *insert = named(new QPushButton(QStringLiteral("Insert Tag into HTML file"), this), "BitBtnInsert");
-    insert->setToolTip(QStringLiteral("Insert this tag into the open HTML file"));
-    insert->setAutoDefault(false);
-    auto *copy = named(new QPushButton(QStringLiteral("Copy Tag to Clipboard"), this), "BitBtnClipboard");
-    copy->setAutoDefault(false);
-    auto *close = named(new QPushButton(QStringLiteral("&Close"), this), "Button1");
-    close->setDefault(true);
-    buttons->addWidget(insert);
-    buttons->addWidget(copy);
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    layout->addLayout(buttons);
-    resize(760, 640);
-
-    connect(m_driveBox, &QComboBox::activated, this, &TFormImageView::DriveComboBox1Change);
-    connect(m_folders, &DirectoryListBox::directoryChanged, this, &TFormImageView::DirectoryListBox1Change);
-    connect(m_files, &QListWidget::itemClicked, this, &TFormImageView::FileListBox1Click);
-    connect(m_files, &QListWidget::currentTextChanged, this, [this](const QString &name) {
+    connect(m_ui->DriveComboBox1, &QComboBox::activated, this, &TFormImageView::DriveComboBox1Change);
+    connect(m_ui->DirectoryListBox1, &DirectoryListBox::directoryChanged, this,
+            &TFormImageView::DirectoryListBox1Change);
+    connect(m_ui->FileListBox1, &QListWidget::itemClicked, this, &TFormImageView::FileListBox1Click);
+    connect(m_ui->FileListBox1, &QListWidget::currentTextChanged, this, [this](const QString &name) {
         if (!name.isEmpty())
-            m_editSource->setText(name);
+            m_ui->EditIMGSource->setText(name);
     });
     // A folder that is gone leaves the browser where it was.
-    if (m_folders->setDirectory(startFolder)) {
-        const int drive = m_driveBox->findText(FilesPanel::driveOf(m_folders->directory(), driveRoots()));
+    if (m_ui->DirectoryListBox1->setDirectory(startFolder)) {
+        const int drive =
+            m_ui->DriveComboBox1->findText(FilesPanel::driveOf(m_ui->DirectoryListBox1->directory(), driveRoots()));
         if (drive >= 0)
-            m_driveBox->setCurrentIndex(drive);
+            m_ui->DriveComboBox1->setCurrentIndex(drive);
     }
 
-    for (QLineEdit *edit : {m_editSource, m_editAlt, m_editWidth, m_editHeight, m_editRelativePath})
+    for (QLineEdit *edit :
+         {m_ui->EditIMGSource, m_ui->EditIMGAlt, m_ui->EditIMGWidth, m_ui->EditIMGHeight, m_ui->EditRelativePath})
         connect(edit, &QLineEdit::textChanged, this, &TFormImageView::rebuild);
-    connect(m_comboAlign, &QComboBox::editTextChanged, this, &TFormImageView::rebuild);
-    connect(m_spinBorder, &QSpinBox::valueChanged, this, &TFormImageView::rebuild);
-    connect(m_checkIsmap, &QCheckBox::toggled, this, &TFormImageView::rebuild);
-    connect(m_checkRelative, &QCheckBox::toggled, this, &TFormImageView::rebuild);
-    connect(insert, &QPushButton::clicked, this, &TFormImageView::BitBtnInsertClick);
-    connect(copy, &QPushButton::clicked, this, &TFormImageView::BitBtnClipboardClick);
-    connect(close, &QPushButton::clicked, this, &TFormImageView::Button1Click);
+    connect(m_ui->ComboBoxAlign, &QComboBox::editTextChanged, this, &TFormImageView::rebuild);
+    connect(m_ui->SpinBorder, &QSpinBox::valueChanged, this, &TFormImageView::rebuild);
+    connect(m_ui->CheckISMAP, &QCheckBox::toggled, this, &TFormImageView::rebuild);
+    connect(m_ui->CheckRelative, &QCheckBox::toggled, this, &TFormImageView::rebuild);
+    connect(m_ui->BitBtnInsert, &QPushButton::clicked, this, &TFormImageView::BitBtnInsertClick);
+    connect(m_ui->BitBtnClipboard, &QPushButton::clicked, this, &TFormImageView::BitBtnClipboardClick);
+    connect(m_ui->Button1, &QPushButton::clicked, this, &TFormImageView::Button1Click);
     showTextsAsPlainText(this);
 }
 
+TFormImageView::~TFormImageView() = default;
+
 QString TFormImageView::relativeImagePath() const
 {
-    return m_editRelativePath->text();
+    return m_ui->EditRelativePath->text();
 }
 
 QString TFormImageView::currentFolder() const
 {
-    return m_folders->directory();
+    return m_ui->DirectoryListBox1->directory();
 }
 
 ImgFields TFormImageView::fields() const
 {
     ImgFields f;
-    f.source = m_editSource->text();
-    f.alt = m_editAlt->text();
-    f.width = m_editWidth->text();
-    f.height = m_editHeight->text();
-    f.align = m_comboAlign->currentText();
-    f.border = m_spinBorder->value();
-    f.ismap = m_checkIsmap->isChecked();
-    f.relative = m_checkRelative->isChecked();
-    f.relativePath = m_editRelativePath->text();
+    f.source = m_ui->EditIMGSource->text();
+    f.alt = m_ui->EditIMGAlt->text();
+    f.width = m_ui->EditIMGWidth->text();
+    f.height = m_ui->EditIMGHeight->text();
+    f.align = m_ui->ComboBoxAlign->currentText();
+    f.border = m_ui->SpinBorder->value();
+    f.ismap = m_ui->CheckISMAP->isChecked();
+    f.relative = m_ui->CheckRelative->isChecked();
+    f.relativePath = m_ui->EditRelativePath->text();
     return f;
 }
 
 void TFormImageView::setFields(const ImgFields &fields)
 {
-    m_editSource->setText(fields.source);
-    m_editAlt->setText(fields.alt);
-    m_editWidth->setText(fields.width);
-    m_editHeight->setText(fields.height);
-    m_comboAlign->setEditText(fields.align);
-    m_spinBorder->setValue(fields.border);
-    m_checkIsmap->setChecked(fields.ismap);
-    m_checkRelative->setChecked(fields.relative);
+    m_ui->EditIMGSource->setText(fields.source);
+    m_ui->EditIMGAlt->setText(fields.alt);
+    m_ui->EditIMGWidth->setText(fields.width);
+    m_ui->EditIMGHeight->setText(fields.height);
+    m_ui->ComboBoxAlign->setEditText(fields.align);
+    m_ui->SpinBorder->setValue(fields.border);
+    m_ui->CheckISMAP->setChecked(fields.ismap);
+    m_ui->CheckRelative->setChecked(fields.relative);
     rebuild();
 }
 
 void TFormImageView::rebuild()
 {
-    PowerWidgets::showBuilt(m_editDummy, ImgTagBuilder::tag(fields()));
+    PowerWidgets::showBuilt(m_ui->EditDummy, ImgTagBuilder::tag(fields()));
 }
 
 void TFormImageView::DriveComboBox1Change(int index)
 {
-    m_folders->setDirectory(m_driveBox->itemText(index));
+    m_ui->DirectoryListBox1->setDirectory(m_ui->DriveComboBox1->itemText(index));
 }
 
 void TFormImageView::DirectoryListBox1Change(const QString &folder)
 {
-    m_files->clear();
-    m_files->addItems(FilesPanel::withoutRepeats(FilesPanel::listFolder(folder, PictureFiles::masks())));
+    m_ui->FileListBox1->clear();
+    m_ui->FileListBox1->addItems(FilesPanel::withoutRepeats(FilesPanel::listFolder(folder, PictureFiles::masks())));
 }
 
 bool TFormImageView::loadPicture(const QString &path, const QString &labelPrefix)
@@ -243,18 +141,18 @@ bool TFormImageView::loadPicture(const QString &path, const QString &labelPrefix
         return false;
     }
     const ImageFacts &facts = m_preview->facts();
-    m_editSource->setText(fileNamePart(path));
-    m_editWidth->setText(QString::number(facts.width));
-    m_editHeight->setText(QString::number(facts.height));
-    m_label1->setText(ImgTagBuilder::dimensionText(labelPrefix, facts.width, facts.height));
-    m_label2->setText(ImgTagBuilder::sizeText(labelPrefix, facts.fileSize));
-    m_label3->setText(QDir::toNativeSeparators(path)); // as on disk, not upper-cased
+    m_ui->EditIMGSource->setText(fileNamePart(path));
+    m_ui->EditIMGWidth->setText(QString::number(facts.width));
+    m_ui->EditIMGHeight->setText(QString::number(facts.height));
+    m_ui->Label1->setText(ImgTagBuilder::dimensionText(labelPrefix, facts.width, facts.height));
+    m_ui->Label2->setText(ImgTagBuilder::sizeText(labelPrefix, facts.fileSize));
+    m_ui->Label3->setText(QDir::toNativeSeparators(path)); // as on disk, not upper-cased
     return true;
 }
 
 void TFormImageView::FileListBox1Click()
 {
-    const QListWidgetItem *item = m_files->currentItem();
+    const QListWidgetItem *item = m_ui->FileListBox1->currentItem();
     if (item)
         loadPicture(FilesPanel::joinPath(currentFolder(), item->text()), QString());
 }
@@ -272,19 +170,19 @@ void TFormImageView::showEvent(QShowEvent *event)
 
 bool TFormImageView::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_editRelativePath && event->type() == QEvent::MouseButtonPress)
+    if (watched == m_ui->EditRelativePath && event->type() == QEvent::MouseButtonPress)
         rebuild();
     return QDialog::eventFilter(watched, event);
 }
 
 void TFormImageView::finish(bool insert)
 {
-    if (m_editSource->text().isEmpty()) {
+    if (m_ui->EditIMGSource->text().isEmpty()) {
         m_prompts.information(ImageViewTexts::noSource);
         return;
     }
     const QString tag = ImgTagBuilder::tag(fields());
-    PowerWidgets::showBuilt(m_editDummy, tag);
+    PowerWidgets::showBuilt(m_ui->EditDummy, tag);
     handOver(m_result, m_clipboard, tag, insert);
     accept();
 }

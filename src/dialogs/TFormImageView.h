@@ -4,23 +4,19 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class Clipboard;
-class DirectoryListBox;
 class Prompts;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QSpinBox;
 class TPictureView;
 struct PowerResult;
 
+namespace Ui {
+class TFormImageView;
+}
+
 namespace ImageViewTexts {
 inline const QString caption = QStringLiteral("Power Image Tag / Preview Screen");
-inline const QString label1 = QStringLiteral("Dim:");
-inline const QString label2 = QStringLiteral("Size:");
-inline const QString label3 = QStringLiteral("File Path:");
 inline const QString editDummyPrompt =
     QStringLiteral("The <IMG> tag will be created for you after you select an image file above....");
 inline const QString noSource = QStringLiteral("You must supply the SOURCE file name.");
@@ -36,6 +32,7 @@ public:
     // not empty, is the file selected in the Files tab, loaded as the dialog shows.
     TFormImageView(Prompts &prompts, Clipboard &clipboard, PowerResult &result, const QString &relativeImagePath,
                    const QString &startFolder, const QString &picture, QWidget *parent = nullptr);
+    ~TFormImageView() override;
 
     // The relative path field, which becomes the program-wide relative image path on every close.
     QString relativeImagePath() const;
@@ -70,21 +67,6 @@ private:
     QString m_openingPicture;
     bool m_shownOnce = false;
 
-    QComboBox *m_driveBox;
-    DirectoryListBox *m_folders;
-    QListWidget *m_files;
+    std::unique_ptr<Ui::TFormImageView> m_ui;
     TPictureView *m_preview;
-    QLabel *m_label1;
-    QLabel *m_label2;
-    QLabel *m_label3;
-    QLineEdit *m_editSource;
-    QLineEdit *m_editAlt;
-    QLineEdit *m_editWidth;
-    QLineEdit *m_editHeight;
-    QComboBox *m_comboAlign;
-    QSpinBox *m_spinBorder;
-    QCheckBox *m_checkIsmap;
-    QCheckBox *m_checkRelative;
-    QLineEdit *m_editRelativePath;
-    QLineEdit *m_editDummy;
 };

@@ -4,20 +4,17 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class Clipboard;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
-class QSpinBox;
-class QTableWidget;
 struct PowerResult;
+
+namespace Ui {
+class TFormTable;
+}
 
 namespace TableTexts {
 inline const QString caption = QStringLiteral("POWER Table Tag");
-inline const QString samplerNote =
-    QStringLiteral("Try changing the border, padding, or spacing values and see what happens.");
 } // namespace TableTexts
 
 // Power TABLE: a whole table from its attributes, an optional caption and a grid of cell
@@ -27,6 +24,7 @@ class TFormTable final : public QDialog {
 public:
     // Opening resets `result`.
     TFormTable(Clipboard &clipboard, PowerResult &result, QWidget *parent = nullptr);
+    ~TFormTable() override;
 
     TableFields fields() const;
     // Fills the TABLE tag's own attributes (width, border, padding, spacing, alignment).
@@ -39,25 +37,10 @@ public Q_SLOTS:
     void BitBtn1Click();
 
 private:
+    void placeSamplerCells(const TableBuilder::SamplerGeometry &geometry);
+
     Clipboard &m_clipboard;
     PowerResult &m_result;
 
-    QSpinBox *m_spinRows;
-    QSpinBox *m_spinCols;
-    QRadioButton *m_radioPixels;
-    QRadioButton *m_radioPercent;
-    QSpinBox *m_spinPixels;
-    QSpinBox *m_spinPercent;
-    QSpinBox *m_spinBorder;
-    QSpinBox *m_spinPad;
-    QSpinBox *m_spinSpace;
-    QComboBox *m_comboAlign;
-    QComboBox *m_comboVAlign;
-    QLineEdit *m_editCaption;
-    QRadioButton *m_radioCapTop;
-    QRadioButton *m_radioCapBot;
-    QTableWidget *m_grid;
-    QFrame *m_sampler;
-    QLabel *m_cells[3];
-    QLabel *m_samplerNote;
+    std::unique_ptr<Ui::TFormTable> m_ui;
 };

@@ -5,19 +5,17 @@
 #include <QDialog>
 
 #include <array>
+#include <memory>
 
 class Prompts;
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
-class QSpinBox;
-class QTabWidget;
 class Settings;
-class TidyOptionsBox;
+
+namespace Ui {
+class TFormOptions;
+}
 
 inline const QString kSettingsCaption = QStringLiteral("Settings");
 
@@ -28,6 +26,7 @@ class TFormOptions final : public QDialog {
     Q_OBJECT
 public:
     TFormOptions(Settings &settings, Prompts &prompts, int startPage, OptionsHost &host, QWidget *parent = nullptr);
+    ~TFormOptions() override;
 
     // The dialog as it would be applied now.
     OptionsForm form() const;
@@ -54,12 +53,7 @@ public Q_SLOTS:
     void Button4Click(); // Cance&l
 
 private:
-    QWidget *buildFilesPage();
-    QWidget *buildTagOptionsPage();
-    QWidget *buildChangePathPage();
-    QWidget *buildBrowsersPage();
-    QWidget *buildHelpersPage();
-    QWidget *buildBackupPage();
+    void connectControls();
     void fill(int startPage);
     // The shared open dialog; `filterIndex` 0 keeps the filter last used.
     QString browse(int filterIndex);
@@ -72,35 +66,7 @@ private:
     int m_lastFilterIndex = 1;
     QString m_newPath;
 
-    QTabWidget *m_pages = nullptr;
-    QListWidget *m_extensions = nullptr;
-    QLineEdit *m_newExt = nullptr;
-    QLineEdit *m_defaultExt = nullptr;
-    QLineEdit *m_template = nullptr;
-    QLineEdit *m_imagePath = nullptr;
-    QCheckBox *m_useDefaultFolder = nullptr;
-    QLineEdit *m_defaultFolder = nullptr;
-    QCheckBox *m_confirm = nullptr;
-    QCheckBox *m_largeFile = nullptr;
+    std::unique_ptr<Ui::TFormOptions> m_ui;
     std::array<QComboBox *, 6> m_colourBoxes{};
     std::array<QLabel *, 6> m_colourLabels{};
-    QCheckBox *m_strong = nullptr;
-    QCheckBox *m_em = nullptr;
-    QListWidget *m_paths = nullptr;
-    QPushButton *m_selectPath = nullptr;
-    QLabel *m_newPathLabel = nullptr;
-    QPushButton *m_changePath = nullptr;
-    QLineEdit *m_netscape = nullptr;
-    QLineEdit *m_msie = nullptr;
-    QRadioButton *m_radioAuto = nullptr;
-    QRadioButton *m_radioTemp = nullptr;
-    QRadioButton *m_radioNoSave = nullptr;
-    QCheckBox *m_hideMsieControl = nullptr;
-    QLineEdit *m_imageEditor = nullptr;
-    QLineEdit *m_ftp = nullptr;
-    QLineEdit *m_imageMap = nullptr;
-    QRadioButton *m_noBackup = nullptr;
-    QRadioButton *m_promptBackup = nullptr;
-    QSpinBox *m_promptFrequency = nullptr;
-    TidyOptionsBox *m_tidyOptions = nullptr;
 };

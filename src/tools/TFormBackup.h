@@ -5,16 +5,15 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+
 class Clock;
-class DirectoryListBox;
 class EventPump;
 class Prompts;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class ToolStatusBar;
-class QPushButton;
+
+namespace Ui {
+class TFormBackup;
+}
 
 namespace BackupTexts {
 inline const QString caption = QStringLiteral("Backup Project Files");
@@ -60,12 +59,5 @@ private:
     void fillDrives();
 
     BackupContext m_context;
-    QComboBox *m_projects = nullptr;
-    QComboBox *m_drives = nullptr;
-    DirectoryListBox *m_tree = nullptr;
-    QLineEdit *m_newSub = nullptr;
-    QLineEdit *m_target = nullptr;
-    QPushButton *m_backupNow = nullptr;
-    QListWidget *m_pages = nullptr;
-    ToolStatusBar *m_statusBar = nullptr;
+    std::unique_ptr<Ui::TFormBackup> m_ui;
 };

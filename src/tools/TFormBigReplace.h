@@ -5,18 +5,17 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+
 class Clock;
 class EventPump;
 class Prompts;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
 class QListWidget;
-class ToolStatusBar;
-class QPushButton;
-class QRadioButton;
 class Settings;
+
+namespace Ui {
+class TFormBigReplace;
+}
 
 namespace BigReplaceTexts {
 inline const QString caption = QStringLiteral("Extended Replace");
@@ -69,17 +68,6 @@ private:
     BigReplaceContext m_context;
     QString m_lastAddedFolder;
 
-    QLineEdit *m_text = nullptr;
-    QLineEdit *m_replacement = nullptr;
-    QCheckBox *m_matchCase = nullptr;
-    QRadioButton *m_radioProject = nullptr;
-    QRadioButton *m_radioFiles = nullptr;
-    QComboBox *m_projects = nullptr;
-    QListWidget *m_files = nullptr;
-    QPushButton *m_add = nullptr;
-    QPushButton *m_remove = nullptr;
-    QCheckBox *m_backup = nullptr;
-    QLineEdit *m_backupDir = nullptr;
+    std::unique_ptr<Ui::TFormBigReplace> m_ui;
     QListWidget *m_workingList = nullptr;
-    ToolStatusBar *m_statusBar = nullptr;
 };

@@ -9,25 +9,21 @@
 #include <QElapsedTimer>
 #include <QStringList>
 
+#include <memory>
+
 class Clock;
 class EventPump;
 class Prompts;
 class ProjectOutlineModel;
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
 class QListWidget;
 class QModelIndex;
-class ToolStatusBar;
-class QPushButton;
-class QRadioButton;
-class QTabWidget;
-class QTreeView;
-class QTreeWidget;
 class QTreeWidgetItem;
 class ReportList;
 class Settings;
+
+namespace Ui {
+class TFormLoadSize;
+}
 
 namespace LoadSizeTexts {
 inline const QString caption = QStringLiteral("Web Page Analysis");
@@ -94,9 +90,7 @@ public Q_SLOTS:
     void BitBtnCloseClick();
 
 private:
-    void buildSiteTab(QWidget *page);
-    void buildListTab(QWidget *page);
-    void buildSearchTab(QWidget *page);
+    void connectControls();
     void FormCreate();
     void chooseProject(int index);
     void makeCurrent(int page);
@@ -120,25 +114,7 @@ private:
     SiteAnalysis::PictureSizes m_pictureSizes; // one look-up per picture and run
     QByteArray m_pageBuffer;                   // reused from page to page
 
-    QTabWidget *m_pages = nullptr;
-    QLineEdit *m_imagePath = nullptr;
-    QComboBox *m_comboProjects = nullptr;
-    QComboBox *m_comboLinks = nullptr;
+    std::unique_ptr<Ui::TFormLoadSize> m_ui;
     ProjectOutlineModel *m_outlineModel = nullptr;
-    QTreeView *m_outline1 = nullptr;
-    QTreeView *m_outlineLinks = nullptr;
     QListWidget *m_listBoxFiles = nullptr;
-    QTreeWidget *m_grid = nullptr;
-    ReportList *m_pageSummary = nullptr;
-    QLabel *m_errorNote = nullptr;
-    QRadioButton *m_radioLinks = nullptr;
-    QRadioButton *m_radioImages = nullptr;
-    QRadioButton *m_radioBoth = nullptr;
-    ReportList *m_listing = nullptr;
-    QLabel *m_siteLabel = nullptr;
-    QLineEdit *m_searchText = nullptr;
-    QPushButton *m_findButton = nullptr;
-    QCheckBox *m_fileNameOnly = nullptr;
-    ReportList *m_found = nullptr;
-    ToolStatusBar *m_statusBar = nullptr;
 };
