@@ -233,6 +233,7 @@ private:
     void buildSearchCommands();
     void buildHelpCommands();
     void buildPreviewCommands();
+    void buildLivePreview();
     void applyHtmlMasks(const HtmlFileMasks &masks);
     void showHelpPage(const QString &path);
     // Loads a page into the editing window as a project page or the Files tab does.

@@ -32,8 +32,7 @@ public:
     // `question`; one with a file deleted stays as it is and is marked unsaved, so that
     // saving writes the files again.
     void settle(const DiskState &known, const DiskState &onDisk, bool modified, Prompts &prompts,
-                const QString &question, const std::function<void()> &reload,
-                const std::function<void()> &markUnsaved);
+                const QString &question, const std::function<void()> &reload, const std::function<void()> &markUnsaved);
 
 private:
     std::optional<DiskState> m_actedOn;

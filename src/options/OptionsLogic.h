@@ -15,6 +15,8 @@ inline constexpr int kMaxPromptFrequency = 15;
 inline constexpr int kMinPromptFrequency = 1;
 
 namespace OptionsTexts {
+inline const QString livePreview =
+    QStringLiteral("Live preview: the preview pane shows the text as you type (nothing is saved or written)");
 inline const QString tooManyExtensions =
     QStringLiteral("There are only 15 different extensions allowed. Please delete one before adding another.");
 inline const QString emptyExtension =
@@ -83,6 +85,7 @@ struct OptionsForm {
     QString msie;
     QString previewMode; // "auto", "temp" or "nosave"
     bool hideMsieControl = false;
+    bool livePreview = false;
     QString imageEditor;
     QString ftp;
     QString imageMap;

@@ -277,6 +277,8 @@ QWidget *TFormOptions::buildBrowsersPage()
     box->addWidget(note(QStringLiteral("(unsaved changes not reflected)"), group));
     m_hideMsieControl = checkBox("CheckMSIEControl", QStringLiteral("Do NOT show MSIE control panel"), group);
     box->addWidget(m_hideMsieControl);
+    m_livePreview = checkBox("CheckLivePreview", OptionsTexts::livePreview, group);
+    box->addWidget(m_livePreview);
     layout->addWidget(group);
     layout->addWidget(
         note(QStringLiteral("You will see a small blue letter in the left margin of the HTML Editor window "
@@ -373,6 +375,7 @@ void TFormOptions::fill(int startPage)
     m_em->setChecked(form.em);
     m_largeFile->setChecked(form.largeFile);
     m_hideMsieControl->setChecked(form.hideMsieControl);
+    m_livePreview->setChecked(form.livePreview);
     for (int i = 0; i < 6; ++i)
         m_colourBoxes[i]->setCurrentIndex(tagColourIndexOfName(form.colourNames[i]));
     ComboBoxChange();
@@ -419,6 +422,7 @@ OptionsForm TFormOptions::form() const
                     : m_radioNoSave->isChecked() ? PreviewModes::noSave
                                                  : PreviewModes::temp;
     f.hideMsieControl = m_hideMsieControl->isChecked();
+    f.livePreview = m_livePreview->isChecked();
     f.imageEditor = m_imageEditor->text();
     f.ftp = m_ftp->text();
     f.imageMap = m_imageMap->text();

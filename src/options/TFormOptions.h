@@ -96,6 +96,7 @@ private:
     QRadioButton *m_radioTemp = nullptr;
     QRadioButton *m_radioNoSave = nullptr;
     QCheckBox *m_hideMsieControl = nullptr;
+    QCheckBox *m_livePreview = nullptr;
     QLineEdit *m_imageEditor = nullptr;
     QLineEdit *m_ftp = nullptr;
     QLineEdit *m_imageMap = nullptr;

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
+#include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -195,6 +196,13 @@ void BrowserPane::showOverEditor()
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
         settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
         LocalPageScheme::install(m_view->page());
+        connect(m_view, &QWebEngineView::loadFinished, this, [this] {
+            if (!m_scrollAfterLoad)
+                return;
+            m_view->page()->runJavaScript(
+                QStringLiteral("window.scrollTo(%1, %2);").arg(m_scrollAfterLoad->x()).arg(m_scrollAfterLoad->y()));
+            m_scrollAfterLoad.reset();
+        });
         m_container->layout()->addWidget(m_view);
     }
     followEditor();
@@ -215,7 +223,28 @@ bool BrowserPane::navigate(const QUrl &address)
     if (!m_available || !address.isValid())
         return false;
     showOverEditor();
+    LocalPageScheme::setLivePage(m_view->page(), QString(), QByteArray());
+    m_scrollAfterLoad.reset();
     m_view->load(LocalPageScheme::shownUrl(address));
+    return true;
+}
+
+bool BrowserPane::showLive(const QString &path, const QByteArray &html)
+{
+    if (!m_available || path.isEmpty())
+        return false;
+    showOverEditor();
+    LocalPageScheme::setLivePage(m_view->page(), path, html);
+    const QUrl address = LocalPageScheme::shownUrl(QUrl::fromLocalFile(path));
+    if (m_view->url() == address) {
+        // The same page again, in place: no new step in the history, and back where it was.
+        if (!m_scrollAfterLoad) // a reload still under way has not been scrolled back yet
+            m_scrollAfterLoad = m_view->page()->scrollPosition();
+        m_view->triggerPageAction(QWebEnginePage::ReloadAndBypassCache);
+    } else {
+        m_scrollAfterLoad.reset();
+        m_view->load(address);
+    }
     return true;
 }
 

@@ -4,7 +4,10 @@
 
 #include <QFrame>
 #include <QObject>
+#include <QPointF>
 #include <QString>
+
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -54,6 +57,7 @@ public:
     void showOverEditor() override;
     void hideFromEditor() override;
     bool navigate(const QUrl &address) override;
+    bool showLive(const QString &path, const QByteArray &html) override;
     bool goBack() override;
     bool goForward() override;
     bool stop() override;
@@ -87,4 +91,5 @@ private:
     QLabel *m_modeLetter = nullptr;
     QFrame *m_controlPanel = nullptr;
     QLineEdit *m_address = nullptr;
+    std::optional<QPointF> m_scrollAfterLoad; // where a live page was when its new text went in
 };
