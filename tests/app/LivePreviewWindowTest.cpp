@@ -5,16 +5,14 @@
 #include "editor/RichEditAccess.h"
 #include "platform/IniFile.h"
 #include "testsupport/MainWindowFixture.h"
+#include "testsupport/WebViewScripts.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
-#include <QImage>
 #include <QTest>
-#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace {
@@ -30,30 +28,11 @@ protected:
     {
         auto *view = window().findChild<QWebEngineView *>("WebBrowser1");
         EXPECT_NE(view, nullptr);
-        if (!view)
-            return {};
-        QVariant result;
-        bool done = false;
-        view->page()->runJavaScript(script, [&](const QVariant &value) {
-            result = value;
-            done = true;
-        });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 30000)) << script.toStdString();
-        return result;
+        return view ? evaluateScript(view, script) : QVariant();
     }
     bool waitForScript(const QString &condition)
     {
         return QTest::qWaitFor([&] { return evaluate(condition).toBool(); }, 60000);
-    }
-    QByteArray png()
-    {
-        QImage picture(7, 5, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        picture.save(&buffer, "PNG");
-        return bytes;
     }
 };
 
@@ -62,7 +41,7 @@ TEST_F(LivePreviewWindowTest, ThePaneFollowsTheTypedTextWhereItWasScrolledAndWri
     TForm1 &w = start();
     ASSERT_TRUE(w.embeddedBrowserAvailable());
     w.show();
-    folder.write("site/pic.png", png());
+    folder.write("site/pic.png", redPng(7, 5));
     folder.write("private/secret.txt", "private secret");
     const QByteArray saved = "<html><body><div style=\"height:5000px\">top</div><p id=\"t\">saved</p></body></html>";
     const QString page = folder.write("site/page.html", saved);
