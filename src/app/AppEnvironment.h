@@ -29,6 +29,8 @@ struct AppEnvironment {
     Clock *clock = nullptr;
     EventPump *eventPump = nullptr;
     int splashMilliseconds = kSplashMilliseconds; // 0: no splash at start-up
+    // The browser pane's web view module (PageViewModule::locate); empty: no embedded pane.
+    QString webViewModule;
     // Runs a modal window that is not a prompt (tip of the day, About); empty: exec() it.
     std::function<int(QDialog &)> runModal;
     // Picks the next tip of the day out of `count`; empty: at random.

@@ -529,7 +529,6 @@ void TForm1::applyFilesUseSel()
 
 void TForm1::buildRecentItems()
 {
-    m_settings.readRecent();
     for (int i = 0; i < 4; ++i) {
         const QString name = QStringLiteral("Recent%1").arg(i + 1);
         onCommand(name, [this, i] { openRecentProject(i); });

@@ -131,14 +131,14 @@ QString MainFilesHost::projectFolder() const
 
 void TForm1::createEmbeddedBrowser()
 {
-    m_embeddedBrowserAvailable = BrowserPane::webEngineInstalled();
+    m_embeddedBrowserAvailable = PageViewModule::usable(m_env.webViewModule);
     if (!m_embeddedBrowserAvailable)
         prompts().information(PreviewTexts::startupNoBrowser);
     m_browserLink = std::make_unique<ProcessBrowserLink>();
     m_launcher = std::make_unique<DesktopProgramLauncher>();
     m_previewHost = std::make_unique<MainPreviewHost>(*this);
     m_optionsHost = std::make_unique<MainOptionsHost>(*this);
-    m_browserPane = new BrowserPane(m_panelHtmlWindow, m_editor, m_embeddedBrowserAvailable);
+    m_browserPane = new BrowserPane(m_panelHtmlWindow, m_editor, m_env.webViewModule);
     m_preview = std::make_unique<PreviewController>(m_settings, prompts(), *m_previewHost, *m_browserLink, *m_launcher,
                                                     m_browserPane);
     m_browserPane->connectTo(*m_preview, m_labelBrowserMode);

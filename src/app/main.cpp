@@ -7,7 +7,7 @@
 #include "platform/DialogPrompts.h"
 #include "platform/EventPump.h"
 #include "platform/TextFile.h"
-#include "preview/LocalPageScheme.h"
+#include "preview/PageView.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -43,7 +43,9 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     CommandLine::configure(parser);
     answerWithoutDisplay(argc, argv, parser);
-    LocalPageScheme::registerScheme(); // before the application: the web engine reads schemes at its start
+    // The web engine, loaded with the browser pane's module only when the pane is first
+    // shown, needs this set before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral(TOVAREL_APP_ID));
@@ -61,6 +63,7 @@ int main(int argc, char **argv)
     environment.clipboard = &clipboard;
     environment.clock = &clock;
     environment.eventPump = &eventPump;
+    environment.webViewModule = PageViewModule::locate(QApplication::applicationDirPath());
 #ifdef TOVAREL_STARTUP_PROBE
     environment.splashMilliseconds = 0;
 #endif

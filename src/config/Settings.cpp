@@ -55,10 +55,10 @@ constexpr std::array<SettingDefinition, size_t(SettingKey::Count)> kTable{{
     {K::ColorLink, F::Options, "Colors", "Link", T::Integer, "16711680", false},
     {K::ColorVLink, F::Options, "Colors", "VLink", T::Integer, "8388736", false},
     {K::ColorALink, F::Options, "Colors", "ALink", T::Integer, "10485760", false},
-    {K::Recent1, F::Options, "Recent", "File1", T::Text, "", false},
-    {K::Recent2, F::Options, "Recent", "File2", T::Text, "", false},
-    {K::Recent3, F::Options, "Recent", "File3", T::Text, "", false},
-    {K::Recent4, F::Options, "Recent", "File4", T::Text, "", false},
+    {K::Recent1, F::Options, "Recent", "File1", T::Text, "", true},
+    {K::Recent2, F::Options, "Recent", "File2", T::Text, "", true},
+    {K::Recent3, F::Options, "Recent", "File3", T::Text, "", true},
+    {K::Recent4, F::Options, "Recent", "File4", T::Text, "", true},
 }};
 
 constexpr bool tableIsInKeyOrder()
@@ -158,12 +158,6 @@ void Settings::readDefaultIni()
 void Settings::readOptionsIni()
 {
     readStartupKeys(SettingsFile::Options);
-}
-
-void Settings::readRecent()
-{
-    readKeys(SettingsFile::Options,
-             {SettingKey::Recent1, SettingKey::Recent2, SettingKey::Recent3, SettingKey::Recent4});
 }
 
 void Settings::reload(SettingKey key)

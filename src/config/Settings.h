@@ -94,8 +94,7 @@ public:
 
     // Start-up reads, one block per file; a key missing or unreadable keeps its default.
     void readDefaultIni();
-    void readOptionsIni(); // the keys marked for start-up, without [Recent]
-    void readRecent();
+    void readOptionsIni(); // the keys marked for start-up, the recent projects too: one pass
 
     QString text(SettingKey key) const;
     bool flag(SettingKey key) const;

@@ -2,22 +2,15 @@
 
 #include "config/ColorNames.h"
 #include "config/MainLayout.h"
-#include "preview/LocalPageScheme.h"
 
 #include <QEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QWebEngineHistory>
-#include <QWebEnginePage>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 
 namespace {
 constexpr int kPanelSize = 21;
@@ -43,8 +36,9 @@ void colourPanel(QWidget *panel, quint32 colour)
 }
 } // namespace
 
-BrowserPane::BrowserPane(QWidget *editingArea, QWidget *editor, bool available)
-    : QObject(editingArea), m_area(editingArea), m_editor(editor), m_available(available)
+BrowserPane::BrowserPane(QWidget *editingArea, QWidget *editor, const QString &webViewModule)
+    : QObject(editingArea), m_area(editingArea), m_editor(editor), m_module(webViewModule),
+      m_available(PageViewModule::usable(webViewModule))
 {
     m_container = new QWidget(m_area);
     m_container->setObjectName(QStringLiteral("OleContainer1"));
@@ -59,17 +53,6 @@ BrowserPane::BrowserPane(QWidget *editingArea, QWidget *editor, bool available)
 }
 
 BrowserPane::~BrowserPane() = default;
-
-bool BrowserPane::webEngineInstalled()
-{
-    // The browser runs in a helper process; without it no web view can show a page.
-    const QByteArray configured = qgetenv("QTWEBENGINEPROCESS_PATH");
-    if (!configured.isEmpty())
-        return QFileInfo(QString::fromLocal8Bit(configured)).isExecutable();
-    const QString helper =
-        QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath) + QStringLiteral("/QtWebEngineProcess");
-    return QFileInfo(helper).isExecutable() || QFileInfo(helper + QStringLiteral(".exe")).isExecutable();
-}
 
 void BrowserPane::buildPanels()
 {
@@ -186,24 +169,13 @@ void BrowserPane::showOverEditor()
 {
     if (!m_available)
         return;
-    if (!m_view) {
-        m_view = new QWebEngineView(m_container);
-        m_view->setObjectName(QStringLiteral("WebBrowser1"));
-        // A page shown here may read nothing else of the user's: no other file URLs and no
-        // remote URLs from local content. Its own pictures, style sheets and scripts load
-        // through the program's local-page scheme.
-        QWebEngineSettings *settings = m_view->settings();
-        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
-        settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-        LocalPageScheme::install(m_view->page());
-        connect(m_view, &QWebEngineView::loadFinished, this, [this] {
-            if (!m_scrollAfterLoad)
-                return;
-            m_view->page()->runJavaScript(
-                QStringLiteral("window.scrollTo(%1, %2);").arg(m_scrollAfterLoad->x()).arg(m_scrollAfterLoad->y()));
-            m_scrollAfterLoad.reset();
-        });
-        m_container->layout()->addWidget(m_view);
+    if (!m_page) {
+        m_page = PageViewModule::create(m_module, m_container);
+        if (!m_page) {
+            m_available = false; // the module or the web engine's libraries cannot be loaded
+            return;
+        }
+        m_container->layout()->addWidget(m_page->widget());
     }
     followEditor();
     m_container->show();
@@ -223,9 +195,9 @@ bool BrowserPane::navigate(const QUrl &address)
     if (!m_available || !address.isValid())
         return false;
     showOverEditor();
-    LocalPageScheme::setLivePage(m_view->page(), QString(), QByteArray());
-    m_scrollAfterLoad.reset();
-    m_view->load(LocalPageScheme::shownUrl(address));
+    if (!m_page)
+        return false;
+    m_page->load(address);
     return true;
 }
 
@@ -234,41 +206,27 @@ bool BrowserPane::showLive(const QString &path, const QByteArray &html)
     if (!m_available || path.isEmpty())
         return false;
     showOverEditor();
-    LocalPageScheme::setLivePage(m_view->page(), path, html);
-    const QUrl address = LocalPageScheme::shownUrl(QUrl::fromLocalFile(path));
-    if (m_view->url() == address) {
-        // The same page again, in place: no new step in the history, and back where it was.
-        if (!m_scrollAfterLoad) // a reload still under way has not been scrolled back yet
-            m_scrollAfterLoad = m_view->page()->scrollPosition();
-        m_view->triggerPageAction(QWebEnginePage::ReloadAndBypassCache);
-    } else {
-        m_scrollAfterLoad.reset();
-        m_view->load(address);
-    }
+    if (!m_page)
+        return false;
+    m_page->showLive(path, html);
     return true;
 }
 
 bool BrowserPane::goBack()
 {
-    if (!m_view || !m_view->history()->canGoBack())
-        return false;
-    m_view->back();
-    return true;
+    return m_page && m_page->goBack();
 }
 
 bool BrowserPane::goForward()
 {
-    if (!m_view || !m_view->history()->canGoForward())
-        return false;
-    m_view->forward();
-    return true;
+    return m_page && m_page->goForward();
 }
 
 bool BrowserPane::stop()
 {
-    if (!m_view)
+    if (!m_page)
         return false;
-    m_view->stop();
+    m_page->stop();
     return true;
 }
 

@@ -1,17 +1,14 @@
 #pragma once
 
+#include "preview/PageView.h"
 #include "preview/PreviewController.h"
 
 #include <QFrame>
 #include <QObject>
-#include <QPointF>
 #include <QString>
-
-#include <optional>
 
 class QLabel;
 class QLineEdit;
-class QWebEngineView;
 class QWidget;
 
 namespace BrowserPaneTexts {
@@ -33,24 +30,22 @@ inline constexpr quint32 kActivePanelColour = 0x00FF00; // lime
 inline constexpr quint32 kIdlePanelColour = 0x808080;   // grey
 
 // The embedded browser pane of the editing area: the web view lying over the editing window
-// (created the first time it is shown, so a run that never previews never starts a browser),
+// (made the first time it is shown, so a run that never previews never loads a browser),
 // the three view panels in the strip left of the editing window, and the control panel.
 class BrowserPane final : public QObject, public BrowserPaneView {
     Q_OBJECT
 public:
-    // `editingArea` holds `editor`; the pane's widgets become its children.
-    BrowserPane(QWidget *editingArea, QWidget *editor, bool available);
+    // `editingArea` holds `editor`; the pane's widgets become its children. The web view comes
+    // from `webViewModule` (see PageViewModule); without one the pane is not available.
+    BrowserPane(QWidget *editingArea, QWidget *editor, const QString &webViewModule);
     ~BrowserPane() override;
-
-    // Whether a web view can be made on this system at all (start-up), without making one.
-    static bool webEngineInstalled();
 
     // Routes the panels, the control panel's buttons and double-clicks on the mode letter.
     void connectTo(PreviewController &controller, QLabel *modeLetter);
 
     QWidget *controlPanel() const { return m_controlPanel; }
     QWidget *container() const { return m_container; }
-    QWebEngineView *webView() const { return m_view; }
+    QWidget *webView() const { return m_page ? m_page->widget() : nullptr; }
 
     bool isAvailable() const override { return m_available; }
     bool isShowing() const override { return m_showing; }
@@ -80,10 +75,11 @@ private:
 
     QWidget *m_area;
     QWidget *m_editor;
+    QString m_module;
     bool m_available;
     bool m_showing = false;
     QWidget *m_container = nullptr;
-    QWebEngineView *m_view = nullptr;
+    std::unique_ptr<PageView> m_page;
     QFrame *m_panelE = nullptr;
     QFrame *m_panelP = nullptr;
     QFrame *m_panelIE = nullptr;
@@ -91,5 +87,4 @@ private:
     QLabel *m_modeLetter = nullptr;
     QFrame *m_controlPanel = nullptr;
     QLineEdit *m_address = nullptr;
-    std::optional<QPointF> m_scrollAfterLoad; // where a live page was when its new text went in
 };

@@ -11,7 +11,7 @@ class QWebEnginePage;
 // frames, pictures, style sheets, scripts, fonts and media, read as regular files (see
 // readRegularFile); reads by script and requests to other schemes are refused.
 namespace LocalPageScheme {
-// Before the application object is made (the web engine reads schemes at its start).
+// Before the first web view is made (the web engine reads schemes at its start).
 void registerScheme();
 // The scheme's handler and request guard for the page's profile and the page; once a page.
 void install(QWebEnginePage *page);

@@ -16,12 +16,6 @@
 #include <QWebEngineView>
 
 namespace {
-const bool kChromiumFlags = [] {
-    if (qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").isEmpty())
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-    return true;
-}();
-
 class LivePreviewWindowTest : public MainWindowFixture {
 protected:
     QVariant evaluate(const QString &script)

@@ -18,7 +18,6 @@ Settings freshSettings(const TempProgramFolder &folder)
     Settings settings(folder.path());
     settings.readDefaultIni();
     settings.readOptionsIni();
-    settings.readRecent();
     return settings;
 }
 } // namespace

@@ -1,5 +1,6 @@
 #include "editor/RichEditAccess.h"
 #include "platform/AppFolders.h"
+#include "preview/PageView.h"
 #include "spell/SpellDialogHost.h"
 #include "spell/TSpellEngineDialog.h"
 #include "testsupport/MainWindowFixture.h"
@@ -237,6 +238,14 @@ TEST(InstalledBinary, StartsOffscreenFromTheSharedFiles)
     EXPECT_TRUE(home.exists(projects));
     process.kill();
     process.waitForFinished();
+}
+
+// The installed program finds the browser pane's module where the install put it.
+TEST(InstalledFiles, ProgramFindsItsBrowserPaneModule)
+{
+    const QString module = PageViewModule::locate(kPrefix + QStringLiteral("bin"));
+    ASSERT_FALSE(module.isEmpty());
+    EXPECT_TRUE(module.startsWith(QFileInfo(kPrefix).canonicalFilePath() + QLatin1Char('/'))) << module.toStdString();
 }
 
 // The desktop finds the program, its icon and its metadata under one id.

@@ -28,6 +28,11 @@ const bool kChromiumFlags = [] {
     return true;
 }();
 
+QWebEngineView *webView(const BrowserPane &pane)
+{
+    return qobject_cast<QWebEngineView *>(pane.webView());
+}
+
 QColor panelColour(QWidget *area, const char *name)
 {
     return area->findChild<QWidget *>(QLatin1String(name))->palette().color(QPalette::Window);
@@ -59,7 +64,7 @@ protected:
 
 TEST_F(BrowserPaneWindowTest, PanesControlsCarryTheirNamesAndTexts)
 {
-    BrowserPane pane(&area, editor, true);
+    BrowserPane pane(&area, editor, QStringLiteral(TOVAREL_WEBVIEW_MODULE));
     EXPECT_EQ(child<QWidget>("PanelE")->toolTip(), "Show Edit Window");
     EXPECT_TRUE(child<QWidget>("PanelP")->isHidden());
     EXPECT_EQ(child<QLabel>("LabelIE")->text(), "IE");
@@ -80,7 +85,7 @@ TEST_F(BrowserPaneWindowTest, PanesControlsCarryTheirNamesAndTexts)
 
 TEST_F(BrowserPaneWindowTest, RealWebViewRendersTheDocumentAndTheModeLetterCycles)
 {
-    BrowserPane pane(&area, editor, BrowserPane::webEngineInstalled());
+    BrowserPane pane(&area, editor, QStringLiteral(TOVAREL_WEBVIEW_MODULE));
     ASSERT_TRUE(pane.isAvailable());
     QLabel modeLetter("T");
     PreviewController controller(settings, prompts, host, link, launcher, &pane);
@@ -93,16 +98,16 @@ TEST_F(BrowserPaneWindowTest, RealWebViewRendersTheDocumentAndTheModeLetterCycle
     settings.setInMemory(SettingKey::PreviewOption, "temp");
 
     QTest::mouseClick(child<QWidget>("PanelIE"), Qt::LeftButton);
-    ASSERT_NE(pane.webView(), nullptr);
-    QSignalSpy loaded(pane.webView(), &QWebEngineView::loadFinished);
+    ASSERT_NE(webView(pane), nullptr);
+    QSignalSpy loaded(webView(pane), &QWebEngineView::loadFinished);
     ASSERT_TRUE(loaded.count() > 0 || loaded.wait(60000));
     EXPECT_TRUE(loaded.first().first().toBool());
-    EXPECT_EQ(pane.webView()->url(), LocalPageScheme::shownUrl(QUrl::fromLocalFile(folder.file("site/$$temp.htm"))));
-    EXPECT_EQ(pane.webView()->url().path(), folder.file("site/$$temp.htm"));
+    EXPECT_EQ(webView(pane)->url(), LocalPageScheme::shownUrl(QUrl::fromLocalFile(folder.file("site/$$temp.htm"))));
+    EXPECT_EQ(webView(pane)->url().path(), folder.file("site/$$temp.htm"));
 
     QString text;
     bool got = false;
-    pane.webView()->page()->toPlainText([&](const QString &t) {
+    webView(pane)->page()->toPlainText([&](const QString &t) {
         text = t;
         got = true;
     });
@@ -140,7 +145,7 @@ TEST_F(BrowserPaneWindowTest, RealWebViewRendersTheDocumentAndTheModeLetterCycle
 // anywhere).
 TEST_F(BrowserPaneWindowTest, LocalPageLoadsItsOwnPartsButCannotReadOtherFiles)
 {
-    BrowserPane pane(&area, editor, BrowserPane::webEngineInstalled());
+    BrowserPane pane(&area, editor, QStringLiteral(TOVAREL_WEBVIEW_MODULE));
     ASSERT_TRUE(pane.isAvailable());
     area.show();
     folder.write("site/pic.png", redPng(7, 5));
@@ -162,23 +167,23 @@ TEST_F(BrowserPaneWindowTest, LocalPageLoadsItsOwnPartsButCannotReadOtherFiles)
         "</script><iframe src=\"../private/secret.txt\" onload=\"readFrame(this)\"></iframe></body></html>");
 
     ASSERT_TRUE(pane.navigate(QUrl::fromLocalFile(page)));
-    QSignalSpy loaded(pane.webView(), &QWebEngineView::loadFinished);
+    QSignalSpy loaded(webView(pane), &QWebEngineView::loadFinished);
     ASSERT_TRUE(loaded.count() > 0 || loaded.wait(60000));
     ASSERT_TRUE(loaded.first().first().toBool());
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return evaluateScript(pane.webView(), "document.getElementById('pic').complete").toBool(); }, 30000));
+        [&] { return evaluateScript(webView(pane), "document.getElementById('pic').complete").toBool(); }, 30000));
 
-    EXPECT_EQ(evaluateScript(pane.webView(), "document.getElementById('pic').naturalWidth").toInt(), 7);
-    EXPECT_EQ(evaluateScript(pane.webView(), "getComputedStyle(document.body).marginLeft").toString(), "37px");
-    EXPECT_EQ(evaluateScript(pane.webView(), "window.scriptLoaded").toInt(), 42);
-    EXPECT_EQ(evaluateScript(pane.webView(), "window.sibling").toString(), "blocked");
-    EXPECT_EQ(evaluateScript(pane.webView(), "window.other").toString(), "blocked");
+    EXPECT_EQ(evaluateScript(webView(pane), "document.getElementById('pic').naturalWidth").toInt(), 7);
+    EXPECT_EQ(evaluateScript(webView(pane), "getComputedStyle(document.body).marginLeft").toString(), "37px");
+    EXPECT_EQ(evaluateScript(webView(pane), "window.scriptLoaded").toInt(), 42);
+    EXPECT_EQ(evaluateScript(webView(pane), "window.sibling").toString(), "blocked");
+    EXPECT_EQ(evaluateScript(webView(pane), "window.other").toString(), "blocked");
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return evaluateScript(pane.webView(), "window.fetched !== undefined && window.framed !== undefined")
+            return evaluateScript(webView(pane), "window.fetched !== undefined && window.framed !== undefined")
                 .toBool();
         },
         30000));
-    EXPECT_EQ(evaluateScript(pane.webView(), "window.fetched").toString(), "blocked");
-    EXPECT_FALSE(evaluateScript(pane.webView(), "window.framed").toString().contains("private secret"));
+    EXPECT_EQ(evaluateScript(webView(pane), "window.fetched").toString(), "blocked");
+    EXPECT_FALSE(evaluateScript(webView(pane), "window.framed").toString().contains("private secret"));
 }

@@ -1,5 +1,3 @@
-#include "preview/LocalPageScheme.h"
-
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -11,7 +9,7 @@ int main(int argc, char **argv)
     // The browser pane runs Chromium, which refuses its sandbox as root and has no GPU here.
     if (qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").isEmpty())
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-    LocalPageScheme::registerScheme();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // as the program does
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

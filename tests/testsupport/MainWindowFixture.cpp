@@ -27,6 +27,7 @@ TForm1 &MainWindowFixture::start()
     env.clock = &clock;
     env.eventPump = &pump;
     env.splashMilliseconds = 0;
+    env.webViewModule = QStringLiteral(TOVAREL_WEBVIEW_MODULE);
     env.runModal = [this](QDialog &dialog) {
         modalWindows << dialog.windowTitle();
         return modalAnswer ? modalAnswer(dialog) : int(QDialog::Accepted);
