@@ -183,6 +183,7 @@ constexpr MenuRow kMainMenu[] = {
 
     menu("Settings1", "Settin&gs"),
         item("PreferencesSettings1", "Settings", "Ctrl+F3", "SP_FileDialogDetailedView"),
+        item("LivePreview1", "&Live Preview"),
     endMenu(),
 
     menu("HelperApps1", "He&lper Apps"),

@@ -65,7 +65,10 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
     connectDocumentCommands();
     m_editorAccess = std::make_unique<RichEditAccess>(*m_editor);
     DocumentHooks hooks;
-    hooks.showStatus = [this](const QString &text) { setStatusPanelText(2, text); };
+    hooks.showStatus = [this](const QString &text) {
+        setStatusPanelText(2, text);
+        watchOpenFiles(); // shown for each file the page comes from
+    };
     hooks.enableSaveCommands = [this](bool enabled) { setSaveCommandsEnabled(enabled); };
     hooks.colourTags = [this] { colourTags(); };
     hooks.openSettings = [this](int page) { openSettingsDialog(page); };
@@ -76,6 +79,7 @@ TForm1::TForm1(const AppEnvironment &environment, QWidget *parent)
         if (m_preview)
             m_preview->removePreviewCopies();
     };
+    startWatchingFiles();
     m_document = std::make_unique<HtmlDocument>(*m_editorAccess, *m_env.prompts, m_settings, *m_env.clipboard, hooks);
     m_typingColourer = std::make_unique<TypingColourer>(*m_editorAccess);
     m_timerTypingColours = new QTimer(this);

@@ -5,6 +5,7 @@
 #include "config/HtmlExtensions.h"
 #include "config/Settings.h"
 #include "dialogs/PowerHandOver.h"
+#include "editor/OutsideChanges.h"
 #include "project/ProjectModel.h"
 
 #include <QColor>
@@ -58,6 +59,7 @@ class TFormFrameDialog;
 class TFormCheckLinks;
 class TFormCheckPage;
 class QComboBox;
+class QFileSystemWatcher;
 
 struct AnalysisMemory;
 struct OpeningTag;
@@ -211,7 +213,8 @@ public Q_SLOTS:
     void PanelSplitterStartDrag();
     void PanelSplitterEndDrag();
     void TimerSplitterTimer();
-    void TimerRecoveryTimer(); // writes or removes the crash recovery copy
+    void TimerRecoveryTimer();       // writes or removes the crash recovery copy
+    void TimerOutsideChangesTimer(); // the open page and project against their files, once changes settle
     bool FormCloseQuery();
     void FormDestroy();
 
@@ -231,6 +234,7 @@ private:
     void buildSearchCommands();
     void buildHelpCommands();
     void buildPreviewCommands();
+    void buildLivePreview();
     void applyHtmlMasks(const HtmlFileMasks &masks);
     void showHelpPage(const QString &path);
     // Loads a page into the editing window as a project page or the Files tab does.
@@ -309,6 +313,18 @@ private:
     void startRecovery();
     void offerRecovery();
     std::unique_ptr<RecoveryKeeper> m_recovery;
+
+    // Changes made by other programs to the open page and project (TForm1OutsideChanges.cpp)
+    void startWatchingFiles();
+    void watchOpenFiles();
+    void rememberProjectFile(const QString &outlinePath); // empty: the project has no file
+    QStringList projectFiles() const;
+    QFileSystemWatcher *m_watcher = nullptr;
+    QTimer *m_timerOutsideChanges = nullptr;
+    OutsideChanges m_pageChanges;
+    OutsideChanges m_projectChanges;
+    QString m_projectFile; // the outline this project was last read from or written to
+    DiskState m_projectStamps;
 
     // Later features hook in here.
     void showTipOfTheDay();

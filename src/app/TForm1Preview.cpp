@@ -14,8 +14,11 @@
 #include "preview/ProgramLauncher.h"
 #include "project/FilesTab.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QTextDocument>
+#include <QTimer>
 
 PreviewDocument MainPreviewHost::previewDocument() const
 {
@@ -156,6 +159,25 @@ void TForm1::buildPreviewCommands()
     previewCommand("BugsSuggestionsFeedback1", &PreviewController::BugsSuggestionsFeedback1Click);
     previewCommand("BitBtnNS", &PreviewController::BitBtnNSClick);
     previewCommand("BitBtnIE", &PreviewController::BitBtnIEClick);
+    buildLivePreview();
+}
+
+void TForm1::buildLivePreview()
+{
+    auto *timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("TimerLivePreview"));
+    timer->setSingleShot(true);
+    timer->setInterval(kLivePreviewQuietMs);
+    connect(timer, &QTimer::timeout, this, [this] { m_preview->showLiveText(); });
+    connect(m_editor->document(), &QTextDocument::contentsChanged, timer, qOverload<>(&QTimer::start));
+
+    QAction *live = commandAction(QStringLiteral("LivePreview1"));
+    live->setCheckable(true);
+    live->setChecked(m_settings.flag(SettingKey::LivePreview));
+    onCommand(QStringLiteral("LivePreview1"), [this, live] {
+        m_settings.storeFlag(SettingKey::LivePreview, live->isChecked());
+        m_preview->showLiveText();
+    });
 }
 
 void TForm1::PreferencesSettings1Click()
@@ -167,6 +189,7 @@ void TForm1::openSettingsDialog(int page)
 {
     TFormOptions options(m_settings, prompts(), page, *m_optionsHost, this);
     runModal(options);
+    commandAction(QStringLiteral("LivePreview1"))->setChecked(m_settings.flag(SettingKey::LivePreview));
 }
 
 void TForm1::applyHtmlMasks(const HtmlFileMasks &masks)

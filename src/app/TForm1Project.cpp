@@ -224,10 +224,12 @@ bool TForm1::readProjectFiles(const QString &outlinePath)
         m_project.clear();
         m_project.setFolder(projectsFolder());
         m_projectName.clear();
+        rememberProjectFile(QString());
         rebuildOutline();
         return false;
     }
     m_project = std::move(*project);
+    rememberProjectFile(outlinePath);
     rebuildOutline();
     m_outline->expandAll();
     return true;
@@ -248,6 +250,7 @@ bool TForm1::writeProjectFiles()
         return false;
     }
     m_project.setFolder(projectsFolder()); // relative page paths now go with the file written there
+    rememberProjectFile(outlinePath);
     return true;
 }
 
@@ -298,6 +301,7 @@ void TForm1::NewProject1Click()
     m_projectName.clear();
     m_project.clear();
     m_project.setFolder(projectsFolder()); // where it will be saved
+    rememberProjectFile(QString());
     rebuildOutline();
     m_projectModified = false;
     m_helpMode = false;

@@ -36,6 +36,7 @@ constexpr std::array<SettingDefinition, size_t(SettingKey::Count)> kTable{{
     {K::TidyIndent, F::Default, "Tidy", "Indent", T::Flag, "0", true},
     {K::TidyUpperCase, F::Default, "Tidy", "UpperCase", T::Flag, "1", true},
     {K::TidyKeepDoctype, F::Default, "Tidy", "KeepDoctype", T::Flag, "1", true},
+    {K::LivePreview, F::Default, "Location", "LivePreview", T::Flag, "0", true},
     {K::NetscapeProgram, F::Options, "Location", "Netscape", T::Text, "", true},
     {K::MsieProgram, F::Options, "Location", "MSIE", T::Text, "", true},
     {K::HtmlTemplate, F::Options, "Location", "HTMLTemp", T::Text, "", true},

@@ -34,6 +34,7 @@ enum class SettingKey {
     TidyIndent,
     TidyUpperCase,
     TidyKeepDoctype,
+    LivePreview,
     // OPTIONS.INI
     NetscapeProgram,
     MsieProgram,

@@ -125,12 +125,12 @@ bool HtmlDocument::saveTo(const QString &path)
         return false;
     }
     m_format = written;
-    if (path != m_openFileName) {
-        m_openFileName = path;
-        showOpenFileName();
-    }
+    const bool renamed = path != m_openFileName;
+    m_openFileName = path;
     m_textFromFile = true;
     m_stamp = fileStamp(path);
+    if (renamed)
+        showOpenFileName();
     return true;
 }
 

@@ -52,6 +52,10 @@ public:
     // A file holding NUL bytes is no text page: it is shown, never saved.
     bool isReadOnly() const { return m_readOnly; }
     const TextFormat &format() const { return m_format; }
+    // The file the window's text came from or was last saved to (empty when it is no file's),
+    // and that file as it was then: what another program's changes are measured against.
+    QString sourceFile() const { return m_textFromFile ? m_openFileName : QString(); }
+    const std::optional<FileStamp> &sourceStamp() const { return m_stamp; }
     Answer lastAnswer() const { return m_lastAnswer; }
     // After the save question of a flow that replaces the text: a file that could not be read
     // replaced nothing, so text the user chose not to save is still there, and still unsaved.

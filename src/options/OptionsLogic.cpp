@@ -166,6 +166,7 @@ OptionsForm optionsFormFrom(const Settings &settings, QStringList extensions)
     const QString mode = settings.text(SettingKey::PreviewOption);
     form.previewMode = (mode == PreviewModes::autoSave || mode == PreviewModes::noSave) ? mode : PreviewModes::temp;
     form.hideMsieControl = !settings.flag(SettingKey::MsieControl);
+    form.livePreview = settings.flag(SettingKey::LivePreview);
     form.imageEditor = settings.text(SettingKey::ImageEditor);
     form.ftp = settings.text(SettingKey::FtpPath);
     form.imageMap = settings.text(SettingKey::ImagemapEditor);
@@ -194,6 +195,7 @@ OptionsApplied applyOptions(const OptionsForm &form, Settings &settings)
     settings.setInMemory(SettingKey::FilesConfirm, flagText(form.confirm));
     settings.setInMemory(SettingKey::BackupPromptFreq, QString::number(clampPromptFrequency(form.promptFrequency)));
     settings.setInMemory(SettingKey::MsieControl, flagText(!form.hideMsieControl));
+    settings.setInMemory(SettingKey::LivePreview, flagText(form.livePreview));
     settings.setInMemory(SettingKey::EditProblem, flagText(form.largeFile));
     for (size_t i = 0; i < kColourKeys.size(); ++i)
         settings.setInMemory(kColourKeys[i], tagColourNames()[size_t(tagColourIndexOfName(form.colourNames[i]))]);
@@ -223,6 +225,7 @@ OptionsApplied applyOptions(const OptionsForm &form, Settings &settings)
     writeKey(settings, SettingKey::EditProblem);
     writeKey(settings, SettingKey::MsieControl);
     writeKey(settings, SettingKey::PreviewOption);
+    writeKey(settings, SettingKey::LivePreview);
     settings.storeInFile(SettingKey::ImageEditor, form.imageEditor);
     settings.storeInFile(SettingKey::ImagemapEditor, form.imageMap);
     settings.storeInFile(SettingKey::ImagesFolder, form.imagePath);

@@ -83,6 +83,7 @@ struct OptionsForm {
     QString msie;
     QString previewMode; // "auto", "temp" or "nosave"
     bool hideMsieControl = false;
+    bool livePreview = false;
     QString imageEditor;
     QString ftp;
     QString imageMap;

@@ -76,6 +76,7 @@ void TFormOptions::fill(int startPage)
     m_ui->CheckEm->setChecked(form.em);
     m_ui->CheckFileEditSetting->setChecked(form.largeFile);
     m_ui->CheckMSIEControl->setChecked(form.hideMsieControl);
+    m_ui->CheckLivePreview->setChecked(form.livePreview);
     for (int i = 0; i < 6; ++i)
         m_colourBoxes[i]->setCurrentIndex(tagColourIndexOfName(form.colourNames[i]));
     ComboBoxChange();
@@ -125,6 +126,7 @@ OptionsForm TFormOptions::form() const
                     : m_ui->RadioNoSave->isChecked() ? PreviewModes::noSave
                                                      : PreviewModes::temp;
     f.hideMsieControl = m_ui->CheckMSIEControl->isChecked();
+    f.livePreview = m_ui->CheckLivePreview->isChecked();
     f.imageEditor = m_ui->EditImage->text();
     f.ftp = m_ui->EditFTP->text();
     f.imageMap = m_ui->EditMap->text();

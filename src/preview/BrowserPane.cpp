@@ -201,6 +201,17 @@ bool BrowserPane::navigate(const QUrl &address)
     return true;
 }
 
+bool BrowserPane::showLive(const QString &path, const QByteArray &html)
+{
+    if (!m_available || path.isEmpty())
+        return false;
+    showOverEditor();
+    if (!m_page)
+        return false;
+    m_page->showLive(path, html);
+    return true;
+}
+
 bool BrowserPane::goBack()
 {
     return m_page && m_page->goBack();

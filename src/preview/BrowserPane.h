@@ -52,6 +52,7 @@ public:
     void showOverEditor() override;
     void hideFromEditor() override;
     bool navigate(const QUrl &address) override;
+    bool showLive(const QString &path, const QByteArray &html) override;
     bool goBack() override;
     bool goForward() override;
     bool stop() override;

@@ -19,20 +19,38 @@ class LocalFileHandler final : public QWebEngineUrlSchemeHandler {
 public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
 
+    void setLivePage(const QString &path, const QByteArray &html)
+    {
+        m_livePath = path;
+        m_liveHtml = html;
+    }
+
     void requestStarted(QWebEngineUrlRequestJob *job) override
     {
         const QString path = job->requestUrl().path();
+        if (!m_livePath.isEmpty() && path == m_livePath) {
+            reply(job, QByteArrayLiteral("text/html"), m_liveHtml); // any name: it is the page being edited
+            return;
+        }
         QByteArray bytes;
         if (!readRegularFile(path, bytes)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
+        reply(job, QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name().toLatin1(), bytes);
+    }
+
+private:
+    static void reply(QWebEngineUrlRequestJob *job, const QByteArray &type, const QByteArray &bytes)
+    {
         auto *body = new QBuffer(job);
         body->setData(bytes);
         body->open(QIODevice::ReadOnly);
-        const QString type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
-        job->reply(type.toLatin1(), body);
+        job->reply(type, body);
     }
+
+    QString m_livePath;
+    QByteArray m_liveHtml;
 };
 
 // What a page may load besides being navigated to: the parts a page is made of.
@@ -89,6 +107,14 @@ void install(QWebEnginePage *page)
     if (!profile->urlSchemeHandler(kScheme))
         profile->installUrlSchemeHandler(kScheme, new LocalFileHandler(profile));
     page->setUrlRequestInterceptor(new LocalPageGuard(page));
+}
+
+void setLivePage(QWebEnginePage *page, const QString &path, const QByteArray &html)
+{
+    const QWebEngineUrlSchemeHandler *handler = page->profile()->urlSchemeHandler(kScheme);
+    // Ours: install() put it there, and the profile hands it back only as const.
+    if (auto *files = const_cast<LocalFileHandler *>(dynamic_cast<const LocalFileHandler *>(handler)))
+        files->setLivePage(path, html);
 }
 
 QUrl shownUrl(const QUrl &address)

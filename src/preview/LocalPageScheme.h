@@ -17,4 +17,7 @@ void registerScheme();
 void install(QWebEnginePage *page);
 // The address a local file is shown under; other addresses are returned as they are.
 QUrl shownUrl(const QUrl &address);
+// From now on the file at `path` is served as `html` (text that is not saved), under the same
+// guard; an empty path serves every file from disk again. For the page's profile, after install().
+void setLivePage(QWebEnginePage *page, const QString &path, const QByteArray &html);
 } // namespace LocalPageScheme

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QUrl>
 
@@ -17,6 +18,9 @@ public:
     virtual QWidget *widget() const = 0;
     // Local files are shown through the program's own scheme, which gives a page its parts only.
     virtual void load(const QUrl &address) = 0;
+    // Shows `html` as the page at `path` (its links resolve from that page's folder) without
+    // writing it anywhere; when that page is showing already, in place, where it was scrolled.
+    virtual void showLive(const QString &path, const QByteArray &html) = 0;
     virtual bool goBack() = 0;
     virtual bool goForward() = 0;
     virtual void stop() = 0;

@@ -133,26 +133,57 @@ void PreviewController::PanelIEClick()
         m_prompts.information(PreviewTexts::nothingToPreview);
         return;
     }
-    PreviewChoice choice = choosePreviewFile(document, m_settings);
-    if (choice.writeError) {
-        m_prompts.information(PreviewTexts::cannotLoadPane);
-        return;
+    bool shown = false;
+    if (liveMode()) {
+        m_pane->setActivePanel(PreviewPanel::Pane);
+        shown = showLive(document);
+    } else {
+        const std::optional<QString> path = paneFile(document);
+        if (!path)
+            return;
+        m_pane->setActivePanel(PreviewPanel::Pane);
+        shown = m_pane->navigate(QUrl::fromLocalFile(*path));
     }
-    if (!completeChoice(choice))
-        return;
-    QString path = choice.path;
-    // A help page is not named .html, so the browser gets a copy that it takes for HTML.
-    if (QFileInfo(document.openFileName).suffix().compare(QLatin1String("kvn"), Qt::CaseInsensitive) == 0) {
-        writeHelpCopy();
-        path = helpCopyPath();
-    }
-    m_pane->setActivePanel(PreviewPanel::Pane);
-    if (!m_pane->navigate(QUrl::fromLocalFile(path))) {
+    if (!shown) {
         m_prompts.information(PreviewTexts::cannotLoadFileInPane);
         return;
     }
     if (m_settings.flag(SettingKey::MsieControl))
         m_pane->setControlPanelVisible(true);
+}
+
+std::optional<QString> PreviewController::paneFile(const PreviewDocument &document)
+{
+    PreviewChoice choice = choosePreviewFile(document, m_settings);
+    if (choice.writeError) {
+        m_prompts.information(PreviewTexts::cannotLoadPane);
+        return std::nullopt;
+    }
+    if (!completeChoice(choice))
+        return std::nullopt;
+    // A help page is not named .html, so the browser gets a copy that it takes for HTML.
+    if (QFileInfo(document.openFileName).suffix().compare(QLatin1String("kvn"), Qt::CaseInsensitive) == 0) {
+        writeHelpCopy();
+        return helpCopyPath();
+    }
+    return choice.path;
+}
+
+bool PreviewController::liveMode() const
+{
+    return m_settings.flag(SettingKey::LivePreview);
+}
+
+bool PreviewController::showLive(const PreviewDocument &document)
+{
+    // The bytes a save would write, so the page's own charset declaration still holds.
+    return m_pane->showLive(document.openFileName, encodeText(document.text, document.format));
+}
+
+void PreviewController::showLiveText()
+{
+    if (liveMode() && paneShowing())
+        showLive(m_host.previewDocument());
 }
 
 void PreviewController::PanelEClick()
@@ -204,6 +235,10 @@ void PreviewController::showPageInPane(const QString &path)
 {
     if (!paneShowing())
         return;
+    if (liveMode()) {
+        showLive(m_host.previewDocument()); // the page just opened: its text is the file's
+        return;
+    }
     QString shown = path;
     if (m_host.isHelpPage() || QFileInfo(path).suffix().compare(QLatin1String("kvn"), Qt::CaseInsensitive) == 0) {
         writeHelpCopy();

@@ -16,6 +16,8 @@ class Settings;
 
 inline constexpr int kSettingsPageWebBrowsers = 3;
 inline constexpr int kSettingsPageHelperApps = 4;
+// Live preview follows the text this long after it stops changing.
+inline constexpr int kLivePreviewQuietMs = 400;
 
 // The three panels beside the editing area; the active one is lime, the others grey.
 enum class PreviewPanel { Edit, Preview, Pane };
@@ -32,6 +34,9 @@ public:
     virtual void showOverEditor() = 0;
     virtual void hideFromEditor() = 0;
     virtual bool navigate(const QUrl &address) = 0;
+    // Shows `html` as the page at `path` (so that its links resolve from that page's folder)
+    // without writing it anywhere; the scroll position stays when that page is showing.
+    virtual bool showLive(const QString &path, const QByteArray &html) = 0;
     virtual bool goBack() = 0;
     virtual bool goForward() = 0;
     virtual bool stop() = 0;
@@ -121,6 +126,9 @@ public:
     bool paneShowing() const;
     // A project page or a listed file opened while the pane shows: the pane follows it.
     void showPageInPane(const QString &path);
+    // Live preview: while the pane shows, it follows the editing window's text. Called a
+    // moment after the text stops changing.
+    void showLiveText();
     // The preview copies written for the text that was shown: they go once another page is
     // opened, the document is closed or the program ends, so none is left in a site.
     void removePreviewCopies();
@@ -137,6 +145,11 @@ private:
                           const QString &startFlag, const QString &failureText);
     void launchHelper(SettingKey key);
     bool paneAvailable() const;
+    bool liveMode() const;
+    bool showLive(const PreviewDocument &document);
+    // The file the pane shows for the document outside live mode; nothing when the preview
+    // stops (the user has been told why).
+    std::optional<QString> paneFile(const PreviewDocument &document);
     QString helpCopyPath() const;
     void writeHelpCopy();
     // Completes a choice whose copy was written: the copy is remembered, and the document is

@@ -6,11 +6,10 @@
 #include "preview/LocalPageScheme.h"
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
+#include "testsupport/WebViewScripts.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -141,21 +140,6 @@ TEST_F(BrowserPaneWindowTest, RealWebViewRendersTheDocumentAndTheModeLetterCycle
     EXPECT_EQ(settings.text(SettingKey::PreviewOption), "nosave");
 }
 
-namespace {
-// Runs `script` in the pane's page and waits for its value.
-QVariant evaluate(QWebEngineView *view, const QString &script)
-{
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-    });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 30000)) << script.toStdString();
-    return result;
-}
-} // namespace
-
 // A page in the pane is the user's own or one they were sent: it may show its own pictures,
 // style sheets and scripts, but it must not read other local files (and so cannot send them
 // anywhere).
@@ -164,13 +148,7 @@ TEST_F(BrowserPaneWindowTest, LocalPageLoadsItsOwnPartsButCannotReadOtherFiles)
     BrowserPane pane(&area, editor, QStringLiteral(TOVAREL_WEBVIEW_MODULE));
     ASSERT_TRUE(pane.isAvailable());
     area.show();
-    QImage picture(7, 5, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    folder.write("site/pic.png", png);
+    folder.write("site/pic.png", redPng(7, 5));
     folder.write("site/style.css", "body { margin-left: 37px; }");
     folder.write("site/script.js", "window.scriptLoaded = 42;");
     folder.write("site/secret.txt", "sibling secret");
@@ -193,16 +171,19 @@ TEST_F(BrowserPaneWindowTest, LocalPageLoadsItsOwnPartsButCannotReadOtherFiles)
     ASSERT_TRUE(loaded.count() > 0 || loaded.wait(60000));
     ASSERT_TRUE(loaded.first().first().toBool());
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return evaluate(webView(pane), "document.getElementById('pic').complete").toBool(); }, 30000));
+        [&] { return evaluateScript(webView(pane), "document.getElementById('pic').complete").toBool(); }, 30000));
 
-    EXPECT_EQ(evaluate(webView(pane), "document.getElementById('pic').naturalWidth").toInt(), 7);
-    EXPECT_EQ(evaluate(webView(pane), "getComputedStyle(document.body).marginLeft").toString(), "37px");
-    EXPECT_EQ(evaluate(webView(pane), "window.scriptLoaded").toInt(), 42);
-    EXPECT_EQ(evaluate(webView(pane), "window.sibling").toString(), "blocked");
-    EXPECT_EQ(evaluate(webView(pane), "window.other").toString(), "blocked");
+    EXPECT_EQ(evaluateScript(webView(pane), "document.getElementById('pic').naturalWidth").toInt(), 7);
+    EXPECT_EQ(evaluateScript(webView(pane), "getComputedStyle(document.body).marginLeft").toString(), "37px");
+    EXPECT_EQ(evaluateScript(webView(pane), "window.scriptLoaded").toInt(), 42);
+    EXPECT_EQ(evaluateScript(webView(pane), "window.sibling").toString(), "blocked");
+    EXPECT_EQ(evaluateScript(webView(pane), "window.other").toString(), "blocked");
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return evaluate(webView(pane), "window.fetched !== undefined && window.framed !== undefined").toBool(); },
+        [&] {
+            return evaluateScript(webView(pane), "window.fetched !== undefined && window.framed !== undefined")
+                .toBool();
+        },
         30000));
-    EXPECT_EQ(evaluate(webView(pane), "window.fetched").toString(), "blocked");
-    EXPECT_FALSE(evaluate(webView(pane), "window.framed").toString().contains("private secret"));
+    EXPECT_EQ(evaluateScript(webView(pane), "window.fetched").toString(), "blocked");
+    EXPECT_FALSE(evaluateScript(webView(pane), "window.framed").toString().contains("private secret"));
 }

@@ -84,12 +84,19 @@ public:
     bool controlPanelVisible = false;
     PreviewPanel active = PreviewPanel::Edit;
     QList<QUrl> navigated;
+    QList<QPair<QString, QByteArray>> live;
     QString address = QStringLiteral("Enter an HTTP web address here");
 
     bool isAvailable() const override { return available; }
     bool isShowing() const override { return showing; }
     void showOverEditor() override { showing = true; }
     void hideFromEditor() override { showing = false; }
+    bool showLive(const QString &path, const QByteArray &html) override
+    {
+        live << qMakePair(path, html);
+        showing = true;
+        return true;
+    }
     bool navigate(const QUrl &url) override
     {
         if (!navigateWorks)
