@@ -438,7 +438,7 @@ TEST_F(HtmlDocumentTest, SpecialFilesAreRefusedWithTheirNameAndReason)
 // A file holding NUL bytes (a picture opened "anyways") is shown but never saved over.
 TEST_F(HtmlDocumentTest, FileWithNulBytesOpensReadOnly)
 {
-    const QByteArray picture("GIF89a\x01\0\x01\0\r\n\xff", 15);
+    const QByteArray picture("GIF89a\x01\0\x01\0\r\n\xff", 13);
     const QString path = existing("dot.gif", picture);
     ASSERT_TRUE(document.load(path));
     EXPECT_TRUE(document.isReadOnly());
