@@ -34,7 +34,33 @@ LineEndMarks marksAfterEdit(const LineEndMarks &marks, int line, int removed, in
     }
     return after;
 }
+
+int lineStart(const QStringList &lines, int line)
+{
+    int offset = 0;
+    for (int i = 0; i < line && i < lines.size(); ++i)
+        offset += int(lines[i].size()) + 2;
+    return offset;
+}
+
+int lineOfOffset(const QStringList &lines, int offset)
+{
+    int start = 0;
+    for (int line = 0; line < lines.size(); ++line) {
+        start += int(lines[line].size()) + 2;
+        if (offset < start)
+            return line;
+    }
+    return std::max(0, int(lines.size()) - 1);
+}
 } // namespace LineBreaks
+
+void EditorAccess::setLineColours(int line, const QList<LineColour> &colours)
+{
+    const int start = LineBreaks::lineStart(lines(), line);
+    for (const LineColour &c : colours)
+        colourRange(start + c.start, c.length, c.colour);
+}
 
 BufferEditorAccess::BufferEditorAccess(Clipboard *clipboard, QString text)
     : m_clipboard(clipboard), m_text(std::move(text))

@@ -56,15 +56,7 @@ public:
     virtual int lineLength(int line) const { return int(lineText(line).size()); }
     // Display-only colours of one line, replacing the ones the line had (this default can
     // only add). A window may hold the repaint back until flushLineColours().
-    virtual void setLineColours(int line, const QList<LineColour> &colours)
-    {
-        const QStringList all = lines();
-        int lineStart = 0;
-        for (int i = 0; i < line && i < all.size(); ++i)
-            lineStart += int(all[i].size()) + 2;
-        for (const LineColour &c : colours)
-            colourRange(lineStart + c.start, c.length, c.colour);
-    }
+    virtual void setLineColours(int line, const QList<LineColour> &colours);
     virtual void flushLineColours() {}
 };
 
@@ -74,4 +66,7 @@ QString toCrLf(const QString &text);   // every '\n' becomes "\r\n"
 QString fromCrLf(const QString &text); // every CR LF, lone CR and lone LF becomes '\n'
 // The marks after an edit at `line` that took out `removed` breaks and put in `added`.
 LineEndMarks marksAfterEdit(const LineEndMarks &marks, int line, int removed, int added);
+// The offset where `line` starts, and the line an offset lies in (the last line past the end).
+int lineStart(const QStringList &lines, int line);
+int lineOfOffset(const QStringList &lines, int offset);
 } // namespace LineBreaks

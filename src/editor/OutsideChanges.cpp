@@ -64,34 +64,12 @@ QString OutsideChangeTexts::reloadProject(const QString &path)
         .arg(path);
 }
 
-namespace {
-// Offsets count each line break as two characters.
-int lineOfOffset(const QStringList &lines, int offset)
-{
-    int start = 0;
-    for (int line = 0; line < lines.size(); ++line) {
-        start += int(lines[line].size()) + 2;
-        if (offset < start)
-            return line;
-    }
-    return std::max(0, int(lines.size()) - 1);
-}
-
-int offsetOfLine(const QStringList &lines, int line)
-{
-    int offset = 0;
-    for (int i = 0; i < line && i < lines.size(); ++i)
-        offset += int(lines[i].size()) + 2;
-    return offset;
-}
-} // namespace
-
 bool reloadKeepingCaretLine(HtmlDocument &document, EditorAccess &editor, QString *error)
 {
-    const int line = lineOfOffset(editor.lines(), editor.selStart());
+    const int line = LineBreaks::lineOfOffset(editor.lines(), editor.selStart());
     if (!document.load(document.openFileName(), error))
         return false;
     const QStringList lines = editor.lines();
-    editor.setSelection(offsetOfLine(lines, std::min(line, int(lines.size()) - 1)), 0);
+    editor.setSelection(LineBreaks::lineStart(lines, std::min(line, int(lines.size()) - 1)), 0);
     return true;
 }
