@@ -11,12 +11,16 @@
 #include "spell/SpellControlAdapters.h"
 #include "spell/SpellDialogHost.h"
 #include "spell/SpellLanguage.h"
+#include "spell/SpellMarker.h"
+#include "spell/SpellMarks.h"
 #include "spell/TSpellEngine.h"
 #include "spell/TSpellEngineDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QVBoxLayout>
 
 namespace SpellTexts {
@@ -24,9 +28,12 @@ const QString checking = QStringLiteral("Now Checking Spelling.....");
 const QString remainderQuestion =
     QStringLiteral("The selected text has been checked.\nCheck the remainder of the document?");
 const QString complete = QStringLiteral("Spell Check Complete.\n\n");
+const QString noSuggestions = QStringLiteral("(no suggestions)");
 } // namespace SpellTexts
 
 namespace {
+constexpr int kMarkMenuSuggestions = 5;
+
 // The handler's own ending names the words counted over all passes, as the engine's does.
 QString completionMessage(const TSpellEngine &engine)
 {
@@ -87,6 +94,62 @@ void TForm1::configureSpellChecker()
     events.onCheckCanceled = [this] { SpellEngineCheckCanceled(); };
 
     onCommand(QStringLiteral("SpellCheck2"), &TForm1::BitBtnSpellCheckClick);
+
+    m_spellMarker = new SpellMarker(*m_editor, *m_spellEngine, this);
+    applySpellMarksSetting();
+}
+
+void TForm1::applySpellMarksSetting()
+{
+    const bool on = m_settings.flag(SettingKey::SpellMarks);
+    m_checkSpellMarks->setChecked(on);
+    if (m_spellMarker->isOn() != on)
+        m_spellMarker->setOn(on);
+}
+
+void TForm1::CheckSpellMarksClick()
+{
+    m_settings.storeFlag(SettingKey::SpellMarks, m_checkSpellMarks->isChecked());
+    applySpellMarksSetting();
+}
+
+bool TForm1::showSpellMarkMenu(const QPoint &position)
+{
+    const QTextCursor mark = m_spellMarker->markAt(position);
+    if (mark.isNull() || m_editor->isReadOnly())
+        return false;
+    const QString word = mark.selectedText();
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("SpellMarkMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const QStringList suggestions = SpellMarks::menuSuggestions(*m_spellEngine, word, kMarkMenuSuggestions);
+    for (const QString &suggestion : suggestions)
+        menu->addAction(suggestion, this, [this, mark, suggestion] { replaceMarkedWord(mark, suggestion); });
+    if (suggestions.isEmpty())
+        menu->addAction(SpellTexts::noSuggestions)->setEnabled(false);
+    menu->addSeparator();
+    const TLanguageModule &texts = m_spellEngine->language();
+    menu->addAction(texts.text(TLanguageModule::IgnoreAll), this, [this, word] {
+        m_spellEngine->addToIgnoreAll(word);
+        m_spellMarker->refresh();
+    });
+    QAction *add = menu->addAction(texts.text(TLanguageModule::Add), this, [this, word] {
+        m_spellEngine->addToUserDictionary(word);
+        m_spellMarker->refresh();
+    });
+    add->setEnabled(m_spellEngine->addToDictionary() != nullptr);
+    menu->addSeparator();
+    menu->addActions(m_editorMenu->actions()); // the window's own menu follows
+    menu->popup(m_editor->viewport()->mapToGlobal(position));
+    return true;
+}
+
+void TForm1::replaceMarkedWord(QTextCursor mark, const QString &replacement)
+{
+    const int before = m_editor->document()->revision();
+    mark.insertText(replacement); // one step of the undo history
+    markModifiedIfChanged(before);
+    m_spellMarker->refresh();
 }
 
 void TForm1::showHelpPage(const QString &path)
@@ -160,11 +223,12 @@ void TForm1::BitBtnSpellCheckClick()
         engine.setSuppressEndHandling(false);
         engine.releaseDialog();
     }
-    engine.setAlwaysActive(false);
+    engine.setAlwaysActive(m_spellMarker->isOn()); // the marks keep the dictionaries open
     engine.setResetCountAtStart(true);
     m_editorAccess->setSelection(start, length);
     m_editor->setFocus();
     m_formSpell->hide();
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
+    m_spellMarker->refresh(); // the check may have added words or changed the options
 }
