@@ -105,8 +105,7 @@ TEST_F(SpellMarksWindowTest, IgnoreAllAndAddUnmarkTheWordAndLeaveTheColoursAlone
     ASSERT_NE(markMenu(w), nullptr);
     const QList<QAction *> items = markMenu(w)->actions();
     const auto named = [&](const QString &text) {
-        const auto found =
-            std::find_if(items.begin(), items.end(), [&](QAction *a) { return a->text() == text; });
+        const auto found = std::find_if(items.begin(), items.end(), [&](QAction *a) { return a->text() == text; });
         return found == items.end() ? nullptr : *found;
     };
     ASSERT_NE(named("&Ignore All"), nullptr);
