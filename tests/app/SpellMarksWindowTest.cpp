@@ -49,6 +49,14 @@ protected:
     }
 
     static QMenu *markMenu(TForm1 &w) { return w.findChild<QMenu *>(QStringLiteral("SpellMarkMenu")); }
+
+    // The marked word's menu item with this text; null when the menu or the item is missing.
+    static QAction *markMenuItem(TForm1 &w, const QString &text)
+    {
+        const QList<QAction *> items = markMenu(w) ? markMenu(w)->actions() : QList<QAction *>();
+        const auto found = std::find_if(items.begin(), items.end(), [&](QAction *a) { return a->text() == text; });
+        return found == items.end() ? nullptr : *found;
+    }
 };
 
 TEST_F(SpellMarksWindowTest, TypedMisspeltWordIsMarkedAndItsSuggestionReplacesIt)
@@ -102,23 +110,16 @@ TEST_F(SpellMarksWindowTest, IgnoreAllAndAddUnmarkTheWordAndLeaveTheColoursAlone
     EXPECT_FALSE(w.document().isModified());
 
     rightClickOn(w, "zzqx");
-    ASSERT_NE(markMenu(w), nullptr);
-    const QList<QAction *> items = markMenu(w)->actions();
-    const auto named = [&](const QString &text) {
-        const auto found = std::find_if(items.begin(), items.end(), [&](QAction *a) { return a->text() == text; });
-        return found == items.end() ? nullptr : *found;
-    };
-    ASSERT_NE(named("&Ignore All"), nullptr);
-    named("&Ignore All")->trigger();
+    QAction *ignoreAll = markMenuItem(w, "&Ignore All");
+    ASSERT_NE(ignoreAll, nullptr);
+    ignoreAll->trigger();
     EXPECT_EQ(marked(w), QStringList{"qqzx"});
     delete markMenu(w);
 
     rightClickOn(w, "qqzx");
-    ASSERT_NE(markMenu(w), nullptr);
-    const QList<QAction *> second = markMenu(w)->actions();
-    const auto add = std::find_if(second.begin(), second.end(), [](QAction *a) { return a->text() == "&Add"; });
-    ASSERT_NE(add, second.end());
-    (*add)->trigger();
+    QAction *add = markMenuItem(w, "&Add");
+    ASSERT_NE(add, nullptr);
+    add->trigger();
     EXPECT_TRUE(marked(w).isEmpty());
     EXPECT_TRUE(folder.read("spell/default.udt").contains("qqzx"));
 
