@@ -146,9 +146,7 @@ bool TForm1::showSpellMarkMenu(const QPoint &position)
 
 void TForm1::replaceMarkedWord(QTextCursor mark, const QString &replacement)
 {
-    const int before = m_editor->document()->revision();
-    mark.insertText(replacement); // one step of the undo history
-    markModifiedIfChanged(before);
+    mark.insertText(replacement); // one step of the undo history; the document counts it as a change
     m_spellMarker->refresh();
 }
 
