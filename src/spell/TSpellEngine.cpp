@@ -678,8 +678,14 @@ void TSpellEngine::endCheck(bool cancelled)
     }
     m_parser.reset();
     m_pendingActions.clear();
-    if (!m_alwaysActive)
+    if (!m_alwaysActive) {
         deactivate();
+    } else {
+        // Open for longer (the editing window's marks keep them so): what the check added is
+        // written now, not only when the dictionaries close.
+        for (const auto &user : m_users)
+            user->save();
+    }
     m_checkRunning = false;
 }
 

@@ -444,4 +444,19 @@ TEST_F(SpellMarksWindowTest, TheSettingsBoxAndTheMainWindowBoxAreOneSetting)
     EXPECT_EQ(IniFile(folder.file("OPTIONS.INI")).readString("Spell", "MarkAsYouType", ""), "1");
     EXPECT_EQ(marked(w), QStringList{"zzqx"});
 }
+
+TEST_F(SpellMarksWindowTest, WordsTheCheckAddsAreWrittenAtItsEndThoughTheMarksKeepTheDictionariesOpen)
+{
+    IniFile(folder.file("OPTIONS.INI")).writeString("Spell", "MarkAsYouType", "1");
+    TForm1 &w = startShown();
+    w.editorAccess().setPlainText("qqzx words");
+    QTRY_COMPARE(marked(w), QStringList{"qqzx"});
+    whenQuestioned(w, "qqzx", [](TSpellEngineDialog &dialog) {
+        QTest::mouseClick(dialog.button(SpellElement::Add), Qt::LeftButton);
+    });
+    prompts.expectInformation();
+    click("BitBtnSpellCheck");
+    EXPECT_TRUE(folder.read("spell/default.udt").contains("qqzx")); // not only when the program closes
+    EXPECT_TRUE(marked(w).isEmpty());
+}
 } // namespace
