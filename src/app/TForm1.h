@@ -289,6 +289,7 @@ private:
     void buildRecentItems();
     void postTipOfTheDay();
     void configureSpellChecker();
+    TSpellEngine &spellEngine();
 
     Prompts &prompts() { return *m_env.prompts; }
 

@@ -50,13 +50,22 @@ TFormSpell::TFormSpell(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowT
 void TForm1::configureSpellChecker()
 {
     m_formSpell = new TFormSpell(this);
+    m_spellView = std::make_unique<PlainTextSpellView>(*m_editor, *m_editorAccess);
+    onCommand(QStringLiteral("SpellCheck2"), &TForm1::BitBtnSpellCheckClick);
+}
+
+// The engine and its dialog are made by the first check: a start that checks nothing
+// should not build the dialog's many controls.
+TSpellEngine &TForm1::spellEngine()
+{
+    if (m_spellEngine)
+        return *m_spellEngine;
     m_spellLoop = std::make_unique<ApplicationSpellEventLoop>();
     m_spellDialog = new TSpellEngineDialog(m_settings.folders().shipped(), prompts(), this);
     m_spellEngine =
         std::make_unique<TSpellEngine>(m_settings.folders().writable(), prompts(), *m_spellDialog, *m_spellLoop);
     m_spellDialog->setEngine(m_spellEngine.get());
     m_spellDialog->setHelpOpener([this](const QString &path) { showHelpPage(path); });
-    m_spellView = std::make_unique<PlainTextSpellView>(*m_editor, *m_editorAccess);
 
     m_spellEngine->setShippedFolder(m_settings.folders().shipped());
     m_spellEngine->setConfigInAppDir(true);
@@ -86,7 +95,7 @@ void TForm1::configureSpellChecker()
     events.onCheckComplete = [this] { SpellEngineCheckComplete(); };
     events.onCheckCanceled = [this] { SpellEngineCheckCanceled(); };
 
-    onCommand(QStringLiteral("SpellCheck2"), &TForm1::BitBtnSpellCheckClick);
+    return *m_spellEngine;
 }
 
 void TForm1::showHelpPage(const QString &path)
@@ -121,7 +130,7 @@ void TForm1::BitBtnSpellCheckClick()
     m_formSpell->show();
     const int start = m_editorAccess->selStart();
     const int length = m_editorAccess->selLength();
-    TSpellEngine &engine = *m_spellEngine;
+    TSpellEngine &engine = spellEngine();
     engine.properties().initialPosition = ipAvoidControl;
     engine.setAlwaysActive(true);
     engine.setSuppressEndHandling(true);
