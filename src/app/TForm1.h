@@ -292,6 +292,7 @@ private:
     void buildRecentItems();
     void postTipOfTheDay();
     void configureSpellChecker();
+    TSpellEngine &spellEngine();
     // Spelling marks: the option in step with its check box, the pop-up menu on a marked word.
     void applySpellMarksSetting();
     bool showSpellMarkMenu(const QPoint &position);

@@ -22,8 +22,8 @@ QTextCharFormat markFormat()
 }
 } // namespace
 
-SpellMarker::SpellMarker(QPlainTextEdit &editor, TSpellEngine &engine, QObject *parent)
-    : QObject(parent), m_editor(editor), m_engine(engine)
+SpellMarker::SpellMarker(QPlainTextEdit &editor, std::function<TSpellEngine &()> engine, QObject *parent)
+    : QObject(parent), m_editor(editor), m_engine(std::move(engine))
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &SpellMarker::refresh);
@@ -41,10 +41,12 @@ bool SpellMarker::eventFilter(QObject *watched, QEvent *event)
 
 void SpellMarker::setOn(bool on)
 {
+    const bool wasOn = m_on;
     m_on = on;
     if (!on)
         m_timer.stop();
-    m_engine.setAlwaysActive(on);
+    if (on || wasOn) // off while off needs no engine
+        m_engine().setAlwaysActive(on);
     refresh();
 }
 
@@ -59,8 +61,8 @@ void SpellMarker::refresh()
     m_timer.stop();
     QList<QTextEdit::ExtraSelection> marks;
     if (m_on) {
-        if (!m_engine.isActive())
-            m_engine.setAlwaysActive(true);
+        if (!m_engine().isActive())
+            m_engine().setAlwaysActive(true);
         const QTextBlock last = m_editor.cursorForPosition(QPoint(0, m_editor.viewport()->height())).block();
         QString segment;
         int segmentStart = -1;
@@ -104,7 +106,7 @@ void SpellMarker::markSegment(const QString &text, int start, QList<QTextEdit::E
     if (start < 0)
         return;
     static const QTextCharFormat format = markFormat();
-    for (const MarkedWord &word : SpellMarks::unknownWords(m_engine, text)) {
+    for (const MarkedWord &word : SpellMarks::unknownWords(m_engine(), text)) {
         QTextCursor cursor(m_editor.document());
         cursor.setPosition(start + word.start);
         cursor.setPosition(start + word.start + word.length, QTextCursor::KeepAnchor);

@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include <functional>
+
 class TSpellEngine;
 
 // The editing window's spelling marks: the words of the visible lines that a spell check
@@ -15,8 +17,9 @@ class TSpellEngine;
 class SpellMarker final : public QObject {
     Q_OBJECT
 public:
-    // Both must outlive the marker.
-    SpellMarker(QPlainTextEdit &editor, TSpellEngine &engine, QObject *parent = nullptr);
+    // The editor must outlive the marker; `engine` gives the spell engine (made when first
+    // asked for, and only while the marks are on) and must too.
+    SpellMarker(QPlainTextEdit &editor, std::function<TSpellEngine &()> engine, QObject *parent = nullptr);
 
     // On keeps the engine's dictionaries open; off takes the marks away.
     void setOn(bool on);
@@ -37,7 +40,7 @@ private:
     bool sameAsShown(const QList<QTextEdit::ExtraSelection> &marks) const;
 
     QPlainTextEdit &m_editor;
-    TSpellEngine &m_engine;
+    std::function<TSpellEngine &()> m_engine;
     QTimer m_timer;
     bool m_on = false;
     QList<QTextEdit::ExtraSelection> m_marks;
