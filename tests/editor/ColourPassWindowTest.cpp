@@ -395,7 +395,7 @@ TEST(ColourPassWindow, WrapOnALongLineFollowsAMomentLaterUnlessUndone)
 
     edit.setWordWrap(false);
     EXPECT_FALSE(edit.wordWrap());
-    QTRY_COMPARE(edit.lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return edit.lineWrapMode() == QPlainTextEdit::NoWrap; }));
     EXPECT_EQ(edit.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 
     // A short text takes a change at once, and loading one takes on a change still waiting.
