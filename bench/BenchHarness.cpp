@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <limits>
+#include <vector>
 
 namespace {
 double timeOnce(const Benchmark &benchmark, const std::function<void()> &side)
@@ -15,6 +15,17 @@ double timeOnce(const Benchmark &benchmark, const std::function<void()> &side)
     timer.start();
     side();
     return double(timer.nsecsElapsed()) / 1e9;
+}
+
+double bestOf(std::vector<double> &times)
+{
+    return *std::min_element(times.begin(), times.end());
+}
+
+double medianOf(std::vector<double> &times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
 }
 
 std::vector<std::pair<const char *, BenchmarkFactory>> &registry()
@@ -30,12 +41,19 @@ BenchmarkResult runBenchmark(const Benchmark &benchmark)
         const auto [ours, baseline] = benchmark.measure();
         return {benchmark.name, ours, baseline};
     }
-    BenchmarkResult result{benchmark.name, std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+    std::vector<double> ours;
+    std::vector<double> baseline;
     for (int round = 0; round < benchmark.rounds; ++round) {
-        result.baselineSeconds = std::min(result.baselineSeconds, timeOnce(benchmark, benchmark.baseline));
-        result.oursSeconds = std::min(result.oursSeconds, timeOnce(benchmark, benchmark.ours));
+        // Each side goes first in turn, so that neither always runs in the other's wake.
+        const bool baselineFirst = round % 2 == 0;
+        if (baselineFirst)
+            baseline.push_back(timeOnce(benchmark, benchmark.baseline));
+        ours.push_back(timeOnce(benchmark, benchmark.ours));
+        if (!baselineFirst)
+            baseline.push_back(timeOnce(benchmark, benchmark.baseline));
     }
-    return result;
+    const auto figure = benchmark.median ? medianOf : bestOf;
+    return {benchmark.name, figure(ours), figure(baseline)};
 }
 
 void printResult(const BenchmarkResult &result)

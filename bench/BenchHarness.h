@@ -14,6 +14,9 @@ struct Benchmark {
     std::function<void()> baseline;
     std::function<void()> prepare; // before each timed run of either side, untimed
     int rounds = 3;
+    // Each side's median of its rounds instead of its best: for short runs on a busy machine,
+    // where one lucky round of either side would decide the ratio.
+    bool median = false;
     // Instead of the two sides: a figure that is not a best time (a percentile of many
     // short runs), both sides measured by it in turns; returns ours, then the baseline, in s.
     std::function<std::pair<double, double>()> measure;

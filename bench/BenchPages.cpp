@@ -1,5 +1,6 @@
 #include "BenchPages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 QByteArray taggedPage(qsizetype bytes)
@@ -35,4 +36,9 @@ bool writePage(const QString &path, const QByteArray &page)
 {
     QFile out(path);
     return out.open(QIODevice::WriteOnly) && out.write(page) == page.size() && out.flush();
+}
+
+QString benchRoot()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/..");
 }

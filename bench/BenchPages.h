@@ -11,3 +11,6 @@ QByteArray onOneLine(QByteArray page);
 
 // Writes a page for a benchmark to open; false when it cannot.
 bool writePage(const QString &path, const QByteArray &page);
+
+// The bench build's folder (bin/ holds the program's shipped files, spell/ among them).
+QString benchRoot();

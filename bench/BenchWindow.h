@@ -21,6 +21,9 @@ struct BenchWindow {
     std::unique_ptr<TForm1> window;
 
     QString folder() const { return dir.path() + QLatin1Char('/'); }
+    // What the window needs to start on `programFolder`: this fixture's seams, no splash, nobody
+    // answering the tip of the day.
+    AppEnvironment environment(const QString &programFolder);
     // Starts the window on the files written into folder() so far, shown at a usual size.
     TForm1 &start();
 };

@@ -1,15 +1,8 @@
 #include "BenchHarness.h"
-#include "BenchPrompts.h"
-
-#include "app/TForm1.h"
-#include "platform/Clipboard.h"
-#include "platform/Clock.h"
-#include "platform/EventPump.h"
+#include "BenchWindow.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -25,21 +18,14 @@ QByteArray hugeOptionsIni()
     return ini;
 }
 
-struct StartupFixture {
+struct StartupFixture : BenchWindow {
     QTemporaryDir big;
     QTemporaryDir fresh;
-    BenchPrompts prompts;
-    SystemClipboard clipboard;
-    SystemClock clock;
-    ApplicationEventPump pump;
 };
 
 void startUp(StartupFixture &fixture, const QString &folder)
 {
-    AppEnvironment env{
-        AppFolders::inPlace(folder), &fixture.prompts, &fixture.clipboard, &fixture.clock, &fixture.pump, 0};
-    env.runModal = [](QDialog &) { return int(QDialog::Rejected); }; // nobody answers the tip of the day
-    auto window = std::make_unique<TForm1>(env);
+    auto window = std::make_unique<TForm1>(fixture.environment(folder));
     QCoreApplication::processEvents();
 }
 

@@ -7,6 +7,7 @@
 // hunspell and the list come from scripts/install-bench-deps.sh; without them the
 // benchmarks that need them say so and are skipped.
 #include "BenchHarness.h"
+#include "BenchPages.h"
 #include "BenchPrompts.h"
 
 #include "editor/HtmlEditor.h"
@@ -69,11 +70,6 @@ public:
     TSpellEngine *engine = nullptr;
     int repeated = 0;
 };
-
-QString benchRoot()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-}
 
 QString ourDictionary()
 {

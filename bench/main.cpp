@@ -9,7 +9,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    std::printf("%-40s %s\n", "benchmark", "best of rounds, side by side in this run");
+    std::printf("%-40s %s\n", "benchmark", "side by side in this run; best of rounds, or median where named");
     for (const auto &[group, factory] : registeredBenchmarks()) {
         bool wanted = argc <= 1;
         for (int i = 1; i < argc; ++i)

@@ -240,6 +240,10 @@ void TForm1::buildHtmlPanel()
     m_checkWrap = new QCheckBox(QStringLiteral("Wrap"), strip);
     m_checkWrap->setObjectName(QStringLiteral("CheckWrap"));
     connect(m_checkWrap, &QCheckBox::clicked, this, &TForm1::CheckWrapClick);
+    m_checkSpellMarks = new QCheckBox(QStringLiteral("Spelling"), strip);
+    m_checkSpellMarks->setObjectName(QStringLiteral("CheckSpellMarks"));
+    m_checkSpellMarks->setToolTip(QStringLiteral("Mark Misspelt Words On/Off"));
+    connect(m_checkSpellMarks, &QCheckBox::clicked, this, &TForm1::CheckSpellMarksClick);
     m_labelBrowserMode = new QLabel(QStringLiteral("T"), strip);
     m_labelBrowserMode->setObjectName(QStringLiteral("LabelBrowserMode"));
     auto *colourNow = new QToolButton(strip);
@@ -257,6 +261,7 @@ void TForm1::buildHtmlPanel()
     stripLayout->addWidget(colourNow);
     stripLayout->addWidget(stopColours);
     stripLayout->addWidget(m_checkWrap);
+    stripLayout->addWidget(m_checkSpellMarks);
     stripLayout->addStretch(1);
     stripLayout->addWidget(m_labelBrowserMode);
     strip->setGeometry(0, 0, 400, MainLayout::kEditorHeightMargin);
@@ -275,6 +280,8 @@ void TForm1::buildStatusBar()
 
 void TForm1::showEditorMenu(const QPoint &position)
 {
+    if (showSpellMarkMenu(position))
+        return;
     m_editorMenu->popup(m_editor->mapToGlobal(position));
 }
 

@@ -41,6 +41,8 @@ class TSpellEngine;
 class TSpellEngineDialog;
 class ApplicationSpellEventLoop;
 class PlainTextSpellView;
+class SpellMarker;
+class QTextCursor;
 class BrowserLink;
 class BrowserPane;
 class MainOptionsHost;
@@ -185,6 +187,7 @@ public Q_SLOTS:
     void SpellEngineAfterCreate();
     void SpellEngineCheckComplete();
     void SpellEngineCheckCanceled();
+    void CheckSpellMarksClick();
 
     // Help and small windows
     void SpeedBar1Click();
@@ -289,6 +292,11 @@ private:
     void buildRecentItems();
     void postTipOfTheDay();
     void configureSpellChecker();
+    TSpellEngine &spellEngine();
+    // Spelling marks: the option in step with its check box, the pop-up menu on a marked word.
+    void applySpellMarksSetting();
+    bool showSpellMarkMenu(const QPoint &position);
+    void replaceMarkedWord(QTextCursor mark, const QString &replacement);
 
     Prompts &prompts() { return *m_env.prompts; }
 
@@ -409,6 +417,7 @@ private:
     HtmlEditor *m_editor = nullptr;
     QCheckBox *m_checkWrap = nullptr;
     QCheckBox *m_checkColored = nullptr;
+    QCheckBox *m_checkSpellMarks = nullptr;
     QLabel *m_labelBrowserMode = nullptr;
     std::array<QLabel *, 3> m_statusPanels{};
     QMenu *m_editorMenu = nullptr;
@@ -427,6 +436,7 @@ private:
     TSpellEngineDialog *m_spellDialog = nullptr;
     std::unique_ptr<PlainTextSpellView> m_spellView;
     std::unique_ptr<TSpellEngine> m_spellEngine; // after its dialog: freed first
+    SpellMarker *m_spellMarker = nullptr;
     std::unique_ptr<SearchSession> m_search;
     std::unique_ptr<BrowserLink> m_browserLink;
     std::unique_ptr<ProgramLauncher> m_launcher;

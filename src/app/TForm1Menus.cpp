@@ -3,8 +3,8 @@
 #include "app/MainMenus.h"
 #include "app/TForm1.h"
 #include "editor/TagCommands.h"
+#include "platform/LazyIcons.h"
 
-#include <QIconEngine>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaEnum>
@@ -23,44 +23,6 @@ QString commandOf(const MenuRow &row)
     return textOf(*row.command ? row.command : row.name);
 }
 
-// A style's standard icon, read from the style's picture files the first time it is drawn:
-// the menus hold many icons that a start, which draws none of them, should not read.
-class StandardIconEngine final : public QIconEngine {
-public:
-    StandardIconEngine(const QStyle *style, QStyle::StandardPixmap pixmap) : m_style(style), m_pixmap(pixmap) {}
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().pixmap(size, mode, state);
-    }
-    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().availableSizes(mode, state);
-    }
-    QIconEngine *clone() const override { return new StandardIconEngine(m_style, m_pixmap); }
-    QString key() const override { return QStringLiteral("tovarel-standard"); }
-    bool isNull() override { return false; }
-
-private:
-    const QIcon &icon()
-    {
-        if (m_icon.isNull())
-            m_icon = m_style->standardIcon(m_pixmap);
-        return m_icon;
-    }
-
-    const QStyle *m_style;
-    QStyle::StandardPixmap m_pixmap;
-    QIcon m_icon;
-};
 } // namespace
 
 void TForm1::buildMenus()
@@ -179,7 +141,7 @@ QIcon TForm1::standardIcon(const char *name)
         m_menuFaults << QStringLiteral("no standard icon named %1").arg(textOf(name));
         return {};
     }
-    return QIcon(new StandardIconEngine(style(), QStyle::StandardPixmap(pixmap)));
+    return lazyStandardIcon(style(), QStyle::StandardPixmap(pixmap));
 }
 
 QAction *TForm1::commandAction(const QString &command) const

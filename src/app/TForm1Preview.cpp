@@ -190,6 +190,7 @@ void TForm1::openSettingsDialog(int page)
     TFormOptions options(m_settings, prompts(), page, *m_optionsHost, this);
     runModal(options);
     commandAction(QStringLiteral("LivePreview1"))->setChecked(m_settings.flag(SettingKey::LivePreview));
+    applySpellMarksSetting();
 }
 
 void TForm1::applyHtmlMasks(const HtmlFileMasks &masks)

@@ -6,6 +6,7 @@
 #include "platform/CommandLine.h"
 #include "platform/DialogPrompts.h"
 #include "platform/EventPump.h"
+#include "platform/LazyIcons.h"
 #include "platform/TextFile.h"
 #include "preview/PageView.h"
 
@@ -47,6 +48,7 @@ int main(int argc, char **argv)
     // shown, needs this set before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    QApplication::setStyle(new LazyExtensionIconStyle);
     QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral(TOVAREL_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TOVAREL_APP_ID))); // installed with the program

@@ -59,6 +59,7 @@ constexpr std::array<SettingDefinition, size_t(SettingKey::Count)> kTable{{
     {K::Recent2, F::Options, "Recent", "File2", T::Text, "", true},
     {K::Recent3, F::Options, "Recent", "File3", T::Text, "", true},
     {K::Recent4, F::Options, "Recent", "File4", T::Text, "", true},
+    {K::SpellMarks, F::Options, "Spell", "MarkAsYouType", T::Flag, "0", true},
 }};
 
 constexpr bool tableIsInKeyOrder()

@@ -58,6 +58,7 @@ enum class SettingKey {
     Recent2,
     Recent3,
     Recent4,
+    SpellMarks,
     Count
 };
 

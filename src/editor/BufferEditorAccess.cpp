@@ -88,19 +88,30 @@ int BufferEditorAccess::textLength() const
 
 int BufferEditorAccess::toOffset(int position) const
 {
-    return position + int(QStringView(m_text).left(position).count(QLatin1Char('\n')));
+    // Every line start up to `position` but the first follows a break that counts one more.
+    const std::vector<int> &starts = lineStarts();
+    const auto breaksBefore = std::upper_bound(starts.begin() + 1, starts.end(), position) - (starts.begin() + 1);
+    return position + int(breaksBefore);
 }
 
 int BufferEditorAccess::toPosition(int offset) const
 {
-    int offsetSoFar = 0;
-    for (int pos = 0; pos < m_text.size(); ++pos) {
-        const int width = m_text.at(pos) == QLatin1Char('\n') ? 2 : 1;
-        if (offsetSoFar + width > offset)
-            return pos;
-        offsetSoFar += width;
+    // The last line starting at or before `offset`; an offset inside a line break is the break.
+    const std::vector<int> &starts = lineStarts();
+    int after = 0; // the first line starting past `offset`
+    for (int count = int(starts.size()); count > 0;) {
+        const int half = count / 2;
+        if (starts[size_t(after + half)] + after + half <= offset) {
+            after += half + 1;
+            count -= half + 1;
+        } else {
+            count = half;
+        }
     }
-    return int(m_text.size());
+    const int line = std::max(0, after - 1);
+    const int start = starts[size_t(line)];
+    const int end = line + 1 < int(starts.size()) ? starts[size_t(line) + 1] - 1 : int(m_text.size());
+    return start + std::clamp(offset - (start + line), 0, end - start);
 }
 
 int BufferEditorAccess::selStart() const

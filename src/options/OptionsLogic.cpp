@@ -167,6 +167,7 @@ OptionsForm optionsFormFrom(const Settings &settings, QStringList extensions)
     form.previewMode = (mode == PreviewModes::autoSave || mode == PreviewModes::noSave) ? mode : PreviewModes::temp;
     form.hideMsieControl = !settings.flag(SettingKey::MsieControl);
     form.livePreview = settings.flag(SettingKey::LivePreview);
+    form.spellMarks = settings.flag(SettingKey::SpellMarks);
     form.imageEditor = settings.text(SettingKey::ImageEditor);
     form.ftp = settings.text(SettingKey::FtpPath);
     form.imageMap = settings.text(SettingKey::ImagemapEditor);
@@ -196,6 +197,7 @@ OptionsApplied applyOptions(const OptionsForm &form, Settings &settings)
     settings.setInMemory(SettingKey::BackupPromptFreq, QString::number(clampPromptFrequency(form.promptFrequency)));
     settings.setInMemory(SettingKey::MsieControl, flagText(!form.hideMsieControl));
     settings.setInMemory(SettingKey::LivePreview, flagText(form.livePreview));
+    settings.setInMemory(SettingKey::SpellMarks, flagText(form.spellMarks));
     settings.setInMemory(SettingKey::EditProblem, flagText(form.largeFile));
     for (size_t i = 0; i < kColourKeys.size(); ++i)
         settings.setInMemory(kColourKeys[i], tagColourNames()[size_t(tagColourIndexOfName(form.colourNames[i]))]);
@@ -212,6 +214,7 @@ OptionsApplied applyOptions(const OptionsForm &form, Settings &settings)
     for (SettingKey key : kColourKeys)
         writeKey(settings, key);
     writeKey(settings, SettingKey::HtmlTemplate);
+    writeKey(settings, SettingKey::SpellMarks);
 
     // DEFAULT.INI: the folder as chosen with its browse button, never the text typed over it.
     if (haveDefaultFolder) {

@@ -84,6 +84,7 @@ struct OptionsForm {
     QString previewMode; // "auto", "temp" or "nosave"
     bool hideMsieControl = false;
     bool livePreview = false;
+    bool spellMarks = false;
     QString imageEditor;
     QString ftp;
     QString imageMap;

@@ -77,6 +77,7 @@ void TFormOptions::fill(int startPage)
     m_ui->CheckFileEditSetting->setChecked(form.largeFile);
     m_ui->CheckMSIEControl->setChecked(form.hideMsieControl);
     m_ui->CheckLivePreview->setChecked(form.livePreview);
+    m_ui->CheckSpellMarks->setChecked(form.spellMarks);
     for (int i = 0; i < 6; ++i)
         m_colourBoxes[i]->setCurrentIndex(tagColourIndexOfName(form.colourNames[i]));
     ComboBoxChange();
@@ -127,6 +128,7 @@ OptionsForm TFormOptions::form() const
                                                      : PreviewModes::temp;
     f.hideMsieControl = m_ui->CheckMSIEControl->isChecked();
     f.livePreview = m_ui->CheckLivePreview->isChecked();
+    f.spellMarks = m_ui->CheckSpellMarks->isChecked();
     f.imageEditor = m_ui->EditImage->text();
     f.ftp = m_ui->EditFTP->text();
     f.imageMap = m_ui->EditMap->text();

@@ -248,15 +248,20 @@ void TSpellEngine::reopenDictionaries()
         configureParser();
 }
 
-void TSpellEngine::configureParser()
+void TSpellEngine::configure(TParser &parser) const
 {
     const TSpellOptions options = m_config.options;
-    m_parser->setWordCharacters(m_wordCharacters);
-    m_parser->setSkipTags(options.has(soHTML));
-    m_parser->setSkipAddresses(options.has(soInternet));
-    m_parser->setSkipQuoted(options.has(soQuoted));
-    m_parser->setQuoteCharacters(m_props.quoteCharacters);
-    m_parser->setMaxUndo(m_props.maxUndo);
+    parser.setWordCharacters(m_wordCharacters);
+    parser.setSkipTags(options.has(soHTML));
+    parser.setSkipAddresses(options.has(soInternet));
+    parser.setSkipQuoted(options.has(soQuoted));
+    parser.setQuoteCharacters(m_props.quoteCharacters);
+    parser.setMaxUndo(m_props.maxUndo);
+}
+
+void TSpellEngine::configureParser()
+{
+    configure(*m_parser);
     m_prefixes = splitAffixes(m_props.ignorePrefix);
     m_suffixes = splitAffixes(m_props.ignoreSuffix);
 }
@@ -364,6 +369,14 @@ bool TSpellEngine::isAccepted(QStringView word) const
             return true;
     }
     return false;
+}
+
+bool TSpellEngine::isSpared(QStringView word, bool addressWord) const
+{
+    const TSpellOptions options = m_config.options;
+    return addressWord || std::all_of(word.begin(), word.end(), isAsciiDigit) ||
+           (options.has(soUpcase) && isUpperWord(word)) ||
+           (options.has(soNumbers) && std::any_of(word.begin(), word.end(), isAsciiDigit));
 }
 
 QString TSpellEngine::automaticReplacement(QStringView word) const
@@ -498,11 +511,7 @@ void TSpellEngine::continueCheck()
                 parser.setUndoSuppressed(false);
                 setPrevious(parser.wordView());
             } else {
-                const bool digitsOnly = std::all_of(word.begin(), word.end(), isAsciiDigit);
-                const bool spared = parser.isAddressWord() || digitsOnly ||
-                                    (options.has(soUpcase) && isUpperWord(word)) ||
-                                    (options.has(soNumbers) && std::any_of(word.begin(), word.end(), isAsciiDigit));
-                if (!spared) {
+                if (!isSpared(word, parser.isAddressWord())) {
                     questioned = true;
                     break;
                 }
@@ -669,8 +678,14 @@ void TSpellEngine::endCheck(bool cancelled)
     }
     m_parser.reset();
     m_pendingActions.clear();
-    if (!m_alwaysActive)
+    if (!m_alwaysActive) {
         deactivate();
+    } else {
+        // Open for longer (the editing window's marks keep them so): what the check added is
+        // written now, not only when the dictionaries close.
+        for (const auto &user : m_users)
+            user->save();
+    }
     m_checkRunning = false;
 }
 
@@ -865,7 +880,7 @@ void TSpellEngine::deleteRepeated()
 
 void TSpellEngine::ignoreAll()
 {
-    CaselessList::insert(m_ignoreAll, m_questioned);
+    addToIgnoreAll(m_questioned);
     passOver(TUndoAction::IgnoreAll);
 }
 
@@ -881,6 +896,12 @@ void TSpellEngine::addWord()
     if (m_addTo)
         m_addTo->addWord(m_questioned);
     passOver(TUndoAction::Add);
+}
+
+void TSpellEngine::addToUserDictionary(const QString &word)
+{
+    if (m_addTo && m_addTo->addWord(word))
+        m_addTo->save();
 }
 
 void TSpellEngine::autoCorrect()

@@ -140,6 +140,9 @@ public:
     // Known as the walk accepts words: also in lower case and without the ignored prefixes
     // and suffixes.
     bool isAccepted(QStringView word) const;
+    // Whether a check passes over a word it does not accept: an address, digits only and, as
+    // the options say, a word in capitals or one holding a digit.
+    bool isSpared(QStringView word, bool addressWord) const;
     // Null when there is no automatic replacement.
     QString automaticReplacement(QStringView word) const;
     // The dialog's list for a questioned word: the automatic suggestions (when on) and,
@@ -162,6 +165,14 @@ public:
     const QStringList &changeAllWords() const { return m_changeAll; }
     const QStringList &changeAllReplacements() const { return m_changeAllReplacements; }
     void resetIgnoreAll() { m_ignoreAll.clear(); }
+    // Ignore All and Add outside a check (the editing window's marks). Add writes the user
+    // dictionary at once: the engine may stay open for the whole run.
+    void addToIgnoreAll(const QString &word) { CaselessList::insert(m_ignoreAll, word); }
+    void addToUserDictionary(const QString &word);
+
+    // A parser set up as a check sets it up: the word characters and what is skipped. The
+    // engine must be active.
+    void configure(TParser &parser) const;
     void resetChangeAll();
 
     const TLanguageModule &language() const;

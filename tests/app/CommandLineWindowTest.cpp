@@ -38,10 +38,12 @@ TEST_F(CommandLineWindowTest, NamedFilesOpenOnceTheWindowIsUp)
         w.openFiles(c.files);
         EXPECT_EQ(w.editorAccess().plainText(), c.text);
         EXPECT_EQ(w.projectName(), c.projectName);
-        if (!c.text.isEmpty())
+        if (!c.text.isEmpty()) {
             EXPECT_EQ(w.document().openFileName(), page);
-        if (!c.projectName.isEmpty())
+        }
+        if (!c.projectName.isEmpty()) {
             EXPECT_EQ(w.project().paths(), QStringList{page});
+        }
         if (c.message) {
             EXPECT_TRUE(prompts.last().text.startsWith(QLatin1String(c.message))) << prompts.last().text.toStdString();
             if (!c.files.first().endsWith(".out")) {

@@ -111,8 +111,9 @@ TEST(ColorNames, ExactCaseSensitiveTable)
     };
     for (const auto &[name, value] : cases) {
         EXPECT_EQ(ColorFromName(QLatin1String(name)), value) << name;
-        if (value)
+        if (value) {
             EXPECT_EQ(ColorToName(*value), QLatin1String(name));
+        }
     }
     EXPECT_EQ(toQColor(0xFF0000), QColor(0, 0, 255));
     EXPECT_EQ(fromQColor(QColor(0x12, 0x34, 0x56)), 0x563412u);

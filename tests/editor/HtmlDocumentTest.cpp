@@ -348,8 +348,9 @@ TEST_F(HtmlDocumentTest, FailedSaveKeepsTheOldFileTheTextAndTheModifiedFlag)
         EXPECT_TRUE(prompts.last().text.contains(path)) << c.what;
         EXPECT_TRUE(document.isModified()) << c.what;
         EXPECT_TRUE(editor.plainText().startsWith("typed ")) << c.what;
-        if (!path.contains("/gone/"))
+        if (!path.contains("/gone/")) {
             EXPECT_EQ(readFileBytes(path).value_or(QByteArray()), before) << c.what;
+        }
 
         // A failed save inside the question stops the caller: New must not throw the text away.
         prompts.expectQuestion(Answer::Yes).expectError();

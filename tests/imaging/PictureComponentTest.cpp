@@ -230,8 +230,9 @@ TEST_F(PictureComponentTest, ReaderFailuresShowTheReasonThenTheReadingBox)
         EXPECT_EQ(picture.imageName(), path.toUpper()) << c.name;
         ASSERT_GE(prompts.shown().size(), 2u) << c.name;
         EXPECT_FALSE(prompts.shown()[0].text.isEmpty()) << c.name;
-        if (c.reason)
+        if (c.reason) {
             EXPECT_EQ(prompts.shown()[0].text, c.reason) << c.name;
+        }
         EXPECT_EQ(prompts.shown()[1].text, c.readingBox) << c.name;
         EXPECT_EQ(picture.facts().valid, !c.factsFail) << c.name;
         EXPECT_TRUE(prompts.allAnswered()) << c.name;

@@ -76,8 +76,9 @@ TEST(RegularFile, RefusesEverythingButRegularFilesWithoutBlocking)
         } else {
             EXPECT_FALSE(read);
             EXPECT_TRUE(error.endsWith(QLatin1String(c.reason))) << error.toStdString();
-            if (!c.path.isEmpty())
+            if (!c.path.isEmpty()) {
                 EXPECT_TRUE(error.contains(c.path)) << error.toStdString();
+            }
         }
     }
 }

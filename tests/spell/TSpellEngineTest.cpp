@@ -2,6 +2,7 @@
 
 #include "editor/BufferEditorAccess.h"
 #include "platform/IniFile.h"
+#include "spell/SpellMarks.h"
 #include "spell/TSpellEngine.h"
 #include "testsupport/ScriptedPrompts.h"
 #include "testsupport/TempProgramFolder.h"
@@ -88,6 +89,83 @@ TEST_F(SpellEngineTest, WhichWordsAreQuestioned)
             setOption(o, std::find(c.on.begin(), c.on.end(), o) != c.on.end());
         EXPECT_EQ(questionedIn(QString::fromUtf8(c.text)), c.questioned) << c.text;
     }
+}
+
+namespace {
+QStringList markedTexts(const QString &text, const std::vector<MarkedWord> &marks)
+{
+    QStringList words;
+    for (const MarkedWord &mark : marks)
+        words << text.mid(mark.start, mark.length);
+    return words;
+}
+} // namespace
+
+TEST_F(SpellEngineTest, MarksAreTheWordsACheckQuestions)
+{
+    struct Case {
+        const char *text;
+        std::vector<TSpellOption> on;
+        QStringList ignored; // Ignore All before the marks
+        std::vector<MarkedWord> marked;
+        bool asTheDialog = true; // false: the dialog also asks about a repeated word
+    };
+    const Case cases[] = {
+        {"the cat sat", {}, {}, {}},
+        {"teh cat\nzzq", {}, {}, {{0, 3}, {8, 3}}}, // over lines, offsets in the joined text
+        {"<B CLASS=zzq>teh</B> <qq zzq", {}, {}, {{13, 3}}},
+        {"<IMG SRC=a.gif\nALT=\"zzq\">teh", {}, {}, {{25, 3}}}, // a tag over two lines
+        {"TEH teh2 1998", {soUpcase, soNumbers}, {}, {}},
+        {"TEH teh2 1998", {}, {}, {{0, 3}, {4, 4}}}, // digits only: never
+        {"a john@zz.qq http://qq.zz/x dog", {soInternet}, {}, {}},
+        {"a john@zz.qq dog", {}, {}, {{2, 4}, {7, 2}, {10, 2}}}, // addresses read as words
+        {"na\u00efve cat", {}, {}, {{0, 5}}},                    // a letter beyond the alphabet cuts no word
+        {"zzq Zzq teh", {}, {"zzq"}, {{8, 3}}},                  // Ignore All regardless of case
+        {"'cat' cat's Cat John JOHN", {}, {}, {{21, 4}}},
+        {"the the cat", {}, {}, {}, false},
+    };
+    EXPECT_TRUE(SpellMarks::unknownWords(*engine, QStringLiteral("zzq")).empty()) << "no dictionaries open yet";
+    engine->setAlwaysActive(true); // as the marks keep it: a check's end closes nothing
+    for (const Case &c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        for (TSpellOption o : {soUpcase, soNumbers, soInternet})
+            setOption(o, std::find(c.on.begin(), c.on.end(), o) != c.on.end());
+        engine->resetIgnoreAll();
+        for (const QString &word : c.ignored)
+            engine->addToIgnoreAll(word);
+        const std::vector<MarkedWord> marks = SpellMarks::unknownWords(*engine, text);
+        EXPECT_EQ(marks, c.marked) << c.text;
+        if (c.asTheDialog) {
+            EXPECT_EQ(markedTexts(text, marks), questionedIn(text)) << c.text;
+        }
+    }
+}
+
+TEST_F(SpellEngineTest, AddedWordIsKnownToMarksAndWrittenAtOnce)
+{
+    engine->setAlwaysActive(true);
+    const QString text = QStringLiteral("zzq cat");
+    ASSERT_EQ(SpellMarks::unknownWords(*engine, text).size(), 1u);
+    engine->addToUserDictionary(QStringLiteral("zzq"));
+    EXPECT_TRUE(SpellMarks::unknownWords(*engine, text).empty());
+    EXPECT_TRUE(folder.read(QStringLiteral("spell/default.udt")).contains("IGN_0=zzq\r\n")); // engine still open
+}
+
+TEST_F(SpellEngineTest, MenuOffersTheLikeliestSuggestionsFirst)
+{
+    // Swapped neighbours first; alphabetically "eh" and "eth" would be the two offered.
+    EXPECT_EQ(SpellMarks::menuSuggestions(*engine, QStringLiteral("teh"), 2), QStringList({"eth", "the"}));
+    EXPECT_EQ(SpellMarks::menuSuggestions(*engine, QStringLiteral("Teh"), 2), QStringList({"Eth", "The"}));
+}
+
+TEST(SpellMarksTest, TagOpenAtTheEndOfALine)
+{
+    const std::pair<const char *, std::optional<bool>> cases[] = {
+        {"", std::nullopt},         {"plain words", std::nullopt}, {"a < b", true},
+        {"<A HREF=x>b</A>", false}, {"text <IMG", true},           {"ALT=x> more", false},
+    };
+    for (const auto &[line, open] : cases)
+        EXPECT_EQ(SpellMarks::tagOpenAtEnd(QString::fromUtf8(line)), open) << line;
 }
 
 TEST_F(SpellEngineTest, RepeatedWordsAndDelete)
