@@ -4,10 +4,14 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace {
 // Laying out a long line again takes seconds: long enough to wait for a change that undoes itself.
@@ -34,6 +38,25 @@ BlockNotes &notesMadeFor(const QTextBlock &block)
         QTextBlock(block).setUserData(notes); // the block owns it
     }
     return *notes;
+}
+
+// Not the soft hyphen (drawn only where a line breaks) nor letters that take a dotless form.
+constexpr std::array<std::pair<char16_t, char16_t>, 7> kDrawnAlikeUnshaped{{
+    {u'\t', u'\t'},
+    {0x20, 0x7E},
+    {0xA0, 0xAC},
+    {0xAE, 0x24F},
+    {0x2010, 0x2027},
+    {0x2030, 0x205E},
+    {0x20A0, 0x20BF},
+}};
+
+// True when some character of the text, line breaks aside, must be shaped to look right.
+bool needsShaping(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c != u'\n' && c != QChar::ParagraphSeparator && !drawnAlikeUnshaped(c.unicode());
+    });
 }
 
 bool isLong(const QTextBlock &block)
@@ -70,6 +93,14 @@ int firstLineReaching(const QTextLayout &layout, qreal top)
 }
 } // namespace
 
+bool drawnAlikeUnshaped(char16_t c)
+{
+    if (c >= 0x20 && c < 0x7F)
+        return true;
+    return std::any_of(kDrawnAlikeUnshaped.begin(), kDrawnAlikeUnshaped.end(),
+                       [c](const auto &range) { return c >= range.first && c <= range.second; });
+}
+
 HtmlEditor::HtmlEditor(QWidget *parent) : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("RE1"));
@@ -80,9 +111,14 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QPlainTextEdit(parent)
     m_wrapLater.setSingleShot(true);
     m_wrapLater.setInterval(kWrapDelayMs);
     connect(&m_wrapLater, &QTimer::timeout, this, &HtmlEditor::applyWordWrap);
+    m_shapeLater.setSingleShot(true);
+    m_shapeLater.setInterval(0);
+    connect(&m_shapeLater, &QTimer::timeout, this, [this] { setShaped(true); });
     // Emitted before the layout sees the change, so a long line is laid out once, keeping its glyphs.
-    connect(document(), &QTextDocument::contentsChange, this,
-            [this](int position, int, int added) { keepLongLinesLaidOut(position, added); });
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int, int added) {
+        keepLongLinesLaidOut(position, added);
+        shapeAgainFor(position, added);
+    });
 }
 
 void HtmlEditor::keepLongLinesLaidOut(int position, int added)
@@ -97,16 +133,45 @@ void HtmlEditor::keepLongLinesLaidOut(int position, int added)
     }
 }
 
+void HtmlEditor::shapeAgainFor(int position, int added)
+{
+    if (m_shaped || m_loading || added <= 0)
+        return;
+    QTextCursor inserted(document());
+    inserted.setPosition(position);
+    inserted.setPosition(std::min(position + added, document()->characterCount() - 1), QTextCursor::KeepAnchor);
+    // Once this change is laid out: a font change now would lay the text out twice.
+    if (needsShaping(inserted.selectedText()))
+        m_shapeLater.start();
+}
+
+void HtmlEditor::setShaped(bool on)
+{
+    if (m_shaped == on)
+        return;
+    m_shaped = on;
+    QFont shown = font();
+    shown.setStyleStrategy(on ? QFont::StyleStrategy(shown.styleStrategy() & ~QFont::PreferNoShaping)
+                              : QFont::StyleStrategy(shown.styleStrategy() | QFont::PreferNoShaping));
+    setFont(shown);
+}
+
 void HtmlEditor::loadText(const QString &text)
 {
-    if (lineWrapMode() != (m_wantWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap)) {
-        clear(); // a deferred wrap mode: take it on before the new text is laid out, not after
+    const bool holdsLongLine = hasLongLine(text);
+    // Shaping takes a third of a long line's layout: text that looks the same goes without.
+    const bool shaped = !holdsLongLine || needsShaping(text);
+    m_shapeLater.stop();
+    if (lineWrapMode() != (m_wantWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap) || shaped != m_shaped) {
+        clear(); // a deferred wrap mode or other shaping: take it on before the new text is laid out, not after
         m_holdsLongLine = false;
         m_wrapLater.stop();
         applyWordWrap();
+        setShaped(shaped);
     }
-    m_holdsLongLine = hasLongLine(text);
+    m_holdsLongLine = holdsLongLine;
     pinScrollBarForWrappedLongLine();
+    const QScopedValueRollback<bool> loading(m_loading, true); // its shaping is settled
     setPlainText(text);
 }
 

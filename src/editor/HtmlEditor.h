@@ -14,6 +14,10 @@
 // colours are drawn over the text: a layout format on such a line would lay it out again.
 inline constexpr int kLongLineLength = 1 << 16;
 
+// Latin letters, punctuation and currency signs: characters that fonts draw alike with and
+// without shaping, as they never join, combine, reorder or change form beside a neighbour.
+bool drawnAlikeUnshaped(char16_t c);
+
 // The editing window RE1: plain text, fast on large files. Reports every key and mouse
 // press, which mark the document modified (and stop a running colouring pass).
 class HtmlEditor final : public QPlainTextEdit {
@@ -51,6 +55,8 @@ protected:
 
 private:
     void keepLongLinesLaidOut(int position, int added);
+    void shapeAgainFor(int position, int added);
+    void setShaped(bool on);
     void applyWordWrap();
     void pinScrollBarForWrappedLongLine();
     void paintLongLineColours(QPainter &painter, const QRect &area);
@@ -64,6 +70,9 @@ private:
     bool caretShown() const;
 
     QTimer m_wrapLater;
+    QTimer m_shapeLater;
+    bool m_shaped = true;
+    bool m_loading = false;
     bool m_wantWrap = false;
     bool m_holdsLongLine = false;
 };
