@@ -282,7 +282,7 @@ void TForm1::showEditorMenu(const QPoint &position)
 {
     if (showSpellMarkMenu(position))
         return;
-    m_editorMenu->popup(m_editor->mapToGlobal(position));
+    m_editorMenu->popup(m_editor->viewport()->mapToGlobal(position)); // the editing area's coordinates
 }
 
 void TForm1::setSaveCommandsEnabled(bool enabled)

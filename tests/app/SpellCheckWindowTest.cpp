@@ -337,12 +337,15 @@ protected:
         return words;
     }
 
-    // Right-click in the middle of the first `word`, as the editing window reports it.
-    static void rightClickOn(TForm1 &w, const QString &word)
+    // Right-click in the middle of the first `word`, as the editing window reports it: in
+    // the editing area's coordinates, which are returned.
+    static QPoint rightClickOn(TForm1 &w, const QString &word)
     {
         QTextCursor at(w.editor().document());
         at.setPosition(int(w.editor().toPlainText().indexOf(word)) + int(word.size()) / 2);
-        Q_EMIT w.editor().customContextMenuRequested(w.editor().cursorRect(at).center());
+        const QPoint point = w.editor().cursorRect(at).center();
+        Q_EMIT w.editor().customContextMenuRequested(point);
+        return point;
     }
 
     static QMenu *markMenu(TForm1 &w) { return w.findChild<QMenu *>(QStringLiteral("SpellMarkMenu")); }
@@ -377,8 +380,13 @@ TEST_F(SpellMarksWindowTest, TypedMisspeltWordIsMarkedAndItsSuggestionReplacesIt
     EXPECT_FALSE(w.document().isModified());
     EXPECT_EQ(w.editor().document()->availableUndoSteps(), undoSteps);
 
-    rightClickOn(w, "quick"); // a known word: the window's own menu
+    const QPoint onKnownWord = rightClickOn(w, "quick"); // a known word: the window's own menu
     EXPECT_EQ(markMenu(w), nullptr);
+    auto *usual = w.findChild<QMenu *>(QStringLiteral("PopupMenuEditor"));
+    ASSERT_NE(usual, nullptr);
+    EXPECT_TRUE(usual->isVisible());
+    EXPECT_EQ(usual->x(), w.editor().viewport()->mapToGlobal(onKnownWord).x()) << "opens where clicked";
+    usual->hide();
     rightClickOn(w, "Teh");
     QMenu *menu = markMenu(w);
     ASSERT_NE(menu, nullptr);
