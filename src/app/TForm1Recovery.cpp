@@ -28,7 +28,11 @@ void TForm1::startRecovery()
 void TForm1::TimerRecoveryTimer()
 {
     m_recovery->tick(m_document->isModified() && !m_document->isHelpPage(), [this] {
-        return RecoveredPage{m_document->openFileName(), {}, m_editorAccess->plainText()};
+        return RecoveredPage{m_document->openFileName(),
+                             {},
+                             m_editorAccess->plainText(),
+                             m_document->format(),
+                             m_editorAccess->otherLineEnds()};
     });
 }
 
@@ -41,11 +45,8 @@ void TForm1::offerRecovery()
         m_recovery->discard();
         return;
     }
-    // Back as it was before the crash: the page's name, its text, unsaved. The copy stays
-    // until the text is saved or thrown away.
-    m_editorAccess->setPlainText(page->text);
-    m_document->setOpenFileName(page->pageName);
-    m_document->setModified(true);
-    setSaveCommandsEnabled(true);
+    // Back as it was before the crash: the page's name, its text and the way its file is
+    // written, unsaved. The copy stays until the text is saved or thrown away.
+    m_document->restoreUnsaved(page->pageName, DecodedText{page->text, page->format, page->otherLineEnds});
     setStatusPanelText(2, DocumentTexts::statusPrefix + page->pageName);
 }

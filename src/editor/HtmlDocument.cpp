@@ -193,6 +193,14 @@ void HtmlDocument::showText(const DecodedText &file)
         m_hooks.enableSaveCommands(!m_readOnly);
 }
 
+void HtmlDocument::restoreUnsaved(const QString &name, const DecodedText &content)
+{
+    setOpenFileName(name);
+    m_helpPage = false;
+    showText(content);
+    m_modified = true;
+}
+
 bool HtmlDocument::load(const QString &path, QString *error)
 {
     const std::optional<DecodedText> file = readTextFile(path, error);

@@ -64,6 +64,10 @@ public:
     QString untitledName() const;
     bool isUntitled() const;
 
+    // A copy kept from before a crash: the page's name and its text as it was, unsaved and not
+    // the file's (saving over a file that is there asks first).
+    void restoreUnsaved(const QString &name, const DecodedText &content);
+
     // Start-up, and after the site-wide replace: the empty untitled document.
     void startUntitled();
 

@@ -7,9 +7,72 @@
 #include <QLocale>
 
 namespace {
-const QByteArray kMagic = "Tovarel Pro recovery 1\n";
+const QByteArray kMagic = "Tovarel Pro recovery 2\n";
+const QByteArray kFirstMagic = "Tovarel Pro recovery 1\n";
 const QByteArray kPageKey = "page=";
 const QByteArray kChangedKey = "changed=";
+const QByteArray kFormatKey = "format=";
+
+const std::pair<TextEncoding, QByteArray> kEncodingNames[] = {{TextEncoding::Utf8, "utf-8"},
+                                                              {TextEncoding::Latin1, "latin-1"}};
+const std::pair<LineEnd, QByteArray> kLineEndNames[] = {
+    {LineEnd::CrLf, "crlf"}, {LineEnd::Lf, "lf"}, {LineEnd::Cr, "cr"}};
+const QByteArray kBomName = "bom";
+
+// "utf-8 lf", "latin-1 crlf", "utf-8 cr bom".
+QByteArray formatName(const TextFormat &format)
+{
+    QByteArray name;
+    for (const auto &[encoding, text] : kEncodingNames)
+        if (encoding == format.encoding)
+            name = text;
+    for (const auto &[end, text] : kLineEndNames)
+        if (end == format.lineEnd)
+            name += ' ' + text;
+    return format.utf8Bom ? name + ' ' + kBomName : name;
+}
+
+std::optional<TextFormat> formatFromName(const QByteArray &name)
+{
+    const QList<QByteArray> words = name.split(' ');
+    if (words.size() < 2 || words.size() > 3 || (words.size() == 3 && words[2] != kBomName))
+        return std::nullopt;
+    TextFormat format;
+    format.utf8Bom = words.size() == 3;
+    bool encodingKnown = false;
+    bool lineEndKnown = false;
+    for (const auto &[encoding, text] : kEncodingNames)
+        if (words[0] == text) {
+            format.encoding = encoding;
+            encodingKnown = true;
+        }
+    for (const auto &[end, text] : kLineEndNames)
+        if (words[1] == text) {
+            format.lineEnd = end;
+            lineEndKnown = true;
+        }
+    if (!encodingKnown || !lineEndKnown)
+        return std::nullopt;
+    return format;
+}
+
+// The breaks of `decoded` marked against `lineEnd` instead of the style of its first break.
+LineEndMarks marksAgainst(const DecodedText &decoded, LineEnd lineEnd)
+{
+    if (decoded.format.lineEnd == lineEnd)
+        return decoded.otherLineEnds;
+    LineEndMarks marks;
+    auto mark = decoded.otherLineEnds.cbegin();
+    const int breaks = int(decoded.text.count(u'\n'));
+    for (int line = 0; line < breaks; ++line) {
+        LineEnd end = decoded.format.lineEnd;
+        if (mark != decoded.otherLineEnds.cend() && mark->line == line)
+            end = (mark++)->end;
+        if (end != lineEnd)
+            marks.append({line, end});
+    }
+    return marks;
+}
 
 bool fail(QString *error, const QString &reason)
 {
@@ -30,22 +93,27 @@ namespace RecoveryFile {
 
 QByteArray encode(const RecoveredPage &page)
 {
+    TextFormat written;
+    const QByteArray text = encodeText(page.text, page.format, &written, page.otherLineEnds);
     QByteArray bytes = kMagic;
     bytes += kPageKey + page.pageName.toUtf8() + '\n';
     bytes += kChangedKey + page.changed.toUTC().toString(Qt::ISODateWithMs).toUtf8() + '\n';
+    bytes += kFormatKey + formatName(written) + '\n';
     bytes += '\n';
-    return bytes + page.text.toUtf8();
+    return bytes + text;
 }
 
 std::optional<RecoveredPage> decode(const QByteArray &bytes, QString *error)
 {
-    if (!bytes.startsWith(kMagic)) {
+    const bool first = bytes.startsWith(kFirstMagic);
+    if (!first && !bytes.startsWith(kMagic)) {
         fail(error, QStringLiteral("not a recovery file"));
         return std::nullopt;
     }
     RecoveredPage page;
     bool named = false;
-    qsizetype at = kMagic.size();
+    std::optional<TextFormat> format;
+    qsizetype at = (first ? kFirstMagic : kMagic).size();
     for (;;) {
         const qsizetype end = bytes.indexOf('\n', at);
         if (end < 0) {
@@ -62,13 +130,29 @@ std::optional<RecoveredPage> decode(const QByteArray &bytes, QString *error)
         } else if (line.startsWith(kChangedKey)) {
             page.changed = QDateTime::fromString(QString::fromLatin1(line.mid(kChangedKey.size())), Qt::ISODateWithMs)
                                .toLocalTime();
+        } else if (line.startsWith(kFormatKey)) {
+            format = formatFromName(line.mid(kFormatKey.size()));
         }
     }
     if (!named || !page.changed.isValid()) {
         fail(error, QStringLiteral("the page's name or time is missing"));
         return std::nullopt;
     }
-    page.text = QString::fromUtf8(bytes.mid(at));
+    if (!first && !format) {
+        fail(error, QStringLiteral("the page's format is missing or unknown"));
+        return std::nullopt;
+    }
+    DecodedText text = decodeText(bytes.mid(at));
+    // A copy of the first format kept no format: its page saves as new pages do.
+    if (first) {
+        page.text = std::move(text.text);
+        return page;
+    }
+    // The header's format, not the one guessed from the bytes: an ASCII-only Latin-1 page, or
+    // one whose first line ends otherwise than the page's style, would be guessed otherwise.
+    page.otherLineEnds = marksAgainst(text, format->lineEnd);
+    page.text = std::move(text.text);
+    page.format = *format;
     return page;
 }
 

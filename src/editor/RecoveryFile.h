@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextFile.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -13,6 +15,10 @@ struct RecoveredPage {
     QString pageName; // the page's path (the untitled name for a new page)
     QDateTime changed;
     QString text; // '\n' line breaks
+    // How the page's file is written, so a restored page saves as the file was: its encoding,
+    // its first line end, and the lines that end otherwise.
+    TextFormat format{};
+    LineEndMarks otherLineEnds{};
 };
 
 namespace RecoveryTexts {
@@ -21,8 +27,9 @@ inline const QString fileName = QStringLiteral("recovery.dat");
 QString restoreQuestion(const RecoveredPage &page);
 } // namespace RecoveryTexts
 
-// The file: a first line naming the format, "page=" and "changed=" lines, an empty line,
-// then the text, all in UTF-8.
+// The file: a first line naming the format, "page=", "changed=" and "format=" lines in UTF-8,
+// an empty line, then the text as saving the page would write it. A copy of the first format
+// (its text in UTF-8 with LF line ends, no "format=") is still read.
 namespace RecoveryFile {
 QByteArray encode(const RecoveredPage &page);
 std::optional<RecoveredPage> decode(const QByteArray &bytes, QString *error = nullptr);

@@ -8,8 +8,7 @@
 // out.
 
 #if defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) || \
-    __has_feature(thread_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) || __has_feature(thread_sanitizer)
 #define TOVAREL_OWN_ALLOCATOR_UNDER_SANITIZER
 #endif
 #endif
@@ -24,8 +23,8 @@
 #include <sys/mman.h>
 
 extern "C" {
-void* __libc_malloc(std::size_t size);
-void* __libc_realloc(void* block, std::size_t size);
+void *__libc_malloc(std::size_t size);
+void *__libc_realloc(void *block, std::size_t size);
 }
 
 namespace {
@@ -35,7 +34,7 @@ namespace {
 constexpr std::size_t LargeBlock = std::size_t{32} << 20;
 constexpr std::uintptr_t PageSize = 4096;
 
-void adviseHugePages(void* block, std::size_t size)
+void adviseHugePages(void *block, std::size_t size)
 {
     if (block == nullptr || size < LargeBlock)
         return;
@@ -43,21 +42,21 @@ void adviseHugePages(void* block, std::size_t size)
     const std::uintptr_t begin = address & ~(PageSize - 1);
     const std::uintptr_t end = (address + size + PageSize - 1) & ~(PageSize - 1);
     // Only advice: where the kernel has no huge pages the block stays as it is.
-    madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+    madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
 }
 
 } // namespace
 
-extern "C" void* malloc(std::size_t size) noexcept
+extern "C" void *malloc(std::size_t size) noexcept
 {
-    void* block = __libc_malloc(size);
+    void *block = __libc_malloc(size);
     adviseHugePages(block, size);
     return block;
 }
 
-extern "C" void* realloc(void* block, std::size_t size) noexcept
+extern "C" void *realloc(void *block, std::size_t size) noexcept
 {
-    void* moved = __libc_realloc(block, size);
+    void *moved = __libc_realloc(block, size);
     adviseHugePages(moved, size);
     return moved;
 }

@@ -77,6 +77,26 @@ TEST_F(RecoveryWindowTest, ALeftCopyIsOfferedAtStartAndRestoredUnsaved)
     EXPECT_FALSE(QFile::exists(recoveryPath()));
 }
 
+// The page of a crashed window saves as its file was written: Latin-1 stays Latin-1, and
+// every line keeps its own end (a Linux file keeps LF, not the CR LF of new files).
+TEST_F(RecoveryWindowTest, ARestoredPageSavesAsItsFileWasWritten)
+{
+    const QByteArray page = "<P>caf\xe9</P>\n<P>two</P>\r\n<P>three</P>\n";
+    TForm1 &crashed = start();
+    ASSERT_TRUE(crashed.document().load(folder.write("page.htm", page)));
+    typeText("new ");
+    clock.set(clock.now().addSecs(RecoveryKeeper::kQuietSeconds));
+    crashed.TimerRecoveryTimer();
+    ASSERT_TRUE(QFile::exists(recoveryPath()));
+
+    prompts.expectConfirm(true);
+    TForm1 &w = start(); // the next start finds the copy the crashed window left
+    EXPECT_EQ(w.editorAccess().plainText(), "new <P>caf\u00e9</P>\n<P>two</P>\n<P>three</P>\n");
+    prompts.expectQuestion(Answer::Yes); // the file is there and the text is not from it
+    trigger("SaveHTMLFile1");
+    EXPECT_EQ(folder.read("page.htm"), "new " + page);
+}
+
 TEST_F(RecoveryWindowTest, NoDeletesTheLeftCopy)
 {
     ASSERT_TRUE(RecoveryFile::write(recoveryPath(), {folder.file("lost.htm"), clock.now(), "lost"}));

@@ -43,8 +43,7 @@ bool underSanitizer()
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
     return true;
 #elif defined(__has_feature)
-    return __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) ||
-           __has_feature(memory_sanitizer);
+    return __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer);
 #else
     return false;
 #endif
