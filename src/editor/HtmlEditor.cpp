@@ -64,16 +64,28 @@ bool isLong(const QTextBlock &block)
     return block.length() - 1 >= kLongLineLength;
 }
 
-bool hasLongLine(const QString &text)
+qsizetype longestLine(const QString &text)
 {
+    qsizetype longest = 0;
     for (qsizetype lineStart = 0;;) {
         const qsizetype lineEnd = text.indexOf(u'\n', lineStart);
-        if ((lineEnd < 0 ? text.size() : lineEnd) - lineStart >= kLongLineLength)
-            return true;
+        longest = std::max(longest, (lineEnd < 0 ? text.size() : lineEnd) - lineStart);
         if (lineEnd < 0)
-            return false;
+            return longest;
         lineStart = lineEnd + 1;
     }
+}
+
+// Qt places glyphs in 26.6 fixed point, so nothing lies beyond 2^25 pixels: further along an
+// unwrapped line glyphs pile up and the caret and clicks land in the wrong place.
+constexpr qreal kWidestPlaceableLine = qreal(1 << 25);
+
+// Wrapping at word boundaries looks along a word for its end on every visual line, so a long
+// run without a blank (a picture's data address) took time growing with its square: minutes for
+// a megabyte. Pages holding a long line wrap anywhere instead.
+QTextOption::WrapMode wordBreaksFor(bool holdsLongLine)
+{
+    return holdsLongLine ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
 }
 
 // The first visual line of a laid-out block that reaches down to `top` (block coordinates).
@@ -129,8 +141,25 @@ void HtmlEditor::keepLongLinesLaidOut(int position, int added)
         if (isLong(block)) {
             block.layout()->setCacheEnabled(true);
             m_holdsLongLine = true;
+            if (wordWrapMode() != wordBreaksFor(true))
+                setWordWrapMode(wordBreaksFor(true)); // before the layout sees this change
+        }
+        if (!m_holdsTooWideLine && block.length() - 1 > longestUnwrappedLine()) {
+            m_holdsTooWideLine = true;
+            m_wrapLater.start(); // not while the document is telling its layout of this change
         }
     }
+}
+
+qsizetype HtmlEditor::longestUnwrappedLine() const
+{
+    // A wide character may take two columns of a fixed-pitch font.
+    return qsizetype(kWidestPlaceableLine / (2 * std::max(1, fontMetrics().horizontalAdvance(u'M'))));
+}
+
+bool HtmlEditor::showsWrapped() const
+{
+    return m_wantWrap || m_holdsTooWideLine;
 }
 
 void HtmlEditor::shapeAgainFor(int position, int added)
@@ -158,11 +187,14 @@ void HtmlEditor::setShaped(bool on)
 
 void HtmlEditor::loadText(const QString &text)
 {
-    const bool holdsLongLine = hasLongLine(text);
+    const qsizetype longest = longestLine(text);
+    const bool holdsLongLine = longest >= kLongLineLength;
+    m_holdsTooWideLine = longest > longestUnwrappedLine();
     // Shaping takes a third of a long line's layout: text that looks the same goes without.
     const bool shaped = !holdsLongLine || needsShaping(text);
     m_shapeLater.stop();
-    if (lineWrapMode() != (m_wantWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap) || shaped != m_shaped) {
+    if (lineWrapMode() != (showsWrapped() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap) ||
+        shaped != m_shaped) {
         clear(); // a deferred wrap mode or other shaping: take it on before the new text is laid out, not after
         m_holdsLongLine = false;
         m_wrapLater.stop();
@@ -179,7 +211,7 @@ void HtmlEditor::pinScrollBarForWrappedLongLine()
 {
     // A wrapped long line needs the scroll bar anyway. Showing it before the line is laid out
     // saves laying the line out a second time for the narrower window.
-    setVerticalScrollBarPolicy(m_holdsLongLine && m_wantWrap ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(m_holdsLongLine && showsWrapped() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
 }
 
 void HtmlEditor::setWordWrap(bool on)
@@ -200,7 +232,7 @@ bool HtmlEditor::wordWrap() const
 
 void HtmlEditor::applyWordWrap()
 {
-    const LineWrapMode mode = m_wantWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap;
+    const LineWrapMode mode = showsWrapped() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap;
     if (lineWrapMode() == mode)
         return;
     pinScrollBarForWrappedLongLine();

@@ -30,7 +30,9 @@ public:
 
     // The mode asked for. While the text holds a long line the window takes it on a moment
     // later, so that a mode switched off and back within that moment (a colouring pass over
-    // a one-line page) lays nothing out.
+    // a one-line page) lays nothing out. A line too wide to be shown unwrapped (millions of
+    // characters) is wrapped whatever the mode, from when it is loaded or made until the next
+    // text is loaded. A page holding a long line wraps anywhere, not only between words.
     void setWordWrap(bool on);
     bool wordWrap() const;
 
@@ -58,6 +60,8 @@ private:
     void shapeAgainFor(int position, int added);
     void setShaped(bool on);
     void applyWordWrap();
+    qsizetype longestUnwrappedLine() const;
+    bool showsWrapped() const;
     void pinScrollBarForWrappedLongLine();
     void paintLongLineColours(QPainter &painter, const QRect &area);
     void paintColoursOf(QPainter &painter, const QTextBlock &block, QPointF offset, const QRect &area);
@@ -75,4 +79,5 @@ private:
     bool m_loading = false;
     bool m_wantWrap = false;
     bool m_holdsLongLine = false;
+    bool m_holdsTooWideLine = false;
 };

@@ -259,6 +259,7 @@ TEST(ColourPassWindow, LongLineColoursAreDrawnOverItsTextNotLaidOut)
     RichEditAccess shortAccess(shortLine);
     access.setPlainText(line + QStringLiteral("\n<P>"));
     shortAccess.setPlainText(line.left(8000));
+    shortLine.setWordWrapMode(QTextOption::WrapAnywhere); // as a page holding a long line wraps
     QTextDocument &document = *edit.document();
     document.setModified(false);
     const QTextBlock block = document.firstBlock();
