@@ -49,6 +49,8 @@
 
 namespace {
 constexpr int kStatusPanelCount = 3;
+// How often the start-up tip looks again whether the question before it has been answered.
+constexpr int kTipRetryMs = 200;
 const char *const kStatusCaptions[kStatusPanelCount] = {"File Size:", "Page Location:", "Open HTML File:"};
 constexpr int kFullTextLimit = 2147483647 - 1024;
 // Without the large-file setting the editing window still takes any file; the number is kept
@@ -554,7 +556,18 @@ void TForm1::buildRecentItems()
 void TForm1::postTipOfTheDay()
 {
     if (m_settings.flag(SettingKey::ShowTips))
-        QMetaObject::invokeMethod(this, &TForm1::showTipOfTheDay, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &TForm1::showStartupTip, Qt::QueuedConnection);
+}
+
+void TForm1::showStartupTip()
+{
+    // A start-up question (a crash copy to restore, a page that would not open) comes first:
+    // the tip over it would hide what it asks.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(kTipRetryMs, this, &TForm1::showStartupTip);
+        return;
+    }
+    showTipOfTheDay();
 }
 
 void TForm1::colourTags()

@@ -291,6 +291,7 @@ private:
     void applyFilesUseSel();
     void buildRecentItems();
     void postTipOfTheDay();
+    void showStartupTip();
     void configureSpellChecker();
     TSpellEngine &spellEngine();
     // Spelling marks: the option in step with its check box, the pop-up menu on a marked word.

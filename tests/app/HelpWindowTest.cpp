@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -180,6 +181,20 @@ TEST_F(HelpWindowTest, TipOfTheDayAppearsOnceTheWindowIsUpAndItsBoxIsStored)
     QCoreApplication::processEvents();
     EXPECT_EQ(modalWindows, QStringList({"Tovarel Pro Tip of the Day"}));
     Q_UNUSED(w);
+}
+
+// A question up at start-up (a crash copy to restore, a page that would not open) is
+// answered first: the tip shown over it hid what it asked.
+TEST_F(HelpWindowTest, TipOfTheDayWaitsForAQuestionAlreadyUp)
+{
+    QDialog question;
+    question.setWindowModality(Qt::ApplicationModal);
+    question.show();
+    start();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(modalWindows.isEmpty());
+    question.hide();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return modalWindows == QStringList({"Tovarel Pro Tip of the Day"}); }));
 }
 
 TEST_F(HelpWindowTest, AboutAndFaqAreModal)
