@@ -68,11 +68,12 @@ protected:
             return int(QDialog::Rejected);
         };
         modalAnswer = look;
-        whenModal([&look](QDialog *dialog) {
+        const QPointer<QTimer> wait = whenModal([&look](QDialog *dialog) {
             look(*dialog);
             dialog->reject();
         });
         command();
+        delete wait.data(); // the dialog went through the window's modal runner instead
         EXPECT_TRUE(seen) << name;
         modalAnswer = nullptr;
     }

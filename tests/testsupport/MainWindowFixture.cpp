@@ -12,6 +12,13 @@
 
 void MainWindowFixture::TearDown()
 {
+    for (const QPointer<QTimer> &wait : m_modalWaits) {
+        if (wait && wait->isActive()) {
+            ADD_FAILURE() << "a modal dialog the test waited for never appeared";
+            delete wait.data();
+        }
+    }
+    m_modalWaits.clear();
     if (m_window) {
         m_window->setAttribute(Qt::WA_DeleteOnClose, false);
         m_window.reset();
@@ -68,24 +75,20 @@ void MainWindowFixture::typeText(const QString &text)
     QCoreApplication::sendEvent(&editor, &press);
 }
 
-void MainWindowFixture::whenModal(std::function<void(QDialog *)> act)
+QPointer<QTimer> MainWindowFixture::whenModal(std::function<void(QDialog *)> act)
 {
-    // Poll until the dialog is up; give up (and let the test fail) after a few seconds.
+    // Poll until the dialog is up. One that never appears fails this test at its end, not a
+    // later test of the same process when some deadline passes.
     auto *timer = new QTimer;
-    auto deadline = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, deadline] {
+    m_modalWaits.emplace_back(timer);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog) {
-            if (++*deadline > 500) {
-                ADD_FAILURE() << "no modal dialog appeared";
-                timer->deleteLater();
-                timer->stop();
-            }
+        if (!dialog)
             return;
-        }
         timer->stop();
         timer->deleteLater();
         act(dialog);
     });
     timer->start(10);
+    return timer;
 }

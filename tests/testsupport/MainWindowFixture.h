@@ -10,10 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QPointer>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QDialog;
 
@@ -45,8 +48,9 @@ protected:
     void trigger(const QString &actionName) const;
     void click(const QString &buttonName) const;
 
-    // Runs `act` on the next modal dialog once it is showing (a handler's exec() blocks).
-    void whenModal(std::function<void(QDialog *)> act);
+    // Runs `act` on the next modal dialog once it is showing (a handler's exec() blocks). A wait
+    // still pending when the test ends fails it; delete the returned timer to call it off.
+    QPointer<QTimer> whenModal(std::function<void(QDialog *)> act);
 
     // Writes the editing window's text as if typed (marks the document modified).
     void typeText(const QString &text);
@@ -67,4 +71,5 @@ protected:
 
 private:
     std::unique_ptr<TForm1> m_window;
+    std::vector<QPointer<QTimer>> m_modalWaits;
 };
