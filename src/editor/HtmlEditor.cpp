@@ -136,6 +136,7 @@ HtmlEditor::HtmlEditor(QWidget *parent) : QPlainTextEdit(parent)
 void HtmlEditor::keepLongLinesLaidOut(int position, int added)
 {
     // Without the glyph cache every paint and caret move would shape the whole line again.
+    const qsizetype widest = longestUnwrappedLine(); // once, not for each line of a large paste
     for (QTextBlock block = document()->findBlock(position); block.isValid() && block.position() <= position + added;
          block = block.next()) {
         if (isLong(block)) {
@@ -144,7 +145,7 @@ void HtmlEditor::keepLongLinesLaidOut(int position, int added)
             if (wordWrapMode() != wordBreaksFor(true))
                 setWordWrapMode(wordBreaksFor(true)); // before the layout sees this change
         }
-        if (!m_holdsTooWideLine && block.length() - 1 > longestUnwrappedLine()) {
+        if (!m_holdsTooWideLine && block.length() - 1 > widest) {
             m_holdsTooWideLine = true;
             m_wrapLater.start(); // not while the document is telling its layout of this change
         }
